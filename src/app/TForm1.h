@@ -1,0 +1,127 @@
+// The main window: menu, the three-step wizard (maps, files, packing) and the status bar.
+#pragma once
+
+#include "platform/NameList.h"
+#include "settings/windows/WindowContext.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QTimer;
+
+namespace korvane {
+
+class CheckListBox;
+class TZipEngine;
+class TForm2;
+class TForm5;
+class TForm6;
+class TForm7;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(WindowContext& context);
+    ~TForm1() override;
+
+    // The windows created after this one, handed over once they exist.
+    struct Forms {
+        TForm2* Form2 = nullptr;
+        TForm5* Form5 = nullptr;
+        TForm6* Form6 = nullptr;
+        TForm7* Form7 = nullptr;
+    };
+    void attachForms(const Forms& forms) { forms_ = forms; }
+
+    const std::string& InstallRoot() const { return context_.state.InstallRoot; }
+
+    // Menu
+    QAction* New1 = nullptr;
+    QAction* N1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* Options1 = nullptr;
+    QAction* ConvertWLDversion1 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* Bugreports1 = nullptr;
+
+    QFrame* Panel1 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet3 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+
+    // Step 1
+    QLabel* Label2 = nullptr;
+    QLabel* Label1 = nullptr;
+    NameList MapItems;
+    CheckListBox* MapList = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+
+    // Step 2
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    NameList FileItems;
+    CheckListBox* FileList = nullptr;
+    QPushButton* Button6 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* Button4 = nullptr;
+
+    // Step 3
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLineEdit* DestinationPath = nullptr;
+    QPushButton* Button9 = nullptr;
+    QPlainTextEdit* PackingLog = nullptr;
+    QPushButton* Button8 = nullptr;
+    QPushButton* Button7 = nullptr;
+
+    std::unique_ptr<TZipEngine> Archiver;
+    int NoticeIndex = 0;
+
+    // Shows only the tab of the step (0, 1, 2) and makes it the active page.
+    void showStep(int pageIndex);
+
+public slots:
+    void New1Click();
+    void Exit1Click();
+    void Options1Click();
+    void ConvertWLDversion1Click();
+    void About1Click();
+    void Bugreports1Click();
+    void Timer1Timer();
+    void Timer2Timer();
+
+    void Button1Click();            // add maps
+    void CheckListBox1ClickCheck(); // a check mark toggled in MapList or FileList
+    void Button2Click();            // collection run
+    void Button3Click();            // add files
+    void Button6Click();            // sort by folder
+    void Button5Click();            // back to step 1
+    void Button4Click();            // on to step 3
+    void Button8Click();            // back to step 2
+    void Button9Click();            // choose destination
+    void Button7Click();            // packing run
+
+private:
+    WindowContext& context_;
+    Forms forms_;
+};
+
+} // namespace korvane

@@ -1,0 +1,20 @@
+// The two 8-bit code pages of the game's platform, converted at the program's edges; UTF-8 inside.
+// Defaults: ANSI Windows-1251 and OEM CP866; KORVANE_ANSI_CODEPAGE and KORVANE_OEM_CODEPAGE override them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+// Decoding never fails: a byte the code page does not define becomes a private-use character that encodes
+// back to the same byte.
+std::string ansiToUtf8(std::string_view bytes);
+std::string oemToUtf8(std::string_view bytes);
+
+// Encoding fails (nothing) when a character has no byte in the code page.
+std::optional<std::string> utf8ToAnsi(std::string_view text);
+std::optional<std::string> utf8ToOem(std::string_view text);
+
+} // namespace korvane

@@ -1,0 +1,53 @@
+// File facts in the form the game's platform gives them: attribute bits, DOS times, folder listings.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+enum FileAttribute : std::uint32_t {
+    faReadOnly = 1,
+    faHidden = 2,
+    faSysFile = 4,
+    faVolumeId = 8,
+    faDirectory = 16,
+    faArchive = 32,
+};
+
+// Directory 16; archive 32 for regular files; read-only 1 when not writable; hidden 2 for dot-names;
+// a user.DOSATTRIB extended attribute, where present, gives the bits instead.
+std::optional<std::uint32_t> fileAttributes(const std::filesystem::path& path);
+
+struct DosDateTime {
+    std::uint16_t date = 0;
+    std::uint16_t time = 0;
+};
+DosDateTime toDosDateTime(std::time_t when); // local time
+std::optional<DosDateTime> lastWriteDosDateTime(const std::filesystem::path& path);
+DosDateTime currentDosDateTime();
+
+struct FolderItem {
+    std::string name; // spelling on disk
+    std::uint32_t attributes = 0;
+};
+// Lists a folder's entries whose names match the wildcard mask ('*', '?', ASCII letters ignoring case),
+// "." and ".." excluded, in name order. A missing folder gives an empty list.
+std::vector<FolderItem> listFolder(const std::filesystem::path& folder, std::string_view mask);
+
+// Creates one folder level; the parent must exist.
+bool createFolder(const std::filesystem::path& path);
+// Creates or truncates the file for reading and writing, then closes it: true when that worked.
+bool probeWritable(const std::filesystem::path& path);
+// Pushes a file's written data to the disk.
+bool flushToDisk(int fd);
+// A name in the folder that no file has yet, starting with the prefix; the file is created empty.
+std::filesystem::path uniqueTempFile(const std::filesystem::path& folder, std::string_view prefix);
+
+} // namespace korvane

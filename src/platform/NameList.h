@@ -1,0 +1,70 @@
+// A list of names with check marks: the model behind every list control (maps, files, standard lists).
+// Membership is a whole-name match that ignores letter case and takes the first match, in constant time.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace korvane {
+
+class NameList {
+public:
+    // A view of the list (a list control) follows it through these calls.
+    class Listener {
+    public:
+        virtual ~Listener() = default;
+        virtual void listReset() = 0;
+        virtual void entryInserted(int index) = 0;
+        virtual void entryRemoved(int index) = 0;
+        virtual void entryChanged(int index) = 0;
+    };
+
+    int size() const { return static_cast<int>(entries_.size()); }
+    bool empty() const { return entries_.empty(); }
+    const std::string& name(int index) const { return entries_.at(static_cast<std::size_t>(index)).name; }
+    bool checked(int index) const { return entries_.at(static_cast<std::size_t>(index)).checked; }
+    std::vector<std::string> names() const;
+    int checkedCount() const;
+
+    void append(std::string name, bool checked = true);
+    void setChecked(int index, bool checked);
+    void checkAll();
+    void removeAt(int index);
+    void move(int from, int to);
+    void clear();
+    // Replaces the contents with the names, all with the same mark.
+    void assign(const std::vector<std::string>& names, bool checked);
+
+    int indexOf(std::string_view name) const; // first match ignoring letter case, or -1
+    bool contains(std::string_view name) const { return indexOf(name) >= 0; }
+
+    // Suspends the view's repainting: between the calls the listener hears nothing, then one reset.
+    void beginUpdate();
+    void endUpdate();
+    bool updating() const { return updateDepth_ > 0; }
+
+    void setListener(Listener* listener) { listener_ = listener; }
+
+private:
+    struct Entry {
+        std::string name;
+        bool checked = false;
+    };
+
+    void rebuildIndex() const;
+    void notifyReset();
+    void notifyInserted(int index);
+    void notifyRemoved(int index);
+    void notifyChanged(int index);
+
+    std::vector<Entry> entries_;
+    mutable std::unordered_map<std::string, int> firstIndex_;
+    mutable bool indexStale_ = false;
+    int updateDepth_ = 0;
+    bool resetPending_ = false;
+    Listener* listener_ = nullptr;
+};
+
+} // namespace korvane

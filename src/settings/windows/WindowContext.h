@@ -1,0 +1,23 @@
+// What every window is given at creation: the shared state and the seams to the desktop.
+#pragma once
+
+#include "platform/SettingsStore.h"
+#include "platform/UserDialogs.h"
+#include "platform/qt/LoadingWindowControl.h"
+#include "settings/AppState.h"
+
+class QWidget;
+
+namespace korvane {
+
+struct WindowContext {
+    AppState& state;
+    UserDialogs& dialogs;
+    Shell& shell;
+    SettingsStore& settings;
+    // Filled in as the windows are created (the loading window comes third, after the main window).
+    LoadingWindowControl* loading = nullptr;
+    QWidget* mainWindow = nullptr;
+};
+
+} // namespace korvane

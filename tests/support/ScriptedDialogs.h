@@ -1,0 +1,67 @@
+// Dialog and shell stand-ins for tests: each records what the program showed and answers from a script.
+#pragma once
+
+#include "platform/UserDialogs.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvane::testing {
+
+class ScriptedDialogs : public UserDialogs {
+public:
+    // Answers, consumed in order; a question with no scripted answer gets "no" / "cancel".
+    std::deque<bool> answers;
+    std::deque<std::vector<std::string>> openAnswers;
+    std::deque<std::optional<std::string>> saveAnswers;
+    std::deque<std::optional<std::string>> folderAnswers;
+
+    // What was shown, in order: messages and questions alike.
+    std::vector<std::string> shown;
+    std::vector<OpenFilesRequest> openRequests;
+    std::vector<SaveFileRequest> saveRequests;
+    std::vector<FolderRequest> folderRequests;
+
+    void showMessage(const std::string& text) override { shown.push_back(text); }
+    bool askYesNo(const std::string& text) override { return answer(text); }
+    bool askOkCancel(const std::string& text) override { return answer(text); }
+
+    std::vector<std::string> openFiles(const OpenFilesRequest& request) override {
+        openRequests.push_back(request);
+        return take(openAnswers, std::vector<std::string>{});
+    }
+    std::optional<std::string> saveFile(const SaveFileRequest& request) override {
+        saveRequests.push_back(request);
+        return take(saveAnswers, std::optional<std::string>{});
+    }
+    std::optional<std::string> pickFolder(const FolderRequest& request) override {
+        folderRequests.push_back(request);
+        return take(folderAnswers, std::optional<std::string>{});
+    }
+
+private:
+    bool answer(const std::string& text) {
+        shown.push_back(text);
+        return take(answers, false);
+    }
+    template <typename T> static T take(std::deque<T>& queue, T fallback) {
+        if (queue.empty()) {
+            return fallback;
+        }
+        T value = std::move(queue.front());
+        queue.pop_front();
+        return value;
+    }
+};
+
+class ScriptedShell : public Shell {
+public:
+    std::vector<std::string> openedFolders;
+    std::vector<std::string> openedUrls;
+    void openFolder(const std::string& folder) override { openedFolders.push_back(folder); }
+    void openUrl(const std::string& url) override { openedUrls.push_back(url); }
+};
+
+} // namespace korvane::testing

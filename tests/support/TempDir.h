@@ -1,0 +1,29 @@
+// A fresh folder for one test, removed with everything in it when the test ends.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace korvane::testing {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // The folder as an InstallRoot: native, ending in the separator.
+    std::string root() const { return path_.string() + "/"; }
+    // Writes a file (folders created), relative path with '/' separators.
+    std::filesystem::path write(std::string_view relative, std::string_view bytes) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string readFile(const std::filesystem::path& path);
+
+} // namespace korvane::testing
