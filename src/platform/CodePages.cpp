@@ -16,7 +16,7 @@ constexpr char32_t kPrivateBase = 0xF700;
 
 // One single-byte code page as a pair of tables, built once through ICU.
 class CodePage {
-public:
+  public:
     // A code page ICU does not know as a single-byte one gives way to the fallback.
     CodePage(int number, int fallback) {
         auto converter = openConverter(number);
@@ -70,7 +70,7 @@ public:
         return bytes;
     }
 
-private:
+  private:
     struct ConverterClose {
         void operator()(UConverter* converter) const { ucnv_close(converter); }
     };
@@ -98,9 +98,11 @@ private:
         ucnv_setToUCallBack(converter, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
         const char in = static_cast<char>(byte);
         std::array<UChar, 4> out{};
-        const auto produced = ucnv_toUChars(converter, out.data(), static_cast<std::int32_t>(out.size()), &in, 1, &status);
+        const auto produced =
+            ucnv_toUChars(converter, out.data(), static_cast<std::int32_t>(out.size()), &in, 1, &status);
         // A byte mapped to a C1 control by fallback is treated as undefined: it has no real character.
-        if (U_FAILURE(status) || produced != 1 || out[0] == 0xFFFD || out[0] == 0x1A || (out[0] >= 0x80 && out[0] < 0xA0)) {
+        if (U_FAILURE(status) || produced != 1 || out[0] == 0xFFFD || out[0] == 0x1A ||
+            (out[0] >= 0x80 && out[0] < 0xA0)) {
             return kPrivateBase + static_cast<char32_t>(byte);
         }
         return out[0];
@@ -145,9 +147,17 @@ const CodePage& oem() {
 
 } // namespace
 
-std::string ansiToUtf8(std::string_view bytes) { return ansi().decode(bytes); }
-std::string oemToUtf8(std::string_view bytes) { return oem().decode(bytes); }
-std::optional<std::string> utf8ToAnsi(std::string_view text) { return ansi().encode(text); }
-std::optional<std::string> utf8ToOem(std::string_view text) { return oem().encode(text); }
+std::string ansiToUtf8(std::string_view bytes) {
+    return ansi().decode(bytes);
+}
+std::string oemToUtf8(std::string_view bytes) {
+    return oem().decode(bytes);
+}
+std::optional<std::string> utf8ToAnsi(std::string_view text) {
+    return ansi().encode(text);
+}
+std::optional<std::string> utf8ToOem(std::string_view text) {
+    return oem().encode(text);
+}
 
 } // namespace korvane

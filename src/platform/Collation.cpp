@@ -73,9 +73,8 @@ const UCaseMap* caseMap() {
 
 int collate(std::string_view a, std::string_view b) {
     UErrorCode status = U_ZERO_ERROR;
-    const UCollationResult result =
-        ucol_strcollUTF8(collator(), a.data(), static_cast<std::int32_t>(a.size()), b.data(),
-                         static_cast<std::int32_t>(b.size()), &status);
+    const UCollationResult result = ucol_strcollUTF8(collator(), a.data(), static_cast<std::int32_t>(a.size()),
+                                                     b.data(), static_cast<std::int32_t>(b.size()), &status);
     if (U_FAILURE(status)) {
         return a.compare(b);
     }
@@ -92,9 +91,8 @@ std::string caseFoldKey(std::string_view text) {
     // Full folding may lengthen the text (ß folds to ss); ill-formed bytes pass through unchanged.
     key.resize(text.size() * 3 + 16);
     UErrorCode status = U_ZERO_ERROR;
-    const std::int32_t length =
-        ucasemap_utf8FoldCase(caseMap(), key.data(), static_cast<std::int32_t>(key.size()), text.data(),
-                              static_cast<std::int32_t>(text.size()), &status);
+    const std::int32_t length = ucasemap_utf8FoldCase(caseMap(), key.data(), static_cast<std::int32_t>(key.size()),
+                                                      text.data(), static_cast<std::int32_t>(text.size()), &status);
     if (U_FAILURE(status)) {
         return std::string(text);
     }

@@ -15,7 +15,9 @@ namespace {
 
 enum class Want { Any, File, Folder };
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 std::string join(const std::string& folder, std::string_view name) {
     if (folder.empty()) {
@@ -48,7 +50,7 @@ bool fits(const std::string& path, Want want) {
 // Folder listings grouped by case-folded name, reused while the folder is unchanged. A folder changed
 // within the last seconds is not kept: its time stamp may not yet tell a later change apart.
 class ListingCache {
-public:
+  public:
     using Listing = std::unordered_map<std::string, std::vector<std::string>>;
 
     std::vector<std::string> matches(const std::string& folder, std::string_view name) {
@@ -59,7 +61,7 @@ public:
         return found == listing.end() ? std::vector<std::string>{} : found->second;
     }
 
-private:
+  private:
     struct Stamp {
         dev_t device = 0;
         ino_t inode = 0;
@@ -69,7 +71,9 @@ private:
             return device == other.device && inode == other.inode && same(modified, other.modified) &&
                    same(changed, other.changed);
         }
-        static bool same(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
+        static bool same(const timespec& a, const timespec& b) {
+            return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+        }
     };
     struct Cached {
         Stamp stamp;
@@ -209,13 +213,17 @@ std::optional<std::filesystem::path> resolveForCreate(std::string_view path) {
     return std::filesystem::path(existing ? *existing : join(*folder, parts.back()));
 }
 
-bool fileExists(std::string_view path) { return resolve(path, Want::File).has_value(); }
+bool fileExists(std::string_view path) {
+    return resolve(path, Want::File).has_value();
+}
 
-bool folderExists(std::string_view path) { return resolve(path, Want::Folder).has_value(); }
+bool folderExists(std::string_view path) {
+    return resolve(path, Want::Folder).has_value();
+}
 
 bool isSafeGamePath(std::string_view relativeName) {
-    if (relativeName.empty() || isSeparator(relativeName.front()) ||
-        relativeName.find(':') != std::string_view::npos || relativeName.find('\0') != std::string_view::npos) {
+    if (relativeName.empty() || isSeparator(relativeName.front()) || relativeName.find(':') != std::string_view::npos ||
+        relativeName.find('\0') != std::string_view::npos) {
         return false;
     }
     int depth = 0;

@@ -42,7 +42,7 @@ TEST(CodePages, UndefinedBytesBecomePrivateCharactersAndComeBack) {
 
 TEST(CodePages, UnrepresentableTextGivesNothing) {
     EXPECT_EQ(utf8ToAnsi("日本"), std::nullopt);
-    EXPECT_EQ(utf8ToAnsi("Ä"), std::nullopt);  // not in Windows-1251
+    EXPECT_EQ(utf8ToAnsi("Ä"), std::nullopt); // not in Windows-1251
     EXPECT_EQ(utf8ToOem("€"), std::nullopt);  // in Windows-1251, not in CP866
     EXPECT_EQ(utf8ToAnsi("€"), "\x88");
     EXPECT_EQ(utf8ToAnsi("bad \xC3"), std::nullopt); // cut UTF-8 sequence

@@ -25,10 +25,10 @@ TEST(Collation, SortsNamesIgnoringCasePunctuationBeforeDigitsBeforeLetters) {
 TEST(Collation, IgnoresLetterCaseOnly) {
     EXPECT_EQ(collate("Textures\\Wall.TEX", "textures\\wall.tex"), 0);
     EXPECT_TRUE(collateEqual("СТЕНА", "стена"));
-    EXPECT_NE(collate("a b", "ab"), 0);   // spaces count
+    EXPECT_NE(collate("a b", "ab"), 0); // spaces count
     EXPECT_NE(collate("a.tex", "atex"), 0);
-    EXPECT_NE(collate("e", "é"), 0);       // accents count
-    EXPECT_LT(collate("а", "б"), 0);       // Cyrillic alphabet order
+    EXPECT_NE(collate("e", "é"), 0); // accents count
+    EXPECT_LT(collate("а", "б"), 0); // Cyrillic alphabet order
 }
 
 TEST(Collation, CaseFoldKeysMatchWholeNamesIgnoringCase) {

@@ -51,7 +51,8 @@ TEST(GamePath, FolderChangesAreSeenAfterAnEarlierLookup) {
     TempDir dir;
     dir.write("Levels/One.wld", "x");
     // An old folder time lets the listing be kept for reuse.
-    std::filesystem::last_write_time(dir.path() / "Levels", std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    std::filesystem::last_write_time(dir.path() / "Levels",
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
     EXPECT_TRUE(fileExists(dir.root() + "levels\\one.wld"));
     EXPECT_FALSE(fileExists(dir.root() + "levels\\two.wld"));
     dir.write("Levels/Two.wld", "x");
