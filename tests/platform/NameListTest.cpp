@@ -65,6 +65,9 @@ TEST(NameList, MarksAndAssignment) {
     EXPECT_FALSE(list.checked(0));
     EXPECT_EQ(list.indexOf("x"), -1);
     EXPECT_THROW(list.name(5), std::out_of_range);
+    EXPECT_THROW(list.removeAt(1), std::out_of_range);
+    EXPECT_THROW(list.move(0, 1), std::out_of_range);
+    EXPECT_EQ(list.size(), 1);
 }
 
 TEST(NameList, ListenerHearsSingleChangesAndOneResetAfterASuspendedUpdate) {
