@@ -37,8 +37,8 @@ void TZEBaseArchiver::rebuildFromLocalHeaders() {
         const std::string fixed = file.readExact(TZEZipLocalHeader::kSize);
         ByteReader in(fixed);
         const TZEZipLocalHeader local = readLocalHeader(in);
-        const std::uint64_t next = offset + TZEZipLocalHeader::kSize + local.FileNameLength +
-                                   local.ExtraFieldLength + local.CompressedSize;
+        const std::uint64_t next =
+            offset + TZEZipLocalHeader::kSize + local.FileNameLength + local.ExtraFieldLength + local.CompressedSize;
         if (local.Signature != kLocalHeaderSignature || next > size) {
             break;
         }

@@ -138,11 +138,10 @@ void TZEBaseArchiver::fillItem(TZEArchiveItem& item, const TDirItem& entry) cons
     const TZEZipCentralDir& h = entry.CentralHeader;
     item.CompressedSize = asSigned(entry.compressedSize());
     item.UncompressedSize = asSigned(entry.uncompressedSize());
-    item.CompressionRate = item.UncompressedSize > 0
-                               ? (1.0 - static_cast<double>(item.CompressedSize) /
-                                            static_cast<double>(item.UncompressedSize)) *
-                                     100.0
-                               : 100.0;
+    item.CompressionRate =
+        item.UncompressedSize > 0
+            ? (1.0 - static_cast<double>(item.CompressedSize) / static_cast<double>(item.UncompressedSize)) * 100.0
+            : 100.0;
     item.CompressionRate = std::max(item.CompressionRate, 0.0);
     item.Encrypted = (h.Flags & kFlagEncrypted) != 0;
     item.LastModFileDate = h.LastModDate;
