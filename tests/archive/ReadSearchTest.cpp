@@ -63,8 +63,8 @@ TEST_F(ReadSearch, MasksMatchTheFullPathIgnoringCase) {
     EXPECT_EQ(find("C:\\Readme"), Names{});
     EXPECT_EQ(find("Wall.tex"), Names{});
     EXPECT_EQ(find("*.tex", kSearchAttrFiles, "*old*"), (Names{"Textures\\|Wall.tex"}));
-    EXPECT_EQ(find("*", kSearchAttrFiles, "Readme"), (Names{"Sounds\\|Step.WAV", "Textures\\|Wall.tex",
-                                                            "Textures\\Old\\|Wall.TEX"}));
+    EXPECT_EQ(find("*", kSearchAttrFiles, "Readme"),
+              (Names{"Sounds\\|Step.WAV", "Textures\\|Wall.tex", "Textures\\Old\\|Wall.TEX"}));
 }
 
 TEST_F(ReadSearch, ARecurseFreeSearchStaysInTheMasksFolder) {
@@ -138,7 +138,8 @@ TEST_F(ReadSearch, Zip64ExtraFieldSuppliesTheValuesWhoseFieldsHoldAllOnes) {
 }
 
 TEST_F(ReadSearch, NamesInTheOemCodePageArriveAsText) {
-    std::vector<FixtureEntry> entries = {{"\x8A\xA0\xE0\xE2\xA0.wld", "m"}, {"Sounds/\xD0\x97\xD0\xB2\xD1\x83\xD0\xBA.wav", "s"}};
+    std::vector<FixtureEntry> entries = {{"\x8A\xA0\xE0\xE2\xA0.wld", "m"},
+                                         {"Sounds/\xD0\x97\xD0\xB2\xD1\x83\xD0\xBA.wav", "s"}};
     entries[1].flags = 0x0800;
     open(entries);
     EXPECT_EQ(find("*.*"), (Names{"|Карта.wld", "Sounds\\|Звук.wav"}));

@@ -40,8 +40,8 @@ protected:
 
     testing::TempDir dir;
     const std::string members = "Textures Sounds Карта.wld Readme";
-    const Names expected = sorted({"Textures\\Wall.tex", "Textures\\Old\\Wall.TEX", "Sounds\\Звук.wav", "Карта.wld",
-                                   "Readme"});
+    const Names expected =
+        sorted({"Textures\\Wall.tex", "Textures\\Old\\Wall.TEX", "Sounds\\Звук.wav", "Карта.wld", "Readme"});
 };
 
 TEST_F(ReadTools, Zip) {
