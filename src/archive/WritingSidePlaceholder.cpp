@@ -4,21 +4,11 @@
 
 namespace korvane {
 
-void TZEBaseArchiver::createArchive() {
-    raiseError(22);
-}
+void TZEBaseArchiver::createArchive() { raiseError(22); }
 void TZEBaseArchiver::finishPendingWrites() {}
-void TZEBaseArchiver::AddFiles(std::string_view, std::uint16_t, std::string_view) {
-    raiseError(22);
-}
-void TZEBaseArchiver::BeginUpdate() {
-    raiseError(22);
-}
-void TZEBaseArchiver::EndUpdate() {
-    raiseError(22);
-}
-void TZEBaseArchiver::ForceUpdate() {
-    raiseError(22);
-}
+void TZEBaseArchiver::AddFiles(std::string_view, std::uint16_t, std::string_view) { raiseError(22); }
+void TZEBaseArchiver::BeginUpdate() { raiseError(22); }
+void TZEBaseArchiver::EndUpdate() { raiseError(22); }
+void TZEBaseArchiver::ForceUpdate() { raiseError(22); }
 
 } // namespace korvane
