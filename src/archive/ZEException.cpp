@@ -81,20 +81,20 @@ std::string build(int nativeError, std::string_view componentName, const std::st
 
 } // namespace
 
-EZEException::EZEException(int nativeError, std::string message)
+EZEException::EZEException(Built, int nativeError, std::string message)
     : std::runtime_error(std::move(message)), nativeError_(nativeError), errorCode_(messageNumber(nativeError)) {}
 
 EZEException::EZEException(int nativeError, std::string_view componentName)
-    : EZEException(nativeError, build(nativeError, componentName, nullptr, 0)) {}
+    : EZEException(Built{}, nativeError, build(nativeError, componentName, nullptr, 0)) {}
 
 EZEException::EZEException(int nativeError, std::string_view componentName, std::string_view fileName)
-    : EZEException(nativeError, [&] {
+    : EZEException(Built{}, nativeError, [&] {
           const std::string arg(fileName);
           return build(nativeError, componentName, &arg, 1);
       }()) {}
 
 EZEException::EZEException(int nativeError, std::string_view componentName, std::int64_t first, std::int64_t second)
-    : EZEException(nativeError, [&] {
+    : EZEException(Built{}, nativeError, [&] {
           const std::string args[2] = {std::to_string(first), std::to_string(second)};
           return build(nativeError, componentName, args, 2);
       }()) {}

@@ -24,7 +24,8 @@ public:
     static std::string_view messageTemplate(int errorCode);
 
 private:
-    EZEException(int nativeError, std::string message);
+    struct Built {};
+    EZEException(Built, int nativeError, std::string message);
 
     int nativeError_;
     int errorCode_;

@@ -112,13 +112,17 @@ protected:
 
     // The end-record signature written by this instance.
     std::uint32_t endRecordSignature_ = kAltEndOfCentralDirSignature;
+    // ZIP method of new entries: SetCompMethod's result.
+    std::uint16_t compMethod_ = 8;
 
 private:
     // Reading side.
-    void openExisting(std::uint16_t mode);
+    void openExisting(std::uint16_t mode, const std::string& path);
     void LoadDir(const TZETailWindow& tail);
+    void loadCentralDirectory(const TZEEndRecordFound& end);
+    void rebuildFromLocalHeaders();
     bool InternalFind(TZEArchiveItem& item) const;
-    bool IsItemMatches(const TDirItem& dirItem, const TInternalSearchRec& search) const;
+    static bool IsItemMatches(std::string_view storedName, std::string_view mask, bool wildcards);
     void fillItem(TZEArchiveItem& item, const TDirItem& dirItem) const;
     void dropArchive() noexcept;
 
@@ -130,10 +134,10 @@ private:
     bool cancelled_ = false;
     TZECompressionLevel compressionLevel_ = clFastest;
     std::uint8_t compressionMode_ = 1;
-    std::uint16_t compMethod_ = 8;
 
     // Writing side, defined with the writer.
-    // OpenArchive with 65535, after the name check and the closing of any open archive.
+    // OpenArchive with 65535, after the name check and the closing of any open archive: creates the file and
+    // sets up the open state (archiveFile_, dirManager_, openMode_, active_); OpenArchive then raises AfterOpen.
     void createArchive();
     // CloseArchive's first step on an archive that allows updates: a pending update, the end record of an
     // empty file. May raise; CloseArchive swallows it.
