@@ -149,7 +149,7 @@ private:
     void writeUpdate(TZEUpdateState& state);
     void saveTail(TZEUpdateState& state);
     bool writeEntry(TDirItem& item, TZEUpdateState& state, TZEAction& action);
-    void writeEntryData(TDirItem& item, TZEUpdateState& state, const std::string& progressName);
+    void writeEntryData(TDirItem& item, TZEUpdateState& state);
     void InternalCompressFile(int source, std::uint64_t size, TDirItem& item, TZEUpdateState& state);
     void copyFromTail(TDirItem& item, std::size_t snapshotIndex, TZEUpdateState& state);
     void rollBack(TZEUpdateState& state) noexcept;

@@ -22,10 +22,10 @@ struct ZipEntryView {
     std::uint32_t size = 0;
     std::uint32_t external = 0;
     std::uint32_t localOffset = 0;
-    std::string name;      // bytes as stored
+    std::string name;        // bytes as stored
     std::string localHead;   // the 30-byte local header as written
     std::string centralHead; // the 46-byte central header
-    std::string raw;       // the entry's data as stored
+    std::string raw;         // the entry's data as stored
 };
 
 struct ZipView {
