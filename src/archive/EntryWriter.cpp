@@ -40,7 +40,8 @@ int openSource(const std::string& fullName) {
     if (!native) {
         return -1;
     }
-    const int fd = ::open(native->c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe in place of a file is refused instead of waited on.
+    const int fd = ::open(native->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat facts {};
     if (fd >= 0 && (::fstat(fd, &facts) != 0 || !S_ISREG(facts.st_mode))) {
         ::close(fd);

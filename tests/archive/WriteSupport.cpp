@@ -1,5 +1,6 @@
 #include "WriteSupport.h"
 
+#include "ReadListing.h"
 #include "support/TempDir.h"
 
 #include <cstdlib>
@@ -105,6 +106,13 @@ std::unique_ptr<TZipEngine> createArchive(const std::filesystem::path& archive, 
     engine->BaseDir = base;
     engine->NoCompressionMasks = {"*.mp3", "*.ogg"};
     return engine;
+}
+
+std::vector<std::string> listCopy(const std::filesystem::path& archive) {
+    TempDir copy;
+    const auto path = copy.path() / archive.filename();
+    std::filesystem::copy_file(archive, path);
+    return listArchive(path.string());
 }
 
 bool haveTool(const std::string& name) {

@@ -44,6 +44,9 @@ std::string contentOf(const ZipEntryView& entry);
 // A created archive at mode 7 over the base folder, as the packing run sets it up.
 std::unique_ptr<TZipEngine> createArchive(const std::filesystem::path& archive, const std::string& base);
 
+// Lists a copy of the archive with the engine as every reading window does; the writer keeps the original locked.
+std::vector<std::string> listCopy(const std::filesystem::path& archive);
+
 bool haveTool(const std::string& name);
 // Runs a shell command with its output dropped; true when it exits with 0.
 bool runQuiet(const std::string& command);
