@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/Fonts.h"
+#include "archive/ZipEngine.h"
 #include "platform/qt/Centring.h"
 #include "platform/qt/CheckListBox.h"
 #include "settings/windows/TForm2.h"
@@ -48,6 +49,7 @@ TForm1::TForm1(WindowContext& context) : context_(context) {
     StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);
 
+    Archiver = std::make_unique<TZipEngine>("Archiver");
     NoticeIndex = 0;
     createTimers();
 

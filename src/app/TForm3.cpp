@@ -39,7 +39,6 @@ TForm3::TForm3() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
     setWindowTitle("Загрузка...");
     setFixedSize(226, 170);
     setFont(verdana(8));
-    setAttribute(Qt::WA_QuitOnClose, false);
 
     Label1 = label(this, "Label1", "Загрузка...", 8);
     Label1->setFont(verdana(14, true));

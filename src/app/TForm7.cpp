@@ -64,7 +64,6 @@ TForm7::TForm7(WindowContext& context) : QWidget(nullptr, Qt::Dialog), context_(
     setWindowTitle("О программе...");
     setFixedSize(282, 353);
     setFont(verdana(8));
-    setAttribute(Qt::WA_QuitOnClose, false);
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
