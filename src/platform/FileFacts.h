@@ -37,8 +37,8 @@ struct FolderItem {
     std::string name; // spelling on disk
     std::uint32_t attributes = 0;
 };
-// Lists a folder's entries whose names match the wildcard mask ('*', '?', ASCII letters ignoring case),
-// "." and ".." excluded, in name order. A missing folder gives an empty list.
+// Lists a folder's entries whose names match the wildcard mask ('*', '?', ASCII letters ignoring case;
+// "*.*" matches every name), "." and ".." excluded, in name order. A missing folder gives an empty list.
 std::vector<FolderItem> listFolder(const std::filesystem::path& folder, std::string_view mask);
 
 // Creates one folder level; the parent must exist.
@@ -48,6 +48,7 @@ bool probeWritable(const std::filesystem::path& path);
 // Pushes a file's written data to the disk.
 bool flushToDisk(int fd);
 // A name in the folder that no file has yet, starting with the prefix; the file is created empty.
+// An empty path when no file could be created there.
 std::filesystem::path uniqueTempFile(const std::filesystem::path& folder, std::string_view prefix);
 
 } // namespace korvane

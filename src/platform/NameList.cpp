@@ -5,6 +5,15 @@
 #include <stdexcept>
 
 namespace korvane {
+namespace {
+
+void checkIndex(int index, int size) {
+    if (index < 0 || index >= size) {
+        throw std::out_of_range("NameList index out of range");
+    }
+}
+
+} // namespace
 
 std::vector<std::string> NameList::names() const {
     std::vector<std::string> result;
@@ -48,12 +57,15 @@ void NameList::checkAll() {
 }
 
 void NameList::removeAt(int index) {
+    checkIndex(index, size());
     entries_.erase(entries_.begin() + index);
     indexStale_ = true;
     notifyRemoved(index);
 }
 
 void NameList::move(int from, int to) {
+    checkIndex(from, size());
+    checkIndex(to, size());
     if (from == to) {
         return;
     }

@@ -1,0 +1,103 @@
+#include "platform/Collation.h"
+
+#include <unicode/ucasemap.h>
+#include <unicode/ucol.h>
+#include <unicode/uloc.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <stdexcept>
+
+namespace korvane {
+namespace {
+
+struct CollatorClose {
+    void operator()(UCollator* collator) const { ucol_close(collator); }
+};
+using Collator = std::unique_ptr<UCollator, CollatorClose>;
+
+// The user's locale, except the POSIX one, whose tailoring orders ASCII by code point and so tells letter
+// case apart; root stands in for it.
+const char* collationLocale() {
+    const char* locale = uloc_getDefault();
+    if (locale == nullptr || std::strncmp(locale, "en_US_POSIX", 11) == 0 || std::strcmp(locale, "c") == 0) {
+        return "";
+    }
+    return locale;
+}
+
+Collator openCollator() {
+    UErrorCode status = U_ZERO_ERROR;
+    Collator collator(ucol_open(collationLocale(), &status));
+    if (U_FAILURE(status)) {
+        status = U_ZERO_ERROR;
+        collator.reset(ucol_open("", &status));
+    }
+    if (U_FAILURE(status)) {
+        throw std::runtime_error("The collation data is not available");
+    }
+    // Secondary strength ignores case but keeps accents; punctuation is not ignorable, so it sorts before
+    // digits and letters instead of vanishing from the comparison.
+    ucol_setStrength(collator.get(), UCOL_SECONDARY);
+    ucol_setAttribute(collator.get(), UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE, &status);
+    return collator;
+}
+
+const UCollator* collator() {
+    static const Collator instance = openCollator();
+    return instance.get();
+}
+
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+struct CaseMapClose {
+    void operator()(UCaseMap* map) const { ucasemap_close(map); }
+};
+
+const UCaseMap* caseMap() {
+    static const std::unique_ptr<UCaseMap, CaseMapClose> instance = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<UCaseMap, CaseMapClose> map(ucasemap_open("", U_FOLD_CASE_DEFAULT, &status));
+        if (U_FAILURE(status)) {
+            throw std::runtime_error("The case folding data is not available");
+        }
+        return map;
+    }();
+    return instance.get();
+}
+
+} // namespace
+
+int collate(std::string_view a, std::string_view b) {
+    UErrorCode status = U_ZERO_ERROR;
+    const UCollationResult result = ucol_strcollUTF8(collator(), a.data(), static_cast<std::int32_t>(a.size()),
+                                                     b.data(), static_cast<std::int32_t>(b.size()), &status);
+    if (U_FAILURE(status)) {
+        return a.compare(b);
+    }
+    return result == UCOL_LESS ? -1 : (result == UCOL_GREATER ? 1 : 0);
+}
+
+std::string caseFoldKey(std::string_view text) {
+    std::string key(text);
+    if (isAscii(text)) {
+        std::transform(key.begin(), key.end(), key.begin(),
+                       [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
+        return key;
+    }
+    // Full folding may lengthen the text (ß folds to ss); ill-formed bytes pass through unchanged.
+    key.resize(text.size() * 3 + 16);
+    UErrorCode status = U_ZERO_ERROR;
+    const std::int32_t length = ucasemap_utf8FoldCase(caseMap(), key.data(), static_cast<std::int32_t>(key.size()),
+                                                      text.data(), static_cast<std::int32_t>(text.size()), &status);
+    if (U_FAILURE(status)) {
+        return std::string(text);
+    }
+    key.resize(static_cast<std::size_t>(length));
+    return key;
+}
+
+} // namespace korvane

@@ -1,0 +1,221 @@
+#include "platform/FileFacts.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+
+namespace korvane {
+namespace {
+
+constexpr std::uint32_t kDosInfoAttrib = 1; // valid_flags bit: the attrib field holds the attributes
+
+std::uint32_t readLittle(const unsigned char* bytes, std::size_t size) {
+    std::uint32_t value = 0;
+    for (std::size_t i = size; i > 0; --i) {
+        value = (value << 8) | bytes[i - 1];
+    }
+    return value;
+}
+
+// The attributes a Samba share keeps in user.DOSATTRIB: either the old form, a "0x20"-style hex string, or
+// the hex string (possibly empty) followed by a versioned little-endian record, aligned as NDR aligns it.
+std::optional<std::uint32_t> parseDosAttrib(const unsigned char* blob, std::size_t size) {
+    const auto* nul = static_cast<const unsigned char*>(std::memchr(blob, 0, size));
+    const std::size_t hexLength = nul == nullptr ? size : static_cast<std::size_t>(nul - blob);
+    std::size_t pos = (hexLength + 2) & ~std::size_t{1};
+    if (nul != nullptr && pos + 4 <= size) {
+        const std::uint32_t version = readLittle(blob + pos, 2);
+        pos = (pos + 4 + 3) & ~std::size_t{3};
+        if (version == 1 && pos + 4 <= size) {
+            return readLittle(blob + pos, 4);
+        }
+        if (version == 2 && pos + 8 <= size) {
+            return readLittle(blob + pos + 4, 4);
+        }
+        if (version >= 3 && version <= 5 && pos + 8 <= size) {
+            const bool valid = (readLittle(blob + pos, 4) & kDosInfoAttrib) != 0;
+            return valid ? std::optional(readLittle(blob + pos + 4, 4)) : std::nullopt;
+        }
+    }
+    const std::string hex(reinterpret_cast<const char*>(blob), hexLength);
+    if (hex.size() > 2 && hex.size() <= 10 && (hex.starts_with("0x") || hex.starts_with("0X"))) {
+        char* end = nullptr;
+        const unsigned long value = std::strtoul(hex.c_str() + 2, &end, 16);
+        if (*end == '\0') {
+            return static_cast<std::uint32_t>(value);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uint32_t> dosAttribOf(const std::filesystem::path& path) {
+    std::array<unsigned char, 256> blob{};
+    const ssize_t size = ::getxattr(path.c_str(), "user.DOSATTRIB", blob.data(), blob.size());
+    if (size <= 0) {
+        return std::nullopt;
+    }
+    return parseDosAttrib(blob.data(), static_cast<std::size_t>(size));
+}
+
+bool isHiddenName(const std::string& name) {
+    return name.size() > 1 && name[0] == '.' && name != "..";
+}
+
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Length of the UTF-8 character starting at the byte: what one '?' stands for.
+std::size_t characterLength(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return std::min(length, text.size() - at);
+}
+
+bool matchesWildcard(std::string_view name, std::string_view mask) {
+    if (mask == "*.*") {
+        return true;
+    }
+    // Iterative matching with one backtrack point: linear in practice, no recursion on long masks.
+    std::size_t n = 0;
+    std::size_t m = 0;
+    std::size_t starMask = std::string_view::npos;
+    std::size_t starName = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && mask[m] == '*') {
+            starMask = ++m;
+            starName = n;
+        } else if (m < mask.size() && mask[m] == '?') {
+            n += characterLength(name, n);
+            ++m;
+        } else if (m < mask.size() && asciiLower(mask[m]) == asciiLower(name[n])) {
+            ++n;
+            ++m;
+        } else if (starMask != std::string_view::npos) {
+            m = starMask;
+            starName += characterLength(name, starName);
+            n = starName;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == '*') {
+        ++m;
+    }
+    return m == mask.size();
+}
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    bool valid() const { return fd_ >= 0; }
+
+  private:
+    int fd_;
+};
+
+} // namespace
+
+std::optional<std::uint32_t> fileAttributes(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    const bool folder = S_ISDIR(info.st_mode);
+    if (const auto stored = dosAttribOf(path)) {
+        // The file system knows better whether this is a folder.
+        return (*stored & ~std::uint32_t{faDirectory | faVolumeId}) | (folder ? std::uint32_t{faDirectory} : 0U);
+    }
+    std::uint32_t attributes = folder ? std::uint32_t{faDirectory} : std::uint32_t{faArchive};
+    // No write permission for anyone counts as read-only even for a user whom permissions do not bind.
+    if ((info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) {
+        attributes |= faReadOnly;
+    }
+    if (isHiddenName(path.filename().string())) {
+        attributes |= faHidden;
+    }
+    return attributes;
+}
+
+DosDateTime toDosDateTime(std::time_t when) {
+    std::tm local{};
+    if (::localtime_r(&when, &local) == nullptr) {
+        return {};
+    }
+    // The packed form covers 1980 to 2107; times outside are held at the nearest end.
+    if (local.tm_year < 80) {
+        return {static_cast<std::uint16_t>((1 << 5) | 1), 0};
+    }
+    if (local.tm_year > 207) {
+        return {static_cast<std::uint16_t>((127 << 9) | (12 << 5) | 31),
+                static_cast<std::uint16_t>((23 << 11) | (59 << 5) | 29)};
+    }
+    DosDateTime packed;
+    packed.date = static_cast<std::uint16_t>(((local.tm_year - 80) << 9) | ((local.tm_mon + 1) << 5) | local.tm_mday);
+    packed.time = static_cast<std::uint16_t>((local.tm_hour << 11) | (local.tm_min << 5) | (local.tm_sec / 2));
+    return packed;
+}
+
+std::optional<DosDateTime> lastWriteDosDateTime(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return toDosDateTime(info.st_mtime);
+}
+
+DosDateTime currentDosDateTime() {
+    return toDosDateTime(std::time(nullptr));
+}
+
+std::vector<FolderItem> listFolder(const std::filesystem::path& folder, std::string_view mask) {
+    std::vector<FolderItem> items;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::string name = it->path().filename().string();
+        if (!matchesWildcard(name, mask)) {
+            continue;
+        }
+        // An entry that vanished or dangles since the listing has no attributes and is left out.
+        if (const auto attributes = fileAttributes(it->path())) {
+            items.push_back({std::move(name), *attributes});
+        }
+    }
+    std::sort(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+    return items;
+}
+
+bool createFolder(const std::filesystem::path& path) {
+    return ::mkdir(path.c_str(), 0777) == 0;
+}
+
+bool probeWritable(const std::filesystem::path& path) {
+    const Descriptor file(::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    return file.valid();
+}
+
+bool flushToDisk(int fd) {
+    return ::fsync(fd) == 0;
+}
+
+std::filesystem::path uniqueTempFile(const std::filesystem::path& folder, std::string_view prefix) {
+    std::string pattern = (folder / (std::string(prefix) + "XXXXXX.tmp")).string();
+    const Descriptor file(::mkstemps(pattern.data(), 4));
+    return file.valid() ? std::filesystem::path(pattern) : std::filesystem::path();
+}
+
+} // namespace korvane

@@ -1,0 +1,54 @@
+#include "platform/CodePages.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace korvane {
+namespace {
+
+std::string allBytes() {
+    std::string bytes;
+    for (int byte = 0; byte < 256; ++byte) {
+        bytes.push_back(static_cast<char>(byte));
+    }
+    return bytes;
+}
+
+TEST(CodePages, EveryByteSurvivesARoundTrip) {
+    const std::string bytes = allBytes();
+    EXPECT_EQ(utf8ToAnsi(ansiToUtf8(bytes)), bytes);
+    EXPECT_EQ(utf8ToOem(oemToUtf8(bytes)), bytes);
+}
+
+TEST(CodePages, CyrillicTextInBothCodePages) {
+    const std::string text = "Текстуры\\Стена.tex"; // UTF-8 source
+    EXPECT_EQ(ansiToUtf8("\xD2\xE5\xEA\xF1\xF2\xF3\xF0\xFB\\\xD1\xF2\xE5\xED\xE0.tex"), text);
+    EXPECT_EQ(utf8ToAnsi(text), "\xD2\xE5\xEA\xF1\xF2\xF3\xF0\xFB\\\xD1\xF2\xE5\xED\xE0.tex");
+    EXPECT_EQ(oemToUtf8("\x92\xA5\xAA\xE1\xE2\xE3\xE0\xEB"), "Текстуры");
+    EXPECT_EQ(utf8ToOem("Ёё"), "\xF0\xF1");
+    EXPECT_EQ(ansiToUtf8("\xA8\xB8\xB9"), "Ёё№");
+    // The same character moves between the pages: ANSI to OEM as the archive names need it.
+    EXPECT_EQ(utf8ToOem(ansiToUtf8("\xC0\xFF")), "\x80\xEF");
+}
+
+TEST(CodePages, UndefinedBytesBecomePrivateCharactersAndComeBack) {
+    // 0x98 has no character in Windows-1251.
+    EXPECT_EQ(ansiToUtf8("a\x98"), "a\xEF\x9E\x98"); // U+F798
+    EXPECT_EQ(utf8ToAnsi("\xEF\x9E\x98"), "\x98");
+    // A private character of a defined byte is not an alias for it.
+    EXPECT_EQ(utf8ToAnsi("\xEF\x9F\x80"), std::nullopt); // U+F7C0; 0xC0 is А
+}
+
+TEST(CodePages, UnrepresentableTextGivesNothing) {
+    EXPECT_EQ(utf8ToAnsi("日本"), std::nullopt);
+    EXPECT_EQ(utf8ToAnsi("Ä"), std::nullopt); // not in Windows-1251
+    EXPECT_EQ(utf8ToOem("€"), std::nullopt);  // in Windows-1251, not in CP866
+    EXPECT_EQ(utf8ToAnsi("€"), "\x88");
+    EXPECT_EQ(utf8ToAnsi("bad \xC3"), std::nullopt); // cut UTF-8 sequence
+    EXPECT_EQ(utf8ToAnsi(""), "");
+    EXPECT_EQ(utf8ToAnsi(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+} // namespace
+} // namespace korvane
