@@ -1,0 +1,61 @@
+// The open archive file: one descriptor, held from OpenArchive to CloseArchive, with an advisory lock
+// (shared for reading, exclusive for writing) that keeps other cooperating writers out meanwhile.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace korvane {
+
+class TZEArchiveFile {
+public:
+    // Opens an existing file; a mode whose access bits are clear opens it read-only with a shared lock,
+    // any other read-write with an exclusive one. Throws FileError "Cannot open file %s".
+    static TZEArchiveFile open(const std::string& path, std::uint16_t mode);
+    // Creates the file, or empties an existing one once it is locked, for reading and writing.
+    // Throws FileError "Cannot create file %s".
+    static TZEArchiveFile create(const std::string& path);
+
+    TZEArchiveFile(TZEArchiveFile&& other) noexcept;
+    TZEArchiveFile& operator=(TZEArchiveFile&& other) noexcept;
+    TZEArchiveFile(const TZEArchiveFile&) = delete;
+    TZEArchiveFile& operator=(const TZEArchiveFile&) = delete;
+    ~TZEArchiveFile();
+
+    const std::string& path() const { return path_; }
+    bool writable() const { return writable_; }
+    int descriptor() const { return fd_; }
+
+    std::uint64_t size() const; // throws FileError "Cannot read file %s"
+    std::uint64_t position() const { return pos_; }
+    void seek(std::uint64_t position) { pos_ = position; }
+
+    // Reads up to n bytes at the position and advances; returns how many arrived (0 at the end).
+    std::size_t read(void* buffer, std::size_t n);
+    // Reads exactly n bytes or throws FileError "Cannot read file %s".
+    void readExact(void* buffer, std::size_t n);
+    std::string readExact(std::size_t n);
+    // Writes at the position and advances; returns how many bytes were written (fewer on a full disk).
+    std::size_t write(const void* buffer, std::size_t n);
+    std::size_t write(std::string_view bytes) { return write(bytes.data(), bytes.size()); }
+    // Cuts (or extends) the file at the given length; false when the file system refuses.
+    bool truncate(std::uint64_t length);
+    // Pushes written data to the disk.
+    bool flush();
+    // Releases the lock and the descriptor now; the destructor does the same.
+    void close() noexcept;
+
+private:
+    TZEArchiveFile(int fd, std::string path, bool writable) : fd_(fd), path_(std::move(path)), writable_(writable) {}
+    [[noreturn]] void failRead() const;
+
+    int fd_ = -1;
+    std::string path_;
+    bool writable_ = false;
+    std::uint64_t pos_ = 0;
+};
+
+} // namespace korvane

@@ -1,0 +1,15 @@
+// Case-insensitive name comparison and the wildcard rule of archive searches.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+// The text's characters with letter case folded away, for comparisons that ignore case.
+std::u32string foldedCharacters(std::string_view text);
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+bool hasWildcards(std::string_view mask);
+
+} // namespace korvane

@@ -1,0 +1,164 @@
+// Searches over the loaded directory: they walk the list in memory and never touch the file.
+#include "archive/NameCodec.h"
+#include "archive/PatternMatch.h"
+#include "archive/ZipEngine.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace korvane {
+namespace {
+
+// A drive letter with its colon, or a UNC server-and-share prefix.
+std::string_view withoutDrive(std::string_view mask) {
+    if (mask.size() >= 2 && mask[1] == ':') {
+        return mask.substr(2);
+    }
+    const auto isSeparator = [](char c) { return c == '\\' || c == '/'; };
+    if (mask.size() >= 2 && isSeparator(mask[0]) && isSeparator(mask[1])) {
+        std::size_t at = 2;
+        for (int part = 0; part < 2 && at < mask.size(); ++part) {
+            while (at < mask.size() && !isSeparator(mask[at])) {
+                ++at;
+            }
+            if (part == 0 && at < mask.size()) {
+                ++at;
+            }
+        }
+        return mask.substr(at);
+    }
+    return mask;
+}
+
+std::string withSlashes(std::string_view text) {
+    std::string out(text);
+    std::replace(out.begin(), out.end(), '\\', '/');
+    return out;
+}
+
+std::string_view folderPart(std::string_view name) {
+    const auto at = name.find_last_of("\\:");
+    return at == std::string_view::npos ? std::string_view{} : name.substr(0, at + 1);
+}
+
+// The entry's attribute bits. Unix tools may leave the directory bit clear and keep a folder's type in the
+// high word only; such a folder is still a folder.
+std::uint32_t entryAttributes(const TZEZipCentralDir& header) {
+    constexpr std::uint32_t kUnixTypeMask = 0170000;
+    constexpr std::uint32_t kUnixDirectory = 0040000;
+    const std::uint32_t attributes = header.ExternalAttributes;
+    const bool unixFolder = madeOnUnix(header.VersionMadeBy) && ((attributes >> 16) & kUnixTypeMask) == kUnixDirectory;
+    return unixFolder ? attributes | kAttrDirectory : attributes;
+}
+
+// Hidden, system, volume label and directory exclude an entry unless the search asks for them.
+bool CheckAttributesMatch(std::uint32_t attributes, std::uint32_t searchAttr) {
+    constexpr std::uint32_t kExcluding = kAttrHidden | kAttrSysFile | kAttrVolumeId | kAttrDirectory;
+    return (attributes & kExcluding & ~searchAttr) == 0;
+}
+
+std::int64_t asSigned(std::uint64_t value) {
+    return static_cast<std::int64_t>(std::min<std::uint64_t>(value, std::numeric_limits<std::int64_t>::max()));
+}
+
+} // namespace
+
+std::int32_t TZEBaseArchiver::GetFileCount() {
+    if (!active_) {
+        raiseError(zeerr::kArchiveNotOpen);
+    }
+    TZEArchiveItem item;
+    std::int32_t count = 0;
+    for (bool found = FindFirst("*.*", item, kSearchAttrFiles, ""); found; found = FindNext(item)) {
+        ++count;
+    }
+    return count;
+}
+
+bool TZEBaseArchiver::FindFirst(std::string_view FileMask, TZEArchiveItem& Item, std::uint16_t SearchAttr,
+                                std::string_view ExclusionMask) {
+    std::string mask = withSlashes(withoutDrive(FileMask));
+    // The mask's field holds 259 characters; a longer mask is refused rather than cut.
+    if (utf8Length(mask) > kMaxSearchMaskLength) {
+        return false;
+    }
+    TInternalSearchRec& search = Item.SearchRec;
+    search.HasWildcards = hasWildcards(mask);
+    search.FileMask = std::move(mask);
+    search.ExclusionMask = withSlashes(ExclusionMask);
+    search.SearchAttr = SearchAttr;
+    search.UsePropertyMasks = false;
+    search.Index = 0;
+    return InternalFind(Item);
+}
+
+bool TZEBaseArchiver::FindNext(TZEArchiveItem& Item) {
+    if (Item.SearchRec.Index < 0 || Item.SearchRec.Index == std::numeric_limits<std::int32_t>::max()) {
+        return false;
+    }
+    ++Item.SearchRec.Index;
+    return InternalFind(Item);
+}
+
+bool TZEBaseArchiver::InternalFind(TZEArchiveItem& item) const {
+    if (!dirManager_) {
+        return false;
+    }
+    const TZEDirArray& list = dirManager_->CurrentList;
+    TInternalSearchRec& search = item.SearchRec;
+    const std::size_t last = std::min<std::size_t>(list.size(), std::numeric_limits<std::int32_t>::max());
+    for (auto i = static_cast<std::size_t>(search.Index); i < last; ++i) {
+        const TDirItem& entry = list[i];
+        if (!Options.Recurse && folderPart(entry.StoredName) != folderPart(search.FileMask)) {
+            continue;
+        }
+        if (!IsItemMatches(entry.StoredName, search.FileMask, search.HasWildcards)) {
+            continue;
+        }
+        if (!search.ExclusionMask.empty() &&
+            IsItemMatches(entry.StoredName, search.ExclusionMask, hasWildcards(search.ExclusionMask))) {
+            continue;
+        }
+        if (!CheckAttributesMatch(entryAttributes(entry.CentralHeader), search.SearchAttr)) {
+            continue;
+        }
+        search.Index = static_cast<std::int32_t>(i);
+        fillItem(item, entry);
+        return true;
+    }
+    return false;
+}
+
+bool TZEBaseArchiver::IsItemMatches(std::string_view storedName, std::string_view mask, bool wildcards) {
+    if (!storedName.empty() && (storedName.back() == '/' || storedName.back() == '\\')) {
+        storedName.remove_suffix(1);
+    }
+    return wildcards ? IsStrMatchPattern(storedName, mask) : equalsIgnoringCase(storedName, mask);
+}
+
+void TZEBaseArchiver::fillItem(TZEArchiveItem& item, const TDirItem& entry) const {
+    std::string display = entry.StoredName;
+    std::replace(display.begin(), display.end(), '/', '\\');
+    if (!display.empty() && display.back() == '\\') {
+        display.pop_back();
+    }
+    const auto cut = display.find_last_of("\\:");
+    item.StoredPath = cut == std::string::npos ? std::string() : display.substr(0, cut + 1);
+    item.FileName = cut == std::string::npos ? display : display.substr(cut + 1);
+    const TZEZipCentralDir& h = entry.CentralHeader;
+    item.CompressedSize = asSigned(entry.compressedSize());
+    item.UncompressedSize = asSigned(entry.uncompressedSize());
+    item.CompressionRate =
+        item.UncompressedSize > 0
+            ? (1.0 - static_cast<double>(item.CompressedSize) / static_cast<double>(item.UncompressedSize)) * 100.0
+            : 100.0;
+    item.CompressionRate = std::max(item.CompressionRate, 0.0);
+    item.Encrypted = (h.Flags & kFlagEncrypted) != 0;
+    item.LastModFileDate = h.LastModDate;
+    item.LastModFileTime = h.LastModTime;
+    item.CRC = h.Crc32;
+    item.ExternalFileAttributes = h.ExternalAttributes;
+    item.Comment = textFromArchive(entry.EntryComment, h.Flags, h.VersionMadeBy);
+}
+
+} // namespace korvane
