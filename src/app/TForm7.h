@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class QLabel;
-class QPlainTextEdit;
+class QTextEdit;
 
 namespace korvane {
 
@@ -18,7 +18,7 @@ class TForm7 : public QWidget {
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
+    QTextEdit* Memo1 = nullptr;
 
   protected:
     void hideEvent(QHideEvent* event) override;

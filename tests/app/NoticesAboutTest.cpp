@@ -6,7 +6,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
