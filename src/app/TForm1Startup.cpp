@@ -2,6 +2,7 @@
 #include "app/TForm1.h"
 
 #include "app/ShowCentred.h"
+#include "platform/FileError.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsFiles.h"
 #include "settings/windows/TForm5.h"
@@ -10,16 +11,17 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include <exception>
-
 namespace korvane {
 
 void TForm1::Timer1Timer() {
     Timer1->stop();
     try {
         checkInstallation();
-    } catch (const std::exception& error) {
-        // A stored root of the wrong kind or an unreadable cache file: reported, and start-up goes no further.
+    } catch (const SettingsError& error) {
+        // A stored root that is not a string: reported, and start-up goes no further.
+        context_.dialogs.showMessage(error.what());
+    } catch (const FileError& error) {
+        // A cache file that exists but cannot be read: likewise.
         context_.dialogs.showMessage(error.what());
     }
 }
