@@ -22,12 +22,12 @@ class TZEBaseArchiver;
 struct TZEUpdateState;
 
 // Event handlers; Sender is the raising archiver and reference arguments are the handler's answers.
-using TZEFileProgressEvent = std::function<void(TZEBaseArchiver& Sender, const std::string& FileName, double Progress,
-                                                TZEProcessOperation Operation, TZEProgressPhase ProgressPhase,
-                                                bool& Cancel)>;
-using TZEOverallProgressEvent = std::function<void(TZEBaseArchiver& Sender, double Progress,
-                                                   TZEProcessOperation Operation, TZEProgressPhase ProgressPhase,
-                                                   bool& Cancel)>;
+using TZEFileProgressEvent =
+    std::function<void(TZEBaseArchiver& Sender, const std::string& FileName, double Progress,
+                       TZEProcessOperation Operation, TZEProgressPhase ProgressPhase, bool& Cancel)>;
+using TZEOverallProgressEvent =
+    std::function<void(TZEBaseArchiver& Sender, double Progress, TZEProcessOperation Operation,
+                       TZEProgressPhase ProgressPhase, bool& Cancel)>;
 using TZEConfirmProcessFileEvent = std::function<void(TZEBaseArchiver& Sender, const std::string& FileName,
                                                       TZEProcessOperation Operation, bool& Confirm)>;
 using TZEConfirmOverwriteEvent = std::function<void(TZEBaseArchiver& Sender, const std::string& SourceFileName,

@@ -62,8 +62,7 @@ TEST(ModelEngine, CompressionModeAboveNineIsRefusedAndChangesNothing) {
         engine.SetCompressionMode(10);
         FAIL() << "no error";
     } catch (const EZEException& e) {
-        EXPECT_STREQ(e.what(),
-                     "Archiver: Invalid compression mode. Mode must be in [0-9] range - Native error: 00005");
+        EXPECT_STREQ(e.what(), "Archiver: Invalid compression mode. Mode must be in [0-9] range - Native error: 00005");
         EXPECT_EQ(e.NativeError(), 5);
         EXPECT_EQ(e.ErrorCode(), 2);
     }

@@ -6,10 +6,38 @@ namespace korvane {
 namespace {
 
 TEST(ModelException, EveryDetailedCodeSelectsItsMessageNumber) {
-    const std::vector<std::vector<int>> table = {
-        {0},  {1, 2, 3, 4, 7, 16, 21, 24}, {5}, {6}, {8}, {9, 10, 29}, {11, 12, 15, 18, 30, 31, 38, 42}, {13, 14},
-        {17}, {19, 23}, {20}, {22, 25}, {33}, {26}, {27}, {28}, {32}, {34}, {35}, {36}, {37}, {39}, {40}, {41, 43},
-        {44, 45}, {46}, {47}, {48}, {49}, {50}, {51}, {52}};
+    const std::vector<std::vector<int>> table = {{0},
+                                                 {1, 2, 3, 4, 7, 16, 21, 24},
+                                                 {5},
+                                                 {6},
+                                                 {8},
+                                                 {9, 10, 29},
+                                                 {11, 12, 15, 18, 30, 31, 38, 42},
+                                                 {13, 14},
+                                                 {17},
+                                                 {19, 23},
+                                                 {20},
+                                                 {22, 25},
+                                                 {33},
+                                                 {26},
+                                                 {27},
+                                                 {28},
+                                                 {32},
+                                                 {34},
+                                                 {35},
+                                                 {36},
+                                                 {37},
+                                                 {39},
+                                                 {40},
+                                                 {41, 43},
+                                                 {44, 45},
+                                                 {46},
+                                                 {47},
+                                                 {48},
+                                                 {49},
+                                                 {50},
+                                                 {51},
+                                                 {52}};
     ASSERT_EQ(table.size(), 32u);
     int seen = 0;
     for (std::size_t number = 0; number < table.size(); ++number) {
@@ -27,7 +55,8 @@ TEST(ModelException, MessagesOfTheCodesTheProgramReaches) {
     const std::pair<EZEException, const char*> cases[] = {
         {EZEException(5, "Archiver"),
          "Archiver: Invalid compression mode. Mode must be in [0-9] range - Native error: 00005"},
-        {EZEException(10, "Archiver"), "Archiver: File name is blank. Specify appropriate file name - Native error: 00010"},
+        {EZEException(10, "Archiver"),
+         "Archiver: File name is blank. Specify appropriate file name - Native error: 00010"},
         {EZEException(12, "Archiver", "/games/SE/SE1_00.gro"),
          "Archiver: File \"/games/SE/SE1_00.gro\" not found - Native error: 00012"},
         {EZEException(13, "Archiver"), "Archiver: Archive is not open - Native error: 00013"},
@@ -59,7 +88,8 @@ TEST(ModelException, NameAndNumbersFrameTheTemplate) {
     EXPECT_EQ(outside.ErrorCode(), 0);
     EXPECT_EQ(outside.NativeError(), 99);
     // A file name carrying a percent sign is not taken for a format.
-    EXPECT_STREQ(EZEException(33, "A", "/x/%s%d.tex").what(), "A: Cannot open file \"/x/%s%d.tex\" - Native error: 00033");
+    EXPECT_STREQ(EZEException(33, "A", "/x/%s%d.tex").what(),
+                 "A: Cannot open file \"/x/%s%d.tex\" - Native error: 00033");
     EXPECT_STREQ(EZEException(34, "A", -1, 0).what(),
                  "A: Invalid compressed size, rfs.size = -1, count = 0 - Native error: 00034");
     EXPECT_EQ(EZEException::messageTemplate(27), "Archive is damaged. Open failed");
