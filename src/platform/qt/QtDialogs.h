@@ -1,0 +1,36 @@
+// The program's message boxes and file dialogs, shown over a parent window.
+#pragma once
+
+#include "platform/UserDialogs.h"
+
+#include <QStringList>
+
+#include <string_view>
+
+class QWidget;
+
+namespace korvane {
+
+class QtDialogs : public UserDialogs {
+  public:
+    explicit QtDialogs(QWidget* parent);
+
+    void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
+    bool askOkCancel(const std::string& text) override;
+    std::vector<std::string> openFiles(const OpenFilesRequest& request) override;
+    std::optional<std::string> saveFile(const SaveFileRequest& request) override;
+    std::optional<std::string> pickFolder(const FolderRequest& request) override;
+
+  private:
+    QWidget* parent_;
+};
+
+// "Label|pattern|Label|pattern" as the windows write filters, in Qt's "Label (pattern)" form; patterns
+// separated by ';' become space-separated.
+QStringList qtNameFilters(std::string_view filter);
+
+// A chosen folder without its trailing separators (the root folder stays "/").
+std::string folderWithoutTrailingSeparator(std::string folder);
+
+} // namespace korvane
