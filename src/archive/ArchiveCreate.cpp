@@ -52,9 +52,10 @@ void TZEBaseArchiver::AddFiles(std::string_view FileMask, std::uint16_t SearchAt
     try {
         InternalAddFiles(masks, SearchAttr, Options.Recurse, exclusions);
     } catch (...) {
-        // Nothing was written yet: forget the prepared entries and leave the update.
-        dirManager_->CurrentList = dirManager_->SnapshotList;
-        updateCount_ = 0;
+        // Nothing was written yet: leave this call's update; the outermost one forgets the prepared entries.
+        if (--updateCount_ == 0) {
+            dirManager_->CurrentList = dirManager_->SnapshotList;
+        }
         throw;
     }
     EndUpdate();

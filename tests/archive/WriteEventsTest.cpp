@@ -110,6 +110,23 @@ TEST_F(WriteEvents, PromptAsksWithTheExistingNameAndOnlyReplacesWhenConfirmed) {
     EXPECT_EQ(asked, std::vector<std::string>(2, base.root() + "Sounds/Step.wav -> Step.wav"));
 }
 
+TEST_F(WriteEvents, AnExceptionFromAHandlerLeavesTheArchiveAsItWasAndUsable) {
+    base.write("A.txt", "a");
+    base.write("B.txt", "b");
+    auto engine = createArchive(archive, base.root());
+    engine->AddFiles("A.txt", kSearchAttrFiles, "");
+    const auto before = readFile(archive);
+    engine->OnConfirmProcessFile = [](TZEBaseArchiver&, const std::string&, TZEProcessOperation, bool&) {
+        throw std::runtime_error("handler failed");
+    };
+    EXPECT_THROW(engine->AddFiles("B.txt", kSearchAttrFiles, ""), std::runtime_error);
+    EXPECT_EQ(engine->UpdateCount(), 0);
+    EXPECT_TRUE(readFile(archive) == before);
+    engine->OnConfirmProcessFile = nullptr;
+    engine->AddFiles("B.txt", kSearchAttrFiles, "");
+    EXPECT_EQ(readZip(readFile(archive)).entries.size(), 2u);
+}
+
 TEST_F(WriteEvents, NestedUpdatesWriteOnceAtTheOutermostEndAndClosingWritesAPendingOne) {
     base.write("A.txt", "a");
     base.write("B.txt", "b");
