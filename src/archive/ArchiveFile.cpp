@@ -68,7 +68,9 @@ TZEArchiveFile& TZEArchiveFile::operator=(TZEArchiveFile&& other) noexcept {
     return *this;
 }
 
-TZEArchiveFile::~TZEArchiveFile() { close(); }
+TZEArchiveFile::~TZEArchiveFile() {
+    close();
+}
 
 void TZEArchiveFile::close() noexcept {
     if (fd_ >= 0) {
@@ -137,10 +139,16 @@ std::size_t TZEArchiveFile::write(const void* buffer, std::size_t n) {
     return done;
 }
 
-bool TZEArchiveFile::truncate(std::uint64_t length) { return ftruncate(fd_, static_cast<off_t>(length)) == 0; }
+bool TZEArchiveFile::truncate(std::uint64_t length) {
+    return ftruncate(fd_, static_cast<off_t>(length)) == 0;
+}
 
-bool TZEArchiveFile::flush() { return fsync(fd_) == 0; }
+bool TZEArchiveFile::flush() {
+    return fsync(fd_) == 0;
+}
 
-void TZEArchiveFile::failRead() const { throw FileError("Cannot read file " + path_); }
+void TZEArchiveFile::failRead() const {
+    throw FileError("Cannot read file " + path_);
+}
 
 } // namespace korvane

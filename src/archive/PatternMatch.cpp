@@ -12,7 +12,9 @@ bool isAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-char32_t asciiLower(char32_t c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
+char32_t asciiLower(char32_t c) {
+    return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+}
 
 // Decodes UTF-8; a byte that starts no valid sequence stands for itself in a range no character uses.
 std::u32string decode(std::string_view text) {
@@ -74,16 +76,18 @@ bool wildcardMatch(const std::u32string& name, const std::u32string& pattern) {
     return p == pattern.size();
 }
 
-} // namespace
-
+// The text's characters with letter case folded away, for comparisons that ignore case.
 std::u32string foldedCharacters(std::string_view text) {
     if (isAscii(text)) {
         std::u32string out(text.size(), U'\0');
-        std::transform(text.begin(), text.end(), out.begin(), [](char c) { return asciiLower(static_cast<char32_t>(c)); });
+        std::transform(text.begin(), text.end(), out.begin(),
+                       [](char c) { return asciiLower(static_cast<char32_t>(c)); });
         return out;
     }
     return decode(caseFoldKey(text));
 }
+
+} // namespace
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (isAscii(a) && isAscii(b)) {
@@ -94,7 +98,9 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return foldedCharacters(a) == foldedCharacters(b);
 }
 
-bool hasWildcards(std::string_view mask) { return mask.find_first_of("*?") != std::string_view::npos; }
+bool hasWildcards(std::string_view mask) {
+    return mask.find_first_of("*?") != std::string_view::npos;
+}
 
 bool TZEBaseArchiver::IsStrMatchPattern(std::string_view name, std::string_view pattern) {
     if (pattern == "*.*") {

@@ -4,7 +4,9 @@ namespace korvane {
 
 TZEBaseArchiver::TZEBaseArchiver() = default;
 
-TZEBaseArchiver::~TZEBaseArchiver() { CloseArchive(); }
+TZEBaseArchiver::~TZEBaseArchiver() {
+    CloseArchive();
+}
 
 void TZEBaseArchiver::SetCompressionLevel(TZECompressionLevel level) {
     static constexpr std::uint8_t kModes[] = {0, 1, 6, 9};
@@ -30,7 +32,9 @@ void TZEBaseArchiver::SetCompressionMode(std::uint8_t mode) {
     SetCompMethod();
 }
 
-void TZEBaseArchiver::raiseError(int nativeError) const { throw EZEException(nativeError, Name); }
+void TZEBaseArchiver::raiseError(int nativeError) const {
+    throw EZEException(nativeError, Name);
+}
 
 void TZEBaseArchiver::raiseError(int nativeError, std::string_view fileName) const {
     throw EZEException(nativeError, Name, fileName);
@@ -45,8 +49,12 @@ TZipEngine::TZipEngine() {
     Zip64Mode = zmDisabled;
 }
 
-TZipEngine::TZipEngine(std::string name) : TZipEngine() { Name = std::move(name); }
+TZipEngine::TZipEngine(std::string name) : TZipEngine() {
+    Name = std::move(name);
+}
 
-void TZipEngine::SetCompMethod() { compMethod_ = CompressionMode() != 0 ? 8 : 0; }
+void TZipEngine::SetCompMethod() {
+    compMethod_ = CompressionMode() != 0 ? 8 : 0;
+}
 
 } // namespace korvane

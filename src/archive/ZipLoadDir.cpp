@@ -22,7 +22,9 @@ struct DirectoryExtent {
     std::uint64_t Count = 0;
 };
 
-[[noreturn]] void failRead(const TZEArchiveFile& file) { throw FileError("Cannot read file " + file.path()); }
+[[noreturn]] void failRead(const TZEArchiveFile& file) {
+    throw FileError("Cannot read file " + file.path());
+}
 
 // A Zip64 extended-information block supplies, in this order, each value whose header field is all ones.
 void takeZip64Values(TDirItem& item) {
@@ -85,7 +87,8 @@ void TZEBaseArchiver::loadCentralDirectory(const TZEEndRecordFound& end) {
     file.seek(start);
     const std::string bytes = file.readExact(static_cast<std::size_t>(file.size() - start));
     ByteReader in(bytes);
-    dir.CurrentList.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(extent.Count, bytes.size() / TZEZipCentralDir::kSize)));
+    dir.CurrentList.reserve(
+        static_cast<std::size_t>(std::min<std::uint64_t>(extent.Count, bytes.size() / TZEZipCentralDir::kSize)));
     for (std::uint64_t i = 0; i < extent.Count; ++i) {
         TDirItem item;
         item.CentralHeader = readCentralDir(in);
@@ -99,7 +102,7 @@ void TZEBaseArchiver::loadCentralDirectory(const TZEEndRecordFound& end) {
         if (name.size() > kMaxEntryNameLength) {
             raiseError(zeerr::kInvalidArchive);
         }
-        item.StoredName = storedNameFromArchive(name, h.Flags);
+        item.StoredName = storedNameFromArchive(name, h.Flags, h.VersionMadeBy);
         takeZip64Values(item);
         dir.CurrentList.push_back(std::move(item));
     }

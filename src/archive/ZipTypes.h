@@ -28,13 +28,17 @@ enum TZEProgressPhase { ppStart, ppProcess, ppEnd };
 enum TZEAction { fxaRetry, fxaIgnore, fxaAbort };
 
 // The file-open share flags of each share mode: 0, 16, 32, 48, 64.
-constexpr std::uint32_t ShareModeToInt(TZEFileShareMode mode) { return static_cast<std::uint32_t>(mode) * 16; }
+constexpr std::uint32_t ShareModeToInt(TZEFileShareMode mode) {
+    return static_cast<std::uint32_t>(mode) * 16;
+}
 
 // OpenArchive's mode doubles as the file-open mode of the archive file.
 inline constexpr std::uint16_t kOpenModeRead = 0;
 inline constexpr std::uint16_t kOpenModeCreate = 65535;
 // Updates are allowed unless both access bits of the mode are clear.
-constexpr bool openModeAllowsUpdates(std::uint16_t mode) { return (mode & 3) != 0; }
+constexpr bool openModeAllowsUpdates(std::uint16_t mode) {
+    return (mode & 3) != 0;
+}
 
 // Attribute bits as archives and searches carry them.
 inline constexpr std::uint32_t kAttrReadOnly = 1;
