@@ -3,6 +3,8 @@
 
 #include "pack/DestinationPath.h"
 
+#include <sys/xattr.h>
+
 #include <filesystem>
 
 namespace korvane::testing {
@@ -128,6 +130,18 @@ TEST_F(PackingRunTest, AFileTheEngineLeavesOutSilentlyIsLoggedAndCounted) {
     pack(out + "pack.gro");
     EXPECT_EQ(screen.log[4], "  ERROR: File Textures\\Wall.tex was not added!");
     EXPECT_EQ(screen.log[5], "Done.");
+    EXPECT_EQ(dialogs.shown, Lines{kSomeMissing});
+    EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Levels/My Map.wld", 8, map}}));
+}
+
+TEST_F(PackingRunTest, AFileWithoutAnyOfTheSearchedAttributesIsLoggedAndCounted) {
+    // A normal file with its archive bit cleared, as a file server records it.
+    if (::setxattr((root + "Textures/Wall.tex").c_str(), "user.DOSATTRIB", "0x0", 3, 0) != 0) {
+        GTEST_SKIP() << "no user extended attributes here";
+    }
+    check({"Textures\\Wall.tex", "Levels\\My Map.wld"});
+    pack(out + "pack.gro");
+    EXPECT_EQ(screen.log[4], "  ERROR: File Textures\\Wall.tex was not added!");
     EXPECT_EQ(dialogs.shown, Lines{kSomeMissing});
     EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Levels/My Map.wld", 8, map}}));
 }
