@@ -48,6 +48,10 @@ struct Member {
     bool operator==(const Member&) const = default;
 };
 
+inline void PrintTo(const Member& member, std::ostream* out) {
+    *out << member.name << " (method " << member.method << ", " << member.bytes.size() << " bytes)";
+}
+
 inline std::string hexOf(std::string_view bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";
     std::string hex;

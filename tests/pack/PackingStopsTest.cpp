@@ -1,12 +1,11 @@
 #include "ArchiveCheck.h"
+#include "FileSizeLimit.h"
 #include "PackingFixture.h"
 
 #include "pack/DestinationPath.h"
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
+#include <optional>
 
 namespace korvane::testing {
 namespace {
@@ -93,24 +92,6 @@ TEST_F(PackingStopsTest, AnUncheckedFileInsideTheInstallationMayBeReplaced) {
     pack(root + "Old.gro");
     EXPECT_EQ(readMembers(root + "Old.gro").size(), 2u);
 }
-
-// Lets the archive grow only to the given size while it lives, as a nearly full disk would.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit saved_{};
-};
 
 std::uint32_t directoryOffset(const std::string& archive) {
     const std::string bytes = readFile(archive);
