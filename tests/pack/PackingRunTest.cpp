@@ -1,8 +1,6 @@
 #include "ArchiveCheck.h"
 #include "PackingFixture.h"
 
-#include "pack/DestinationPath.h"
-
 #include <sys/xattr.h>
 
 #include <filesystem>
