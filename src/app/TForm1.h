@@ -34,7 +34,7 @@ class TForm7;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(WindowContext& context);
     ~TForm1() override;
 
@@ -101,7 +101,7 @@ public:
     // Shows only the tab of the step (0, 1, 2) and makes it the active page.
     void showStep(int pageIndex);
 
-public slots:
+  public slots:
     void New1Click();
     void Exit1Click();
     void Options1Click();
@@ -122,7 +122,7 @@ public slots:
     void Button9Click();            // choose destination
     void Button7Click();            // packing run
 
-public:
+  public:
     // Archiver events, bound when the window is created; they come up only during a packing run.
     void ArchiverFileProgress(TZEBaseArchiver& Sender, const std::string& FileName, double Progress,
                               TZEProcessOperation Operation, TZEProgressPhase ProgressPhase, bool& Cancel);
@@ -134,7 +134,7 @@ public:
     void ArchiverConfirmOverwrite(TZEBaseArchiver& Sender, const std::string& SourceFileName,
                                   std::string& DestFileName, bool& Confirm);
 
-private:
+  private:
     void createMenu();
     void createPages();
     QWidget* createMapsStep();
@@ -142,6 +142,7 @@ private:
     QWidget* createPackingStep();
     void createTimers();
     void setUpArchiver();
+    void checkInstallation();
 
     WindowContext& context_;
     Forms forms_;
