@@ -7,10 +7,11 @@ namespace korvane {
 namespace {
 
 // A window that has not been shown yet has no frame from the window manager; take the owner's frame
-// margins as its own, since both get the same decorations.
+// margins as its own, since both get the same decorations (a borderless window gets none).
 QSize outerSize(const QWidget* window, const QWidget* owner) {
     const QRect frame = window->frameGeometry();
-    if (frame.size() != window->geometry().size() || !window->isWindow()) {
+    if (frame.size() != window->geometry().size() || !window->isWindow() ||
+        window->windowFlags().testFlag(Qt::FramelessWindowHint)) {
         return frame.size();
     }
     const QSize ownerMargins = owner->frameGeometry().size() - owner->geometry().size();
