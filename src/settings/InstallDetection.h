@@ -17,7 +17,7 @@ struct DetectionPlaces {
     static DetectionPlaces fromEnvironment();
 };
 
-// The design's detection: "Path" of \Software\Croteam\SeriousSamSE, then of \Software\Croteam\SeriousSam.
+// The game's own keys first: "Path" of \Software\Croteam\SeriousSamSE, then of \Software\Croteam\SeriousSam.
 std::string detectFromGameKeys(SettingsStore& settings, const DetectionPlaces& places);
 std::string detectFromWine(const DetectionPlaces& places);
 std::string detectFromSteam(const DetectionPlaces& places);

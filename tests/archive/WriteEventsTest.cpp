@@ -31,7 +31,7 @@ protected:
     std::vector<std::string> log;
 };
 
-TEST_F(WriteEvents, OneFileOfThreeBlocksReportsInTheDesignedOrder) {
+TEST_F(WriteEvents, OneFileOfThreeBlocksReportsEveryEventInOrder) {
     const auto block = compressionBlockSize(7);
     base.write("Models/Big.mdl", std::string(2 * block + block / 2, 'm'));
     auto engine = createArchive(archive, base.root());

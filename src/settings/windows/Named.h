@@ -1,4 +1,4 @@
-// Creates a control with its design name as objectName; the layout it is added to becomes its parent.
+// Creates a control with its control name as objectName; the layout it is added to becomes its parent.
 #pragma once
 
 #include <utility>
