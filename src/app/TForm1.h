@@ -120,6 +120,13 @@ public slots:
     void Button7Click();            // packing run
 
 private:
+    void createMenu();
+    void createPages();
+    QWidget* createMapsStep();
+    QWidget* createFilesStep();
+    QWidget* createPackingStep();
+    void createTimers();
+
     WindowContext& context_;
     Forms forms_;
 };

@@ -1,0 +1,119 @@
+#include "app/TForm7.h"
+
+#include "app/Fonts.h"
+
+#include <QHideEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace korvane {
+
+namespace {
+
+constexpr const char* kCredits = "Перевод / Translation\n"
+                                 "the Korvane team\n"
+                                 "\n"
+                                 "Программирование / Programming\n"
+                                 "the Korvane team\n"
+                                 "\n"
+                                 "Идея и документация / Idea and documentation\n"
+                                 "the Korvane team\n"
+                                 "\n"
+                                 "Архивная библиотека / Archive library\n"
+                                 "Korvane's own ZIP engine,\n"
+                                 "deflate by zlib (Jean-loup Gailly, Mark Adler)\n"
+                                 "\n"
+                                 "Упаковщик / Executable packer\n"
+                                 "none: the program ships unpacked\n"
+                                 "\n"
+                                 "Спасибо / Special thanks\n"
+                                 "every map maker who tried the early builds\n"
+                                 "\n"
+                                 "Ссылки / Links\n"
+                                 "http://korvane.example.org/\n"
+                                 "https://zlib.net/\n"
+                                 "https://www.croteam.com/";
+
+// The 33 x 33 picture: a packed archive, a box with a zip running down its middle.
+QPixmap archivePicture() {
+    QPixmap picture(33, 33);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(90, 60, 20), 1.5));
+    painter.setBrush(QColor(214, 170, 90));
+    painter.drawRoundedRect(QRectF(3.5, 5.5, 26, 24), 3, 3);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(60, 60, 60));
+    for (int y = 7; y < 28; y += 4) {
+        painter.drawRect(14, y, 3, 2);
+        painter.drawRect(17, y + 2, 3, 2);
+    }
+    painter.setBrush(QColor(200, 30, 30));
+    painter.drawEllipse(QPointF(16.5, 5.5), 3.5, 3.5);
+    return picture;
+}
+
+} // namespace
+
+TForm7::TForm7(WindowContext& context) : QWidget(nullptr, Qt::Dialog), context_(context) {
+    setObjectName("Form7");
+    setWindowTitle("О программе...");
+    setFixedSize(282, 353);
+    setFont(verdana(8));
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(8, 8, 33, 33);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(archivePicture());
+
+    Label1 = new QLabel("Korvane v1.5 =RUS=", this);
+    Label1->setObjectName("Label1");
+    QFont large = verdana(8, true);
+    large.setPixelSize(19);
+    Label1->setFont(large);
+    Label1->setGeometry(48, 6, 226, 24);
+
+    Label2 = new QLabel("Русская версия · http://korvane.example.org/", this);
+    Label2->setObjectName("Label2");
+    Label2->setGeometry(48, 30, 226, 14);
+
+    createCredits();
+}
+
+void TForm7::createCredits() {
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setGeometry(8, 52, 266, 293);
+    Memo1->setReadOnly(true);
+    Memo1->setFrameStyle(QFrame::NoFrame);
+    QPalette background = Memo1->palette();
+    background.setColor(QPalette::Base, background.color(QPalette::Window));
+    Memo1->setPalette(background);
+    Memo1->setPlainText(kCredits);
+    // Every line centred.
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    QTextCursor cursor(Memo1->document());
+    cursor.select(QTextCursor::Document);
+    cursor.mergeBlockFormat(centred);
+}
+
+void TForm7::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous()) {
+        FormHide();
+    }
+}
+
+void TForm7::FormHide() {
+    if (context_.mainWindow != nullptr) {
+        context_.mainWindow->setEnabled(true);
+    }
+}
+
+} // namespace korvane

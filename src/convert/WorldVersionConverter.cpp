@@ -1,0 +1,122 @@
+#include "convert/WorldVersionConverter.h"
+
+#include <fstream>
+#include <system_error>
+
+namespace korvane {
+
+namespace {
+
+constexpr const char* kIntroQuestion =
+    "This tool will convert maps saved with SS:SE v1.50 beta into SS:SE v1.07.\n\n"
+    "It might become necessary if you have accidentally made your map in 150 although\n"
+    "you meant to release it in 107. It may happen.. even twice *points to Quendrel*\n\n"
+    "Now please select the map you wish to convert.";
+constexpr const char* kSourceAsDestination =
+    "The converted map cannot be saved over the map it is made from. Please choose another file name.";
+
+bool isMarker(std::string_view bytes, const std::array<std::uint8_t, 2>& marker) {
+    return static_cast<std::uint8_t>(bytes[4]) == marker[0] && static_cast<std::uint8_t>(bytes[5]) == marker[1];
+}
+
+bool isRegularFile(const std::filesystem::path& path) {
+    std::error_code ignored;
+    return std::filesystem::is_regular_file(path, ignored);
+}
+
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ignored;
+    return std::filesystem::equivalent(a, b, ignored);
+}
+
+} // namespace
+
+WorldVersion classifyVersionMarker(std::string_view firstBytes) {
+    if (firstBytes.size() < 6) {
+        return WorldVersion::Unknown;
+    }
+    if (isMarker(firstBytes, kVersion107Marker)) {
+        return WorldVersion::v107;
+    }
+    if (isMarker(firstBytes, kVersion150Marker)) {
+        return WorldVersion::v150;
+    }
+    return WorldVersion::Unknown;
+}
+
+std::string withWorldExtension(std::string destination) {
+    const std::size_t dot = destination.find_last_of('.');
+    const std::size_t separator = destination.find_last_of("/\\:");
+    const bool noExtension = dot == std::string::npos || (separator != std::string::npos && separator > dot);
+    if (noExtension) {
+        destination += ".wld";
+    } else if (dot == destination.size() - 1) {
+        destination += "wld";
+    }
+    return destination;
+}
+
+WorldVersionConverter::WorldVersionConverter(UserDialogs& dialogs, std::string installRoot)
+    : dialogs_(dialogs), installRoot_(std::move(installRoot)) {}
+
+void WorldVersionConverter::run() {
+    if (!dialogs_.askOkCancel(kIntroQuestion)) {
+        return;
+    }
+    const auto chosen = dialogs_.openFiles({"Карта*.wld|*.wld", installRoot_, true, true});
+    if (chosen.empty() || !isRegularFile(chosen.front())) {
+        return;
+    }
+    const std::filesystem::path sourcePath = chosen.front();
+    // Held open until the tool ends, as the copy is made from this very stream.
+    std::ifstream source(sourcePath, std::ios::binary);
+    if (!source) {
+        dialogs_.showMessage("Cannot open file " + sourcePath.string());
+        return;
+    }
+    char head[6] = {};
+    source.read(head, sizeof head);
+    const auto version = classifyVersionMarker(std::string_view(head, static_cast<std::size_t>(source.gcount())));
+    source.clear();
+    if (confirmVersion(version)) {
+        saveCopy(source, sourcePath);
+    }
+}
+
+bool WorldVersionConverter::confirmVersion(WorldVersion version) {
+    switch (version) {
+    case WorldVersion::v107:
+        dialogs_.showMessage("This file is already version 1.07");
+        return false;
+    case WorldVersion::v150:
+        dialogs_.showMessage("Version 1.50 was detected. Please choose where to save the new file.");
+        return true;
+    case WorldVersion::Unknown:
+        break;
+    }
+    if (!dialogs_.askYesNo("Unknown version. Do you wish to continue? (The file may just corrupt)")) {
+        return false;
+    }
+    dialogs_.showMessage("Please choose where to save the new file.");
+    return true;
+}
+
+void WorldVersionConverter::saveCopy(std::istream& source, const std::filesystem::path& sourcePath) {
+    const auto chosen = dialogs_.saveFile({"*.wld|*.wld", installRoot_, true});
+    if (!chosen) {
+        return;
+    }
+    const std::filesystem::path destination = withWorldExtension(*chosen);
+    // Checked before anything is written: the copy would otherwise replace the map it is read from.
+    if (sameFile(sourcePath, destination)) {
+        dialogs_.showMessage(kSourceAsDestination);
+        return;
+    }
+    if (!writeConvertedCopy(source, destination)) {
+        dialogs_.showMessage("Cannot create file " + destination.string());
+        return;
+    }
+    dialogs_.showMessage("Done.");
+}
+
+} // namespace korvane

@@ -1,0 +1,46 @@
+// Copies a world file saved by the 1.50 beta editor as one the 1.07 game accepts: only the two version bytes
+// at offsets 4 and 5 change.
+#pragma once
+
+#include "platform/UserDialogs.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <istream>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+enum class WorldVersion { v107, v150, Unknown };
+
+// The two bytes at offsets 4 and 5; a file too short to hold them counts as unknown.
+WorldVersion classifyVersionMarker(std::string_view firstBytes);
+
+// A chosen destination without an extension gets ".wld"; one ending in a bare "." gets "wld".
+std::string withWorldExtension(std::string destination);
+
+// Writes the whole source, from its first byte, with the 1.07 marker at offset 4 (zero bytes fill the gap of a
+// source shorter than that). The copy is built in a temporary file beside the destination and renamed over it
+// only when complete, so a failure leaves no partial file and an existing destination untouched.
+bool writeConvertedCopy(std::istream& source, const std::filesystem::path& destination);
+
+inline constexpr std::array<std::uint8_t, 2> kVersion107Marker{16, 39};
+inline constexpr std::array<std::uint8_t, 2> kVersion150Marker{152, 58};
+
+class WorldVersionConverter {
+  public:
+    WorldVersionConverter(UserDialogs& dialogs, std::string installRoot);
+    // The menu command from its intro question to "Done.".
+    void run();
+
+  private:
+    bool confirmVersion(WorldVersion version);
+    void saveCopy(std::istream& source, const std::filesystem::path& sourcePath);
+
+    UserDialogs& dialogs_;
+    std::string installRoot_;
+};
+
+} // namespace korvane

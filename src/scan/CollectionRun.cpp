@@ -1,0 +1,82 @@
+#include "scan/CollectionRun.h"
+
+#include "scan/ReferenceScanner.h"
+#include "scan/ScanFiles.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace korvane {
+
+namespace {
+
+int barValue(std::uint64_t value) {
+    return static_cast<int>(std::min<std::uint64_t>(value, INT_MAX));
+}
+
+std::string withoutLast(const std::string& name, std::size_t count) {
+    return name.substr(0, name.size() - std::min(count, name.size()));
+}
+
+class MapLister {
+  public:
+    explicit MapLister(const CollectionLists& lists) : lists_(lists) {}
+
+    // True when the name is in the list afterwards because it qualifies. A scan may have listed it already;
+    // it is not listed twice.
+    bool listIfQualified(const std::string& name) {
+        if (!gameFileExists(lists_.InstallRoot, name) || lists_.StandardFiles.contains(name)) {
+            return false;
+        }
+        appendOnce(name);
+        return true;
+    }
+
+    void appendOnce(const std::string& name) {
+        if (!lists_.FileList.contains(name)) {
+            lists_.FileList.append(name, true);
+        }
+    }
+
+  private:
+    const CollectionLists& lists_;
+};
+
+} // namespace
+
+Companions companionsOf(const std::string& mapName) {
+    return {withoutLast(mapName, 4) + "Tbn.tex", withoutLast(mapName, 3) + "tbn", withoutLast(mapName, 3) + "vis"};
+}
+
+void collectDependencies(const CollectionLists& lists, const std::vector<std::string>& maps, ProgressSink& progress,
+                         UserDialogs& dialogs) {
+    ReferenceScanner scanner(lists.InstallRoot, lists.FileList, lists.StandardFiles, lists.MissingFiles);
+    MapLister lister(lists);
+    const auto total = static_cast<long long>(maps.size());
+    progress.setOverallMax(barValue(maps.size()));
+    progress.setOverallPosition(0);
+    for (long long i = 0; i < total; ++i) {
+        const std::string& map = maps[static_cast<std::size_t>(i)];
+        progress.setOverallPosition(barValue(static_cast<std::uint64_t>(i + 1)));
+        progress.setOverallText(outOf(i + 1, total));
+        if (!gameFileExists(lists.InstallRoot, map)) {
+            dialogs.showMessage("File " + map + " does not exist.");
+            continue;
+        }
+        progress.setCurrentPosition(0);
+        progress.setCurrentMax(barValue(gameFileSize(lists.InstallRoot, map)));
+        scanner.LookForWorldDFNM(map, [&progress](std::uint64_t offset, std::uint64_t size) {
+            progress.setCurrentPosition(barValue(offset));
+            progress.setCurrentText(outOf(static_cast<long long>(offset), static_cast<long long>(size)));
+            progress.processEvents();
+        });
+        lister.appendOnce(map);
+        const Companions companions = companionsOf(map);
+        if (!lister.listIfQualified(companions.thumbnailTexture)) {
+            lister.listIfQualified(companions.thumbnail);
+        }
+        lister.listIfQualified(companions.visibility);
+    }
+}
+
+} // namespace korvane

@@ -1,0 +1,35 @@
+// The collection run's work between showing and hiding the loading window: each map scanned in list order,
+// then the map itself and its companion files listed.
+#pragma once
+
+#include "platform/NameList.h"
+#include "platform/ProgressSink.h"
+#include "platform/UserDialogs.h"
+#include "scan/MissingList.h"
+
+#include <string>
+#include <vector>
+
+namespace korvane {
+
+struct CollectionLists {
+    const std::string& InstallRoot;
+    NameList& FileList;
+    const NameList& StandardFiles;
+    MissingList& MissingFiles;
+};
+
+// Appends to the lists (the caller empties them first). A vanished map gets "File <name> does not exist.";
+// a file that exists and cannot be opened throws FileError and ends the run.
+void collectDependencies(const CollectionLists& lists, const std::vector<std::string>& maps, ProgressSink& progress,
+                         UserDialogs& dialogs);
+
+// The map's thumbnail texture, thumbnail and visibility file, relative to the installation.
+struct Companions {
+    std::string thumbnailTexture;
+    std::string thumbnail;
+    std::string visibility;
+};
+Companions companionsOf(const std::string& mapName);
+
+} // namespace korvane

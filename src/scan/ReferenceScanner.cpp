@@ -1,0 +1,112 @@
+#include "scan/ReferenceScanner.h"
+
+#include "platform/CodePages.h"
+#include "platform/GamePath.h"
+#include "scan/ReferenceRecords.h"
+#include "scan/ScanFiles.h"
+
+namespace korvane {
+
+namespace {
+
+// The first report comes before the 52nd block, then one every 52 blocks.
+constexpr int kBlocksBetweenReports = 50;
+
+} // namespace
+
+ReferenceScanner::ReferenceScanner(const std::string& installRoot, NameList& fileList, const NameList& standardFiles,
+                                   MissingList& missingFiles)
+    : installRoot_(installRoot), fileList_(fileList), standardFiles_(standardFiles), missingFiles_(missingFiles) {}
+
+bool ReferenceScanner::exists(std::string_view name) const {
+    return gameFileExists(installRoot_, name);
+}
+
+bool ReferenceScanner::AdmitFoundName(const std::string& name) {
+    if (fileList_.contains(name) || standardFiles_.contains(name)) {
+        return false;
+    }
+    if (!exists(name)) {
+        missingFiles_.add(name);
+    }
+    fileList_.append(name, true);
+    return true;
+}
+
+bool ReferenceScanner::presentForScan(const std::string& name) {
+    if (exists(name)) {
+        return true;
+    }
+    missingFiles_.add(name);
+    return false;
+}
+
+void ReferenceScanner::followWorldName(const std::string& name) {
+    const std::string_view extension = extensionOf(name);
+    if (equalsAsciiNoCase(extension, ".txt")) {
+        LookForTFNM(name);
+    } else if (equalsAsciiNoCase(extension, ".smc")) {
+        LookForTFNM2(name);
+    } else if (equalsAsciiNoCase(extension, ".tex")) {
+        LookForTFNM3(name);
+    }
+}
+
+void ReferenceScanner::LookForWorldDFNM(const std::string& mapName, const ProgressReport& report) {
+    ScanFile map(installRoot_, mapName);
+    BlockReader blocks(map);
+    const std::uint64_t size = map.size();
+    int sinceReport = 0;
+    for (std::uint64_t offset = 0; offset < size; offset += BlockReader::kBlockSize) {
+        if (sinceReport > kBlocksBetweenReports) {
+            report(offset, size);
+            sinceReport = 0;
+        } else {
+            ++sinceReport;
+        }
+        forEachBlockRecord(blocks.bytesFrom(offset), BlockReader::kBlockSize, [this](std::string_view raw) {
+            const std::string name = ansiToUtf8(raw);
+            if (AdmitFoundName(name)) {
+                followWorldName(name);
+            }
+        });
+    }
+}
+
+void ReferenceScanner::LookForTFNM(const std::string& name) {
+    scanText(name, LineCut::AfterMarker);
+}
+
+void ReferenceScanner::LookForTFNM2(const std::string& name) {
+    scanText(name, LineCut::Quoted);
+}
+
+void ReferenceScanner::scanText(const std::string& name, LineCut cut) {
+    if (!presentForScan(name)) {
+        return;
+    }
+    const std::string contents = ScanFile(installRoot_, name).readAll();
+    forEachLine(textBeforeNul(contents), [this, cut](std::string_view line) {
+        const std::string_view raw = cutReferenceLine(line, cut);
+        // An empty cut names no file: listing it would show a blank entry and a blank missing line.
+        if (raw.empty()) {
+            return;
+        }
+        const std::string found = ansiToUtf8(raw);
+        if (AdmitFoundName(found) && equalsAsciiNoCase(extensionOf(found), ".tex")) {
+            LookForTFNM3(found);
+        }
+    });
+}
+
+void ReferenceScanner::LookForTFNM3(const std::string& name) {
+    if (!presentForScan(name)) {
+        return;
+    }
+    // Only the tail window: a record running past the file's end yields nothing, so the window holds all a
+    // record can give. A shorter texture is scanned whole.
+    const std::string tail = ScanFile(installRoot_, name).readTail(128);
+    forEachBlockRecord(tail, tail.size(), [this](std::string_view raw) { AdmitFoundName(ansiToUtf8(raw)); });
+}
+
+} // namespace korvane

@@ -1,0 +1,48 @@
+// Finds the files a map depends on: reference records in maps and texture tails, reference lines in text
+// and model configuration files, each admitted name listed once and followed depth-first by its extension.
+#pragma once
+
+#include "platform/NameList.h"
+#include "scan/MissingList.h"
+#include "scan/ReferenceRecords.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+class ReferenceScanner {
+  public:
+    // Called before some blocks of a map with the block's offset and the map's size.
+    using ProgressReport = std::function<void(std::uint64_t offset, std::uint64_t size)>;
+
+    ReferenceScanner(const std::string& installRoot, NameList& fileList, const NameList& standardFiles,
+                     MissingList& missingFiles);
+
+    // Names are relative to the installation, in UTF-8. A file that exists and cannot be opened throws
+    // FileError "Cannot open file <InstallRoot + name>".
+    void LookForWorldDFNM(const std::string& mapName, const ProgressReport& report);
+    void LookForTFNM(const std::string& name);
+    void LookForTFNM2(const std::string& name);
+    void LookForTFNM3(const std::string& name);
+
+    // Lists a found name unless it is listed or standard, noting it missing when absent; true when listed.
+    bool AdmitFoundName(const std::string& name);
+
+    bool exists(std::string_view name) const;
+
+  private:
+    void scanText(const std::string& name, LineCut cut);
+    // False (and the name noted missing) when a file to be scanned is absent.
+    bool presentForScan(const std::string& name);
+    void followWorldName(const std::string& name);
+
+    const std::string& installRoot_;
+    NameList& fileList_;
+    const NameList& standardFiles_;
+    MissingList& missingFiles_;
+};
+
+} // namespace korvane

@@ -1,0 +1,87 @@
+#include "scan/ScanFiles.h"
+
+#include "platform/FileError.h"
+#include "platform/GamePath.h"
+#include "scan/ReferenceRecords.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace korvane {
+
+bool gameFileExists(const std::string& installRoot, std::string_view name) {
+    // A NUL would end the name early at the system's door and let it name some other file.
+    return name.find('\0') == std::string_view::npos && isSafeGamePath(name) &&
+           fileExists(installRoot + std::string(name));
+}
+
+std::uint64_t gameFileSize(const std::string& installRoot, std::string_view name) {
+    const auto resolved = resolveExisting(installRoot + std::string(name));
+    if (!resolved) {
+        return 0;
+    }
+    std::error_code error;
+    const auto size = std::filesystem::file_size(*resolved, error);
+    return error ? 0 : size;
+}
+
+ScanFile::ScanFile(const std::string& installRoot, std::string_view name) {
+    const std::string full = installRoot + std::string(name);
+    const auto resolved = resolveExisting(full);
+    std::error_code error;
+    // Only regular files: a pipe or device would block or never end.
+    if (!resolved || !std::filesystem::is_regular_file(*resolved, error)) {
+        throw FileError::cannotOpen(full);
+    }
+    stream_.open(*resolved, std::ios::binary);
+    if (!stream_) {
+        throw FileError::cannotOpen(full);
+    }
+    stream_.seekg(0, std::ios::end);
+    const auto end = stream_.tellg();
+    size_ = end < 0 ? 0 : static_cast<std::uint64_t>(end);
+}
+
+std::size_t ScanFile::readAt(std::uint64_t offset, char* into, std::size_t count) {
+    if (offset >= size_ || count == 0) {
+        return 0;
+    }
+    stream_.clear();
+    stream_.seekg(static_cast<std::streamoff>(offset));
+    stream_.read(into, static_cast<std::streamsize>(std::min<std::uint64_t>(count, size_ - offset)));
+    return static_cast<std::size_t>(stream_.gcount());
+}
+
+std::string ScanFile::readAll() {
+    return readTail(static_cast<std::size_t>(size_));
+}
+
+std::string ScanFile::readTail(std::size_t count) {
+    const std::uint64_t length = std::min<std::uint64_t>(count, size_);
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    bytes.resize(readAt(size_ - length, bytes.data(), bytes.size()));
+    return bytes;
+}
+
+BlockReader::BlockReader(ScanFile& file, std::size_t chunkSize)
+    : file_(file), buffer_(std::max(chunkSize, kBlockSize) + kMaxRecordSpan) {}
+
+std::string_view BlockReader::bytesFrom(std::uint64_t offset) {
+    const std::uint64_t wantedEnd = std::min<std::uint64_t>(offset + kBlockSize + kMaxRecordSpan, file_.size());
+    const std::uint64_t bufferEnd = bufferStart_ + bufferLength_;
+    if (offset < bufferStart_ || wantedEnd > bufferEnd) {
+        // Keep what is still ahead and fill up behind it.
+        std::size_t kept = 0;
+        if (offset >= bufferStart_ && offset < bufferEnd) {
+            kept = static_cast<std::size_t>(bufferEnd - offset);
+            std::copy_n(buffer_.begin() + static_cast<std::ptrdiff_t>(offset - bufferStart_), kept, buffer_.begin());
+        }
+        bufferStart_ = offset;
+        bufferLength_ = kept + file_.readAt(offset + kept, buffer_.data() + kept, buffer_.size() - kept);
+    }
+    const std::size_t from = static_cast<std::size_t>(offset - bufferStart_);
+    return std::string_view(buffer_.data() + from, bufferLength_ - from);
+}
+
+} // namespace korvane

@@ -1,0 +1,53 @@
+// Game files as the scanners read them: resolved under the installation, and failing with the file layer's
+// own "Cannot open file" message.
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+// A name found in a game file counts as existing only when it stays inside the installation and names a
+// file there; a hostile name (absolute, drive letter, climbing out with "..") is never looked at on disk.
+bool gameFileExists(const std::string& installRoot, std::string_view name);
+
+// Size in bytes of an existing game file, 0 when it cannot be told.
+std::uint64_t gameFileSize(const std::string& installRoot, std::string_view name);
+
+class ScanFile {
+  public:
+    // Opens InstallRoot + name for reading; throws FileError "Cannot open file <InstallRoot + name>".
+    ScanFile(const std::string& installRoot, std::string_view name);
+
+    std::uint64_t size() const { return size_; }
+    // Reads up to count bytes at offset; fewer where the file ends (a short read is no error).
+    std::size_t readAt(std::uint64_t offset, char* into, std::size_t count);
+    std::string readAll();
+    // The last count bytes, or the whole file when it is shorter.
+    std::string readTail(std::size_t count);
+
+  private:
+    std::ifstream stream_;
+    std::uint64_t size_ = 0;
+};
+
+// Walks a file in 1024-byte blocks with the bytes after each block at hand, holding a bounded buffer.
+class BlockReader {
+  public:
+    static constexpr std::size_t kBlockSize = 1024;
+
+    explicit BlockReader(ScanFile& file, std::size_t chunkSize = std::size_t{1} << 20);
+    // The bytes from offset on: at least the block and the record span after it, where the file has them.
+    std::string_view bytesFrom(std::uint64_t offset);
+
+  private:
+    ScanFile& file_;
+    std::vector<char> buffer_;
+    std::uint64_t bufferStart_ = 0;
+    std::size_t bufferLength_ = 0;
+};
+
+} // namespace korvane

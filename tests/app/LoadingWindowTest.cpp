@@ -1,0 +1,62 @@
+#include "app/TForm3.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QProgressBar>
+
+namespace korvane {
+namespace {
+
+TEST(LoadingWindow, IsABorderlessWindowLaidOutTopToBottom) {
+    TForm3 window;
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window.windowTitle(), "Загрузка...");
+    EXPECT_EQ(window.size(), QSize(226, 170));
+    EXPECT_EQ(window.font().pointSize(), 8);
+    const std::vector<std::pair<QWidget*, int>> tops = {
+        {window.Label1, 8},   {window.Label4, 40},        {window.ProgressBar2, 56}, {window.Label3, 76},
+        {window.Label5, 104}, {window.ProgressBar1, 120}, {window.Label2, 144},
+    };
+    for (const auto& [control, top] : tops) {
+        EXPECT_EQ(control->pos(), QPoint(16, top)) << control->objectName().toStdString();
+    }
+    EXPECT_EQ(window.Label1->text(), "Загрузка...");
+    EXPECT_TRUE(window.Label1->font().bold());
+    EXPECT_EQ(window.Label1->font().pointSize(), 14);
+    EXPECT_EQ(window.Label4->text(), "Всего:");
+    EXPECT_EQ(window.Label5->text(), "Текущий Файл:");
+    EXPECT_EQ(window.Label3->text(), "0 из 0");
+    EXPECT_EQ(window.Label2->text(), "0 из 0");
+    for (QProgressBar* bar : {window.ProgressBar1, window.ProgressBar2}) {
+        EXPECT_EQ(bar->size(), QSize(193, 17));
+        EXPECT_EQ(bar->minimum(), 0);
+        EXPECT_EQ(bar->maximum(), 100);
+    }
+}
+
+TEST(LoadingWindow, ShowsWhatARunReports) {
+    TForm3 window;
+    ProgressSink& sink = window;
+    sink.setOverallMax(12);
+    sink.setOverallPosition(3);
+    sink.setOverallText(outOf(3, 12));
+    sink.setCurrentMax(40);
+    sink.setCurrentPosition(40);
+    sink.setCurrentText(outOf(40, 40));
+    EXPECT_EQ(window.ProgressBar2->maximum(), 12);
+    EXPECT_EQ(window.ProgressBar2->value(), 3);
+    EXPECT_EQ(window.Label3->text(), "3 out of 12");
+    EXPECT_EQ(window.ProgressBar1->value(), 40);
+    EXPECT_EQ(window.Label2->text(), "40 out of 40");
+    EXPECT_EQ(window.widget(), &window);
+
+    // An empty run shows an empty bar, not a busy indicator.
+    sink.setOverallMax(0);
+    sink.setOverallPosition(0);
+    EXPECT_GT(window.ProgressBar2->maximum(), window.ProgressBar2->minimum());
+    EXPECT_EQ(window.ProgressBar2->value(), 0);
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,147 @@
+#include "AppFixture.h"
+
+#include "platform/qt/CheckListBox.h"
+#include "settings/windows/TForm2.h"
+#include "settings/windows/TForm5.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+
+namespace korvane::testing {
+namespace {
+
+const std::string kNotFound = "Standard GRO info was not found. It must be configured again.";
+
+int onlyVisibleTab(const QTabWidget& tabs) {
+    int visible = -1;
+    for (int index = 0; index < tabs.count(); ++index) {
+        if (tabs.isTabVisible(index)) {
+            if (visible >= 0) {
+                return -2;
+            }
+            visible = index;
+        }
+    }
+    return visible;
+}
+
+using StartupCheck = AppFixture;
+
+TEST_F(StartupCheck, OnlyTheMainWindowIsShownBeforeTheCheckRuns) {
+    TForm1& main = start();
+    EXPECT_TRUE(main.isVisible());
+    const QWidget* others[] = {windows->form2.get(), windows->form3.get(), windows->form4.get(),
+                               windows->form5.get(), windows->form6.get(), windows->form7.get()};
+    for (const QWidget* window : others) {
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+    }
+    EXPECT_EQ(context.mainWindow, &main);
+    EXPECT_EQ(context.loading->widget(), static_cast<QWidget*>(windows->form3.get()));
+}
+
+TEST_F(StartupCheck, WithoutSettingsOnlyTheWizardIsShownWhereTheMainWindowStood) {
+    TForm1& main = start();
+    // The one-shot timer runs the check as soon as the message loop does, and only once.
+    QTest::qWait(50);
+    EXPECT_FALSE(main.Timer1->isActive());
+    EXPECT_FALSE(main.isVisible());
+    ASSERT_TRUE(windows->form5->isVisible());
+    EXPECT_EQ(windows->form5->frameGeometry().topLeft(), centredPosition(*windows->form5, main));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(main.InstallRoot(), "");
+}
+
+TEST_F(StartupCheck, AMissingCacheFileReopensTheWizardOnItsSecondPage) {
+    storeRoot(root());
+    writeGameFile("Temp/KVN_files.dat", "Textures\\A.tex\r\n");
+    writeGameFile("Bin/SeriousSam.exe", "");
+    TForm1& main = start();
+    main.Timer1Timer();
+
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{kNotFound});
+    EXPECT_FALSE(main.isVisible());
+    TForm5& wizard = *windows->form5;
+    ASSERT_TRUE(wizard.isVisible());
+    EXPECT_EQ(wizard.frameGeometry().topLeft(), centredPosition(wizard, main));
+    EXPECT_EQ(onlyVisibleTab(*wizard.PageControl1), 1);
+    EXPECT_EQ(wizard.PageControl1->currentIndex(), 1);
+    EXPECT_EQ(wizard.InstallPathField->text().toStdString(), root());
+    EXPECT_FALSE(wizard.VersionChoice->isHidden());
+    // Nothing half-loaded: the lists stay as they were.
+    EXPECT_TRUE(state.StandardFiles.empty());
+}
+
+TEST_F(StartupCheck, TheVersionChoiceStaysHiddenForAFolderThatIsNoInstallation) {
+    storeRoot(root());
+    writeGameFile("Temp/KVN_gros.dat", "SE1_00.gro\r\n");
+    TForm1& main = start();
+    main.Timer1Timer();
+
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{kNotFound});
+    EXPECT_EQ(windows->form5->InstallPathField->text().toStdString(), root());
+    EXPECT_TRUE(windows->form5->VersionChoice->isHidden());
+}
+
+TEST_F(StartupCheck, WithSettingsAndCatalogueTheMainWindowWaitsIdleAndNewLeadsToStepOne) {
+    storeRoot(root());
+    writeGameFile("Temp/KVN_files.dat", "Textures\\A.tex\r\nSounds\\B.wav\r\n");
+    writeGameFile("Temp/KVN_gros.dat", "SE1_00.gro\r\n");
+    TForm1& main = start();
+    main.Timer1Timer();
+
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_FALSE(windows->form5->isVisible());
+    EXPECT_FALSE(main.PageControl1->isVisible());
+    EXPECT_TRUE(main.Panel1->isVisible());
+    EXPECT_EQ(main.InstallRoot(), root());
+    EXPECT_EQ(state.StandardFiles.names(), (std::vector<std::string>{"Textures\\A.tex", "Sounds\\B.wav"}));
+    EXPECT_EQ(state.StandardFiles.checkedCount(), 2);
+    EXPECT_EQ(state.StandardGroList.names(), std::vector<std::string>{"SE1_00.gro"});
+
+    main.New1->trigger();
+    EXPECT_TRUE(main.PageControl1->isVisible());
+    EXPECT_EQ(onlyVisibleTab(*main.PageControl1), 0);
+    EXPECT_EQ(main.PageControl1->currentWidget(), main.TabSheet1);
+    EXPECT_TRUE(main.MapItems.empty());
+    EXPECT_TRUE(main.DestinationPath->text().isEmpty());
+}
+
+TEST_F(StartupCheck, TwoEmptyCacheFilesAreAValidEmptyCatalogue) {
+    storeRoot(root());
+    writeGameFile("Temp/KVN_files.dat", "");
+    writeGameFile("Temp/KVN_gros.dat", "");
+    TForm1& main = start();
+    main.Timer1Timer();
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_TRUE(state.StandardFiles.empty());
+}
+
+// A stored root that is not a string: the store's error reaches the user and start-up stops there.
+class WrongTypeStore : public SettingsStore {
+public:
+    std::optional<std::string> readString(std::string_view, std::string_view value) override {
+        throw SettingsError("Invalid data type for '" + std::string(value) + "'");
+    }
+    void writeString(std::string_view, std::string_view, std::string_view) override {}
+};
+
+TEST(StartupCheckStore, AStoredRootOfTheWrongTypeIsReportedAndNothingElseHappens) {
+    WrongTypeStore store;
+    ScriptedDialogs dialogs;
+    ScriptedShell shell;
+    AppState state;
+    WindowContext context{state, dialogs, shell, store};
+    KorvaneWindows windows(context);
+    windows.form1->show();
+    windows.form1->Timer1Timer();
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Invalid data type for 'SSPath15'"});
+    EXPECT_TRUE(windows.form1->isVisible());
+    EXPECT_FALSE(windows.form5->isVisible());
+}
+
+} // namespace
+} // namespace korvane::testing

@@ -1,0 +1,123 @@
+#include "scan/CollectionRun.h"
+
+#include "GameBytes.h"
+
+#include "platform/FileError.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace korvane {
+namespace {
+
+using Names = std::vector<std::string>;
+using testing::dfnm;
+using testing::zeros;
+
+class RecordingProgress : public ProgressSink {
+  public:
+    std::vector<std::string> events;
+    void setOverallMax(int max) override { events.push_back("overall max " + std::to_string(max)); }
+    void setOverallPosition(int position) override { events.push_back("overall " + std::to_string(position)); }
+    void setOverallText(const std::string& text) override { events.push_back("Label3 " + text); }
+    void setCurrentMax(int max) override { events.push_back("current max " + std::to_string(max)); }
+    void setCurrentPosition(int position) override { events.push_back("current " + std::to_string(position)); }
+    void setCurrentText(const std::string& text) override { events.push_back("Label2 " + text); }
+    void processEvents() override { events.push_back("pump"); }
+};
+
+class CollectionRunTest : public ::testing::Test {
+  protected:
+    testing::TempDir install;
+    std::string root = install.root();
+    NameList files;
+    NameList standard;
+    MissingList missing;
+    RecordingProgress progress;
+    testing::ScriptedDialogs dialogs;
+
+    void run(const Names& maps) { collectDependencies({root, files, standard, missing}, maps, progress, dialogs); }
+};
+
+TEST_F(CollectionRunTest, MapsShareFilesListedOnceBeforeTheFirstMapsOwnName) {
+    install.write("Levels/A.wld", dfnm("T\\shared.tex") + dfnm("a.wav"));
+    install.write("Levels/B.wld", dfnm("t\\SHARED.tex") + dfnm("b.wav") + dfnm("T\\gone.tex"));
+    install.write("Levels/C.wld", dfnm("T\\gone.tex"));
+    install.write("T/shared.tex", zeros(128));
+    install.write("a.wav", "");
+    install.write("b.wav", "");
+    run({"Levels\\A.wld", "Levels\\B.wld", "Levels\\C.wld"});
+    EXPECT_EQ(files.names(), (Names{"T\\shared.tex", "a.wav", "Levels\\A.wld", "b.wav", "T\\gone.tex", "Levels\\B.wld",
+                                    "Levels\\C.wld"}));
+    EXPECT_EQ(missing.names(), Names{"T\\gone.tex"});
+    EXPECT_EQ(files.checkedCount(), files.size());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(CollectionRunTest, CompanionsFollowTheMap) {
+    install.write("Levels/Both.wld", "");
+    install.write("Levels/BothTbn.tex", "");
+    install.write("Levels/Both.tbn", "");
+    install.write("Levels/Both.vis", "");
+    install.write("Levels/Thumb.wld", "");
+    install.write("Levels/Thumb.tbn", "");
+    install.write("Levels/Std.wld", "");
+    install.write("Levels/StdTbn.tex", "");
+    install.write("Levels/Std.tbn", "");
+    install.write("Levels/Std.vis", "");
+    // A standard thumbnail texture is not listed, so the thumbnail stands in for it.
+    standard.assign({"levels\\stdtbn.tex", "Levels\\Std.vis"}, true);
+    run({"Levels\\Both.wld", "Levels\\Thumb.wld", "Levels\\Std.wld", "Levels\\Bare.wld"});
+    EXPECT_EQ(files.names(), (Names{"Levels\\Both.wld", "Levels\\BothTbn.tex", "Levels\\Both.vis", "Levels\\Thumb.wld",
+                                    "Levels\\Thumb.tbn", "Levels\\Std.wld", "Levels\\Std.tbn"}));
+    EXPECT_EQ(dialogs.shown, Names{"File Levels\\Bare.wld does not exist."});
+    EXPECT_TRUE(missing.empty());
+}
+
+TEST_F(CollectionRunTest, NamesAScanListedAlreadyAreNotListedTwice) {
+    install.write("Levels/Self.wld",
+                  dfnm("Levels\\SelfTbn.tex") + dfnm("levels\\self.WLD") + dfnm("Levels\\Other.wld"));
+    install.write("Levels/SelfTbn.tex", zeros(128));
+    install.write("Levels/Self.tbn", "");
+    install.write("Levels/Other.wld", "");
+    install.write("Levels/Other.vis", "");
+    run({"Levels\\Self.wld", "Levels\\Other.wld"});
+    EXPECT_EQ(files.names(),
+              (Names{"Levels\\SelfTbn.tex", "levels\\self.WLD", "Levels\\Other.wld", "Levels\\Other.vis"}));
+}
+
+TEST_F(CollectionRunTest, ProgressCountsMapsAndBlockOffsets) {
+    install.write("small.wld", zeros(100));
+    install.write("big.wld", zeros(52 * 1024));
+    run({"small.wld", "gone.wld", "big.wld"});
+    EXPECT_EQ(progress.events, (Names{"overall max 3", "overall 0",
+                                      // first map: too small for a report
+                                      "overall 1", "Label3 1 out of 3", "current 0", "current max 100",
+                                      // vanished map: counted, not scanned
+                                      "overall 2", "Label3 2 out of 3", "overall 3", "Label3 3 out of 3", "current 0",
+                                      "current max 53248", "current 52224", "Label2 52224 out of 53248", "pump"}));
+    EXPECT_EQ(dialogs.shown, Names{"File gone.wld does not exist."});
+}
+
+TEST_F(CollectionRunTest, OpenErrorEndsTheRunKeepingWhatWasFound) {
+    install.write("a.wld", dfnm("found.wav") + dfnm("gone.wav") + dfnm("pipe.txt"));
+    install.write("b.wld", dfnm("never.wav"));
+    install.write("found.wav", "");
+    ASSERT_EQ(::mkfifo((root + "pipe.txt").c_str(), 0600), 0);
+    EXPECT_THROW(run({"a.wld", "b.wld"}), FileError);
+    EXPECT_EQ(files.names(), (Names{"found.wav", "gone.wav", "pipe.txt"}));
+    EXPECT_EQ(missing.names(), Names{"gone.wav"});
+}
+
+TEST(Companions, AreFormedFromTheMapsName) {
+    const Companions companions = companionsOf("Levels\\My Level.WLD");
+    EXPECT_EQ(companions.thumbnailTexture, "Levels\\My LevelTbn.tex");
+    EXPECT_EQ(companions.thumbnail, "Levels\\My Level.tbn");
+    EXPECT_EQ(companions.visibility, "Levels\\My Level.vis");
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,183 @@
+#include "GameBytes.h"
+#include "ScannerFixture.h"
+
+#include "platform/FileError.h"
+
+#include <sys/stat.h>
+
+#include <utility>
+
+namespace korvane {
+namespace {
+
+using Names = std::vector<std::string>;
+using testing::dfnm;
+using testing::padTo;
+using testing::zeros;
+
+class ReferenceScannerTest : public testing::ScannerFixture {};
+
+TEST_F(ReferenceScannerTest, FollowsNamesDepthFirstByExtension) {
+    install.write("Levels/Map.wld", zeros(10) + dfnm("Scripts\\a.txt") + dfnm("Models\\b.smc") + dfnm("x.wav"));
+    install.write("Scripts/a.txt", "TFNM Textures\\t1.tex\r\nTFNM Scripts\\c.txt\r\nTFNM d.smc\r\n");
+    install.write("Textures/t1.tex", zeros(200) + dfnm("Textures\\inner.tex") + zeros(20));
+    install.write("Models/b.smc", "  MESH TFNM \"Models\\b.bm\";\n  TEXTURE TFNM \"Models\\b.tex\";\n");
+    install.write("Models/b.tex", zeros(130) + dfnm("Models\\deep.txt"));
+    for (const char* name : {"Textures/inner.tex", "Scripts/c.txt", "d.smc", "x.wav", "Models/b.bm"}) {
+        // Followed files would name this; the follow-up table stops before reading them.
+        install.write(name, "TFNM never.tex\n" + dfnm("never.tex"));
+    }
+    scanMap("Levels\\Map.wld");
+    EXPECT_EQ(listed(), (Names{"Scripts\\a.txt", "Textures\\t1.tex", "Textures\\inner.tex", "Scripts\\c.txt", "d.smc",
+                               "Models\\b.smc", "Models\\b.bm", "Models\\b.tex", "Models\\deep.txt", "x.wav"}));
+    EXPECT_EQ(reported(), Names{"Models\\deep.txt"});
+    for (int i = 0; i < files.size(); ++i) {
+        EXPECT_TRUE(files.checked(i));
+    }
+}
+
+TEST_F(ReferenceScannerTest, FindsRecordsStraddlingBlocksAndInsideNames) {
+    std::string map = padTo(zeros(0), 1020) + dfnm("Textures\\across.wav");
+    map = padTo(map, 2047) + "D";
+    map += dfnm("Sounds\\over.wav").substr(1) + dfnm("a" + dfnm("b.wav"));
+    install.write("m.wld", map);
+    scanMap("m.wld");
+    EXPECT_EQ(listed(), (Names{"Textures\\across.wav", "Sounds\\over.wav", "a" + dfnm("b.wav"), "b.wav"}));
+}
+
+TEST_F(ReferenceScannerTest, EachNameListedOnceIgnoringCaseWhichEndsLoops) {
+    install.write("m.wld", dfnm("a.txt") + dfnm("A.TXT") + dfnm("T\\x.tex") + dfnm("t\\X.TEX"));
+    // The text names the texture the map names, and the texture names the text; a texture found in a texture
+    // is listed but never read.
+    install.write("a.txt", "TFNM T\\X.tex\nTFNM T\\y.tex\n");
+    install.write("T/x.tex", dfnm("a.txt") + dfnm("T\\y.tex"));
+    install.write("T/y.tex", dfnm("A.txt") + dfnm("m.wld"));
+    scanMap("m.wld");
+    EXPECT_EQ(listed(), (Names{"a.txt", "T\\X.tex", "T\\y.tex"}));
+    EXPECT_TRUE(reported().empty());
+}
+
+TEST_F(ReferenceScannerTest, ResolvesGamePathsIgnoringLetterCase) {
+    install.write("textures/wall.tex", zeros(150) + dfnm("Textures\\Detail.tex"));
+    install.write("m.wld", dfnm("Textures\\Wall.TEX"));
+    scanMap("m.wld");
+    EXPECT_EQ(listed(), (Names{"Textures\\Wall.TEX", "Textures\\Detail.tex"}));
+    EXPECT_EQ(reported(), Names{"Textures\\Detail.tex"});
+}
+
+TEST_F(ReferenceScannerTest, StandardNamesAreNeitherListedTestedNorScanned) {
+    standard.assign({"Textures\\Std.tex", "scripts\\std.txt", "Missing\\Gone.wav"}, true);
+    install.write("Scripts/Std.txt", "TFNM Textures\\NotSeen.tex\n");
+    install.write("m.wld",
+                  dfnm("textures\\std.TEX") + dfnm("Scripts\\Std.txt") + dfnm("missing\\gone.wav") + dfnm("own.wav"));
+    install.write("own.wav", "");
+    scanMap("m.wld");
+    EXPECT_EQ(listed(), Names{"own.wav"});
+    EXPECT_TRUE(reported().empty());
+}
+
+TEST_F(ReferenceScannerTest, MissingTextIsListedAndReportedOnce) {
+    install.write("a.wld", dfnm("Scripts\\Gone.txt") + dfnm("T\\gone.tex") + dfnm("scripts\\gone.TXT"));
+    install.write("b.wld", dfnm("t\\GONE.tex"));
+    scanMap("a.wld");
+    scanMap("b.wld");
+    EXPECT_EQ(listed(), (Names{"Scripts\\Gone.txt", "T\\gone.tex"}));
+    EXPECT_EQ(reported(), (Names{"Scripts\\Gone.txt", "T\\gone.tex"}));
+}
+
+TEST_F(ReferenceScannerTest, HostileNamesAreReportedMissingAndNeverRead) {
+    testing::TempDir outside;
+    outside.write("evil.txt", "TFNM leaked.wav\n");
+    outside.write("evil.tex", zeros(130) + dfnm("leaked.wav"));
+    // The installation is a level deeper, so that two steps up reach the outside folder.
+    const std::string game = root + "Game/";
+    const std::string climb = "..\\..\\" + outside.path().filename().string();
+    const Names hostile{climb + "\\evil.txt",   climb + "\\evil.tex", (outside.path() / "evil.txt").string(),
+                        game + "Levels\\m.wld", "C:\\evil.tex",       "Levels\\..\\..\\Game\\x.tex"};
+    std::string map;
+    for (const auto& name : hostile) {
+        map += dfnm(name);
+    }
+    install.write("Game/Levels/m.wld", map);
+    install.write("Game/x.tex", zeros(130) + dfnm("leaked.wav"));
+    ASSERT_TRUE(std::filesystem::exists(game + "../../" + outside.path().filename().string() + "/evil.txt"));
+    NameList gameFiles;
+    MissingList gameMissing;
+    ReferenceScanner gameScanner(game, gameFiles, standard, gameMissing);
+    gameScanner.LookForWorldDFNM("Levels\\m.wld", [](std::uint64_t, std::uint64_t) {});
+    EXPECT_EQ(gameFiles.names(), hostile);
+    EXPECT_EQ(gameMissing.names(), hostile);
+}
+
+TEST_F(ReferenceScannerTest, TextScanStopsAtNulAndTakesTheFirstMarkerOfALine) {
+    install.write("a.txt", std::string("TFNM one.wav TFNM two.wav\r\nTFNM three.wav\0\r\nTFNM four.wav\r\n", 60));
+    install.write("m.wld", dfnm("a.txt"));
+    scanMap("m.wld");
+    EXPECT_EQ(listed(), (Names{"a.txt", "one.wav TFNM two.wav", "three.wav"}));
+}
+
+TEST_F(ReferenceScannerTest, EmptyCutsAndLowerCaseMarkersNameNothing) {
+    install.write("a.txt", "TFNM\nTFNM \ntfnm low.wav\nTfnm mixed.wav\n\nTFNM ok.wav");
+    install.write("b.smc", "TFNM \"\";\nX TFNM \"\nMESH tfnm \"low.bm\";\n");
+    install.write("m.wld", dfnm("a.txt") + dfnm("b.smc"));
+    scanMap("m.wld");
+    EXPECT_EQ(listed(), (Names{"a.txt", "ok.wav", "b.smc"}));
+    EXPECT_EQ(reported(), Names{"ok.wav"});
+}
+
+TEST_F(ReferenceScannerTest, TextureTailWindowSeesItsFirstPositionNotItsLastFour) {
+    // Found: a record starting exactly 128 bytes before the end. Ignored: one before the window.
+    const std::string first = dfnm("abc.wav") + zeros(128 - 15);
+    install.write("first.tex", dfnm("before.wav") + first);
+    // Marker in the last four bytes: never a record.
+    install.write("last.tex", zeros(200) + "DFNM");
+    // A record whose name runs past the end yields nothing.
+    install.write("cut.tex", zeros(200) + dfnm("long.wav").substr(0, 14));
+    // Shorter than the window: scanned whole.
+    install.write("short.tex", dfnm("s.wav") + "xy");
+    install.write("m.wld", dfnm("first.tex") + dfnm("last.tex") + dfnm("cut.tex") + dfnm("short.tex"));
+    scanMap("m.wld");
+    EXPECT_EQ(listed(), (Names{"first.tex", "abc.wav", "last.tex", "cut.tex", "short.tex", "s.wav"}));
+}
+
+TEST_F(ReferenceScannerTest, AnsiNamesBecomeUtf8) {
+    // "Текстуры\Стена.tex" in Windows-1251.
+    const std::string ansi = "\xD2\xE5\xEA\xF1\xF2\xF3\xF0\xFB\\\xD1\xF2\xE5\xED\xE0.tex";
+    install.write("Текстуры/Стена.tex", zeros(128));
+    install.write("m.wld", dfnm(ansi));
+    scanMap("m.wld");
+    EXPECT_EQ(listed(), Names{"Текстуры\\Стена.tex"});
+    EXPECT_TRUE(reported().empty());
+}
+
+TEST_F(ReferenceScannerTest, ProgressBeforeThe52ndBlockThenEvery52) {
+    const auto reportsFor = [this](std::size_t size) {
+        install.write("p.wld", zeros(size));
+        std::vector<std::pair<std::uint64_t, std::uint64_t>> reports;
+        scanner.LookForWorldDFNM(
+            "p.wld", [&reports](std::uint64_t offset, std::uint64_t total) { reports.emplace_back(offset, total); });
+        return reports;
+    };
+    using Reports = std::vector<std::pair<std::uint64_t, std::uint64_t>>;
+    EXPECT_TRUE(reportsFor(51 * 1024).empty());
+    EXPECT_TRUE(reportsFor(1000).empty());
+    EXPECT_EQ(reportsFor(52 * 1024), (Reports{{51 * 1024, 52 * 1024}}));
+    EXPECT_EQ(reportsFor(104 * 1024 + 1), (Reports{{51 * 1024, 104 * 1024 + 1}, {103 * 1024, 104 * 1024 + 1}}));
+}
+
+TEST_F(ReferenceScannerTest, AFileThatExistsButCannotBeOpenedEndsTheScan) {
+    install.write("m.wld", dfnm("first.wav") + dfnm("pipe.txt") + dfnm("after.wav"));
+    install.write("first.wav", "");
+    ASSERT_EQ(::mkfifo((root + "pipe.txt").c_str(), 0600), 0);
+    try {
+        scanMap("m.wld");
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot open file " + root + "pipe.txt");
+    }
+    EXPECT_EQ(listed(), (Names{"first.wav", "pipe.txt"}));
+    EXPECT_THROW(scanMap("pipe.txt"), FileError);
+}
+
+} // namespace
+} // namespace korvane
