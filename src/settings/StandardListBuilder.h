@@ -1,0 +1,45 @@
+// Turning standard archives into entries of a standard file list: one archive, a whole list of archives, or
+// one file chosen by the user.
+#pragma once
+
+#include "platform/NameList.h"
+#include "settings/ListingRun.h"
+
+#include <string>
+#include <vector>
+
+namespace korvane {
+
+class ProgressSink;
+class TZipEngine;
+
+struct MemberListing {
+    bool skipDuplicates = true;
+    bool showMemberCounter = true;
+};
+
+// Appends the member names of the archive (a native path) to the target, each checked, refreshing the
+// current-item bar at the first member and every 202nd after it. Engine errors pass on to the caller.
+void ListGroMembers(TZipEngine& archiver, ProgressSink& progress, const std::string& archivePath, NameList& target,
+                    MemberListing listing);
+
+enum class BuildVariant {
+    Wizard, // duplicates skipped, one message for all missing archives, target repaint suspended
+    Editor, // duplicates kept, a message per missing archive, existing names go to the archive list
+};
+
+inline const char* const kSomeGrosMissing =
+    "Some GROs could not be found, please press back\nand make sure you selected the correct version.";
+
+// Lists every existing archive of the names (relative to root) into the emptied target. The editor variant
+// also empties archiveList and appends each existing archive's name to it. Returns false when an archive
+// could not be read: the calling window is enabled and the loading window hidden before that message shows.
+bool BuildStandardFiles(ListingRun& run, const std::string& root, const std::vector<std::string>& archiveNames,
+                        NameList& target, BuildVariant variant, NameList* archiveList = nullptr);
+
+enum class AddVariant { Options, Wizard };
+
+// "Добавить файл": one chosen file's relative name, or every member of a chosen ".gro" archive.
+void AddStandardFile(ListingRun& run, const std::string& root, NameList& target, AddVariant variant);
+
+} // namespace korvane

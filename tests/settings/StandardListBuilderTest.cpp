@@ -1,0 +1,158 @@
+#include "settings/StandardListBuilder.h"
+
+#include "settings/InstallFolder.h"
+#include "settings/ListingFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+using testing::makeArchive;
+using testing::numberedMembers;
+using testing::RecordingRun;
+using testing::TempDir;
+using Names = std::vector<std::string>;
+
+class StandardListBuilderTest : public ::testing::Test {
+  protected:
+    TempDir install;
+    std::string root = install.root();
+    TZipEngine archiver{"Archiver"};
+    RecordingRun recorder;
+    ListingRun run{archiver, recorder, recorder, recorder};
+    NameList target;
+
+    void SetUp() override {
+        install.write("Bin/SeriousSam.exe", "MZ");
+        makeArchive(install.path() / "Base.gro", {"Textures/", "Textures/Wall.tex", "Models/Item.mdl", "Read.txt"});
+        makeArchive(install.path() / "Patch.gro", {"textures/WALL.TEX", "Sounds/Step.wav"});
+    }
+};
+
+TEST_F(StandardListBuilderTest, MemberNamesUseBackslashesAndKeepTheirCase) {
+    ListGroMembers(archiver, recorder, (install.path() / "Base.gro").string(), target, {true, true});
+    EXPECT_EQ(target.names(), (Names{"Textures\\Wall.tex", "Models\\Item.mdl", "Read.txt"}));
+    EXPECT_EQ(target.checkedCount(), 3);
+    EXPECT_EQ(recorder.currentMax, 3);
+    EXPECT_FALSE(archiver.Active());
+}
+
+TEST_F(StandardListBuilderTest, DuplicatesIgnoreLetterCaseAndTheFirstSpellingStays) {
+    ListGroMembers(archiver, recorder, (install.path() / "Base.gro").string(), target, {true, true});
+    ListGroMembers(archiver, recorder, (install.path() / "Patch.gro").string(), target, {true, true});
+    EXPECT_EQ(target.names(), (Names{"Textures\\Wall.tex", "Models\\Item.mdl", "Read.txt", "Sounds\\Step.wav"}));
+
+    ListGroMembers(archiver, recorder, (install.path() / "Patch.gro").string(), target, {false, true});
+    EXPECT_EQ(target.size(), 6);
+    EXPECT_EQ(target.name(4), "textures\\WALL.TEX");
+}
+
+TEST_F(StandardListBuilderTest, DisplayRefreshesAtTheFirstAndEvery202ndMember) {
+    makeArchive(install.path() / "Big.gro", numberedMembers("Big", 405));
+    ListGroMembers(archiver, recorder, (install.path() / "Big.gro").string(), target, {true, true});
+    EXPECT_EQ(recorder.pumps, 3);
+    EXPECT_EQ(recorder.currentTexts, (Names{"1 out of 405", "203 out of 405", "405 out of 405"}));
+    EXPECT_EQ(recorder.currentPosition, 405);
+
+    recorder.currentTexts.clear();
+    ListGroMembers(archiver, recorder, (install.path() / "Big.gro").string(), target, {true, false});
+    EXPECT_TRUE(recorder.currentTexts.empty());
+    EXPECT_EQ(target.size(), 405);
+}
+
+TEST_F(StandardListBuilderTest, WizardBuildSkipsDuplicatesAndReportsMissingArchivesOnceAtTheEnd) {
+    target.append("Stale.txt");
+    recorder.watched = &target;
+    EXPECT_TRUE(
+        BuildStandardFiles(run, root, {"Base.gro", "Gone.gro", "patch.GRO", "Also.gro"}, target, BuildVariant::Wizard));
+    EXPECT_EQ(target.names(), (Names{"Textures\\Wall.tex", "Models\\Item.mdl", "Read.txt", "Sounds\\Step.wav"}));
+    EXPECT_EQ(recorder.log, (Names{"show", "disable", "enable", "hide", "message: " + std::string(kSomeGrosMissing)}));
+    EXPECT_EQ(recorder.overallTexts, (Names{"", "1 out of 4", "2 out of 4", "3 out of 4", "4 out of 4"}));
+    EXPECT_EQ(recorder.overallMax, 4);
+    EXPECT_FALSE(target.updating());
+    EXPECT_EQ(recorder.watchedUpdating, (std::vector<bool>{true, true}));
+}
+
+TEST_F(StandardListBuilderTest, EditorRebuildKeepsDuplicatesAndReportsEachMissingArchiveAtOnce) {
+    NameList archives;
+    archives.append("Old.gro");
+    EXPECT_TRUE(BuildStandardFiles(run, root, {"Base.gro", "", "Gone.gro", "Patch.gro", "Base.gro"}, target,
+                                   BuildVariant::Editor, &archives));
+    EXPECT_EQ(archives.names(), (Names{"Base.gro", "Patch.gro", "Base.gro"}));
+    EXPECT_EQ(target.size(), 3 + 2 + 3);
+    EXPECT_EQ(target.name(3), "textures\\WALL.TEX");
+    EXPECT_EQ(recorder.log, (Names{"show", "disable", "message: File  was not found.",
+                                   "message: File Gone.gro was not found.", "enable", "hide"}));
+}
+
+TEST_F(StandardListBuilderTest, UnreadableArchiveStopsTheBuildAfterRestoringTheWindows) {
+    install.write("Broken.gro", "this is not a zip archive at all");
+    recorder.watched = &target;
+    EXPECT_FALSE(BuildStandardFiles(run, root, {"Base.gro", "Broken.gro", "Patch.gro"}, target, BuildVariant::Wizard));
+    EXPECT_EQ(target.size(), 3);
+    EXPECT_FALSE(target.updating());
+    ASSERT_EQ(recorder.log.size(), 5u);
+    EXPECT_EQ(recorder.log[2], "enable");
+    EXPECT_EQ(recorder.log[3], "hide");
+    EXPECT_EQ(recorder.log[4], "message: Archiver: Archive is damaged. Open failed - Native error: 00048");
+}
+
+TEST_F(StandardListBuilderTest, AddFileInOptionsNeedsAValidRoot) {
+    const std::string badRoot = (install.path() / "Bin").string() + "/";
+    AddStandardFile(run, badRoot, target, AddVariant::Options);
+    EXPECT_EQ(recorder.shown, Names{kChooseValidPathFirst});
+    EXPECT_TRUE(recorder.openRequests.empty());
+}
+
+TEST_F(StandardListBuilderTest, AddFileCancelledOrOutsideTheInstallation) {
+    AddStandardFile(run, root, target, AddVariant::Options);
+    ASSERT_EQ(recorder.openRequests.size(), 1u);
+    EXPECT_EQ(recorder.openRequests[0].filter, "*.*|*.*");
+    EXPECT_EQ(recorder.openRequests[0].initialFolder, root);
+    EXPECT_TRUE(recorder.shown.empty());
+
+    const TempDir elsewhere;
+    const auto outside = elsewhere.write("x.txt", "").string();
+    recorder.openAnswers = {{outside}, {outside}};
+    AddStandardFile(run, root, target, AddVariant::Options);
+    AddStandardFile(run, root, target, AddVariant::Wizard);
+    EXPECT_EQ(recorder.shown, (Names{"The file must reside inside the SS installation directory.\n"
+                                     "If you are sure that it's there, then please check that the\n"
+                                     "path is correctly defined in the Options menu.",
+                                     "The file must reside inside the SS installation directory,\n"
+                                     "which was specified in the previous window."}));
+    EXPECT_TRUE(target.empty());
+}
+
+TEST_F(StandardListBuilderTest, AddFileAppendsAPlainFileOnceByItsGameName) {
+    const auto file = install.write("Textures/Sky/Blue.tex", "");
+    recorder.openAnswers = {{file.string()}, {file.string()}};
+    AddStandardFile(run, root, target, AddVariant::Wizard);
+    EXPECT_EQ(target.names(), Names{"Textures\\Sky\\Blue.tex"});
+    EXPECT_TRUE(target.checked(0));
+    AddStandardFile(run, root, target, AddVariant::Wizard);
+    EXPECT_EQ(recorder.shown, Names{"This file is already in the list."});
+    EXPECT_TRUE(recorder.log == Names{"message: This file is already in the list."});
+}
+
+TEST_F(StandardListBuilderTest, AddFileListsAChosenArchiveWithoutItsNameOrCounter) {
+    makeArchive(install.path() / "Extra.GRO", {"Read.txt", "New/One.wav"});
+    target.append("READ.TXT");
+    recorder.openAnswers = {{(install.path() / "Extra.GRO").string()}};
+    AddStandardFile(run, root, target, AddVariant::Options);
+    EXPECT_EQ(target.names(), (Names{"READ.TXT", "New\\One.wav"}));
+    EXPECT_EQ(recorder.log, (Names{"disable", "show", "enable", "hide"}));
+    EXPECT_EQ(recorder.overallTexts, Names{"1 out of 1"});
+    EXPECT_EQ(recorder.currentTexts, Names{""});
+    EXPECT_EQ(recorder.overallMax, 1);
+
+    // The archive's own name, once listed, stops a second listing.
+    target.append("Extra.GRO");
+    recorder.openAnswers = {{(install.path() / "Extra.GRO").string()}};
+    AddStandardFile(run, root, target, AddVariant::Options);
+    EXPECT_EQ(recorder.shown.back(), "This file is already in the list.");
+}
+
+} // namespace
+} // namespace korvane
