@@ -19,6 +19,7 @@
 namespace korvane {
 
 class TZEBaseArchiver;
+struct TZEUpdateState;
 
 // Event handlers; Sender is the raising archiver and reference arguments are the handler's answers.
 using TZEFileProgressEvent =
@@ -141,6 +142,26 @@ class TZEBaseArchiver {
     // CloseArchive's first step on an archive that allows updates: a pending update, the end record of an
     // empty file. May raise; CloseArchive swallows it.
     void finishPendingWrites();
+    void InternalAddFiles(const std::vector<std::string>& masks, std::uint16_t searchAttr, bool recurse,
+                          const std::vector<std::string>& exclusions);
+    int AddFileInit(const std::string& fullName, const std::string& base);
+    void FillDirItem(TDirItem& item, const std::string& fullName, const std::string& base);
+    void writeUpdate(TZEUpdateState& state);
+    void saveTail(TZEUpdateState& state);
+    bool writeEntry(TDirItem& item, TZEUpdateState& state, TZEAction& action);
+    void writeEntryData(TDirItem& item, TZEUpdateState& state, const std::string& progressName);
+    void InternalCompressFile(int source, std::uint64_t size, TDirItem& item, TZEUpdateState& state);
+    void copyFromTail(TDirItem& item, std::size_t snapshotIndex, TZEUpdateState& state);
+    void rollBack(TZEUpdateState& state) noexcept;
+    // Writes the directory and end record from `start` on; entries below `unchanged` reuse their saved image.
+    void SaveDir(std::uint64_t start, std::size_t unchanged);
+    bool raiseFileProgress(const std::string& name, double progress, TZEProcessOperation operation,
+                           TZEProgressPhase phase);
+    bool raiseOverallProgress(double progress, TZEProcessOperation operation, TZEProgressPhase phase);
+
+    // The directory as last written, and where each entry's record ends in it.
+    std::string directoryImage_;
+    std::vector<std::size_t> directoryImageEnds_;
 };
 
 class TZipEngine : public TZEBaseArchiver {

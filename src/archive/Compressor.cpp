@@ -1,0 +1,105 @@
+#include "archive/Compressor.h"
+
+#include "archive/ZipTypes.h"
+
+#include <algorithm>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+#include <zlib.h>
+
+namespace korvane {
+
+namespace {
+
+constexpr std::size_t kZlibHeader = 2;
+constexpr std::size_t kAdlerTrailer = 4;
+
+std::size_t outputSizeFor(std::size_t n) {
+    const std::size_t worst = n + n / 10 + 12;
+    return (worst + 255) / 256 * 256;
+}
+
+class Deflater {
+  public:
+    explicit Deflater(int level) {
+        const int result = deflateInit2(&stream_, level, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY);
+        if (result != Z_OK) {
+            throw std::runtime_error("Cannot start compression: " + std::string(zError(result)));
+        }
+    }
+    ~Deflater() { deflateEnd(&stream_); }
+    Deflater(const Deflater&) = delete;
+    Deflater& operator=(const Deflater&) = delete;
+
+    // One deflate call over the whole block; the buffer only grows if the worst case was not enough.
+    std::size_t run(std::span<std::uint8_t> input, std::vector<std::uint8_t>& output, bool last) {
+        stream_.next_in = input.data();
+        stream_.avail_in = static_cast<uInt>(input.size());
+        std::size_t produced = 0;
+        for (;;) {
+            stream_.next_out = output.data() + produced;
+            stream_.avail_out = static_cast<uInt>(output.size() - produced);
+            const int result = deflate(&stream_, last ? Z_FINISH : Z_SYNC_FLUSH);
+            if (result < 0 && result != Z_BUF_ERROR) {
+                throw std::runtime_error("Cannot compress data: " + std::string(zError(result)));
+            }
+            produced = output.size() - stream_.avail_out;
+            const bool done = last ? result == Z_STREAM_END : stream_.avail_out != 0;
+            if (done) {
+                return produced;
+            }
+            output.resize(output.size() * 2);
+        }
+    }
+
+  private:
+    z_stream stream_{};
+};
+
+} // namespace
+
+CompressOutcome compressBlocks(const CompressJob& job, const ReadBlock& read, const WriteBlock& write,
+                               const BlockProgress& progress) {
+    CompressOutcome outcome;
+    const std::size_t blockSize = compressionBlockSize(job.mode);
+    const std::size_t firstBlock = static_cast<std::size_t>(std::min<std::uint64_t>(blockSize, job.size));
+    std::vector<std::uint8_t> input(firstBlock);
+    std::vector<std::uint8_t> output;
+    std::optional<Deflater> deflater;
+    if (job.deflated) {
+        deflater.emplace(job.mode);
+        output.resize(outputSizeFor(firstBlock));
+    }
+    uLong crc = crc32_z(0, nullptr, 0);
+    while (outcome.processed < job.size) {
+        if (progress(outcome.processed)) {
+            break;
+        }
+        const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(blockSize, job.size - outcome.processed));
+        const std::span<std::uint8_t> block(input.data(), n);
+        if (read(block) != n) {
+            break;
+        }
+        crc = crc32_z(crc, block.data(), n);
+        std::span<const std::uint8_t> data = block;
+        if (deflater) {
+            const bool first = outcome.processed == 0;
+            const bool last = outcome.processed + n == job.size;
+            std::size_t produced = deflater->run(block, output, last);
+            const std::size_t skip = first ? kZlibHeader : 0;
+            produced -= last ? kAdlerTrailer : 0;
+            data = std::span<const std::uint8_t>(output.data() + skip, produced - skip);
+        }
+        if (!write(data)) {
+            break;
+        }
+        outcome.compressedSize += data.size();
+        outcome.processed += n;
+    }
+    outcome.crc = static_cast<std::uint32_t>(crc);
+    return outcome;
+}
+
+} // namespace korvane

@@ -1,0 +1,136 @@
+#include "archive/DiskPaths.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace korvane {
+
+namespace {
+
+std::size_t lastSeparator(std::string_view path) {
+    return path.find_last_of("\\/:");
+}
+
+std::vector<std::string_view> componentsOf(std::string_view path) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = start;
+        while (end < path.size() && !isPathSeparator(path[end])) {
+            ++end;
+        }
+        if (end > start) {
+            parts.push_back(path.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return parts;
+}
+
+char foldedChar(char c) {
+    if (c == '\\') {
+        return '/';
+    }
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool componentEqual(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return foldedChar(x) == foldedChar(y); });
+}
+
+} // namespace
+
+std::string_view folderPartOf(std::string_view path) {
+    const auto at = lastSeparator(path);
+    return at == std::string_view::npos ? std::string_view() : path.substr(0, at + 1);
+}
+
+std::string_view namePartOf(std::string_view path) {
+    const auto at = lastSeparator(path);
+    return at == std::string_view::npos ? path : path.substr(at + 1);
+}
+
+std::string withTrailingSeparator(std::string_view path) {
+    std::string result(path);
+    if (result.empty() || !isPathSeparator(result.back())) {
+        result += '/';
+    }
+    return result;
+}
+
+std::string withoutTrailingSeparator(std::string_view path) {
+    if (!path.empty() && isPathSeparator(path.back())) {
+        path.remove_suffix(1);
+    }
+    return std::string(path);
+}
+
+bool hasWildcards(std::string_view mask) {
+    return mask.find_first_of("*?") != std::string_view::npos;
+}
+
+std::string makeAbsolute(std::string_view path, std::string_view base) {
+    const bool rooted = !path.empty() && isPathSeparator(path.front());
+    const bool server = rooted && path.size() > 1 && isPathSeparator(path[1]);
+    std::string joined = rooted ? std::string(path) : withTrailingSeparator(base) + std::string(path);
+    std::vector<std::string_view> kept;
+    for (const auto part : componentsOf(joined)) {
+        if (part == ".") {
+            continue;
+        }
+        if (part == "..") {
+            if (!kept.empty()) {
+                kept.pop_back();
+            }
+            continue;
+        }
+        kept.push_back(part);
+    }
+    std::string result = server ? "/" : "";
+    for (const auto part : kept) {
+        result += '/';
+        result += part;
+    }
+    if (result.empty() || result == "/") {
+        return server ? "//" : "/";
+    }
+    if (isPathSeparator(joined.back())) {
+        result += '/';
+    }
+    return result;
+}
+
+std::string relativePathOf(std::string_view path, std::string_view base) {
+    const auto pathParts = componentsOf(path);
+    const auto baseParts = componentsOf(base);
+    std::size_t common = 0;
+    while (common < pathParts.size() && common < baseParts.size() &&
+           componentEqual(pathParts[common], baseParts[common])) {
+        ++common;
+    }
+    std::string result;
+    for (std::size_t i = common; i < baseParts.size(); ++i) {
+        result += "../";
+    }
+    for (std::size_t i = common; i < pathParts.size(); ++i) {
+        result += pathParts[i];
+        if (i + 1 < pathParts.size()) {
+            result += '/';
+        }
+    }
+    if (!path.empty() && isPathSeparator(path.back()) && !result.empty() && result.back() != '/') {
+        result += '/';
+    }
+    return result;
+}
+
+bool pathTextEqual(std::string_view a, std::string_view b) {
+    return componentEqual(a, b);
+}
+
+bool pathTextStartsWith(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && componentEqual(text.substr(0, prefix.size()), prefix);
+}
+
+} // namespace korvane

@@ -1,0 +1,183 @@
+// InternalAddFiles: the disk walk of an AddFiles call, and the entry each file it takes gets.
+#include "archive/DiskPaths.h"
+#include "archive/DiskWalk.h"
+#include "archive/FileMasks.h"
+#include "archive/NameEncoding.h"
+#include "archive/StoredNames.h"
+#include "archive/ZipEngine.h"
+#include "platform/Collation.h"
+#include "platform/FileFacts.h"
+#include "platform/GamePath.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace korvane {
+
+namespace {
+
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Stored names are equal when they differ only in letter case.
+bool sameStoredName(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() == b.size() &&
+        std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); })) {
+        return true;
+    }
+    return !isAscii(a) && !isAscii(b) && caseFoldKey(a) == caseFoldKey(b);
+}
+
+// The folder the walk resolves against: BaseDir as it is on disk, or as given when it names no folder.
+std::string absoluteBase(const std::string& baseDir) {
+    const auto current = std::filesystem::current_path().string();
+    if (baseDir.empty()) {
+        return current;
+    }
+    const auto given = makeAbsolute(baseDir, current);
+    const auto found = resolveExisting(given);
+    if (found && std::filesystem::is_directory(*found)) {
+        return makeAbsolute(found->string(), current);
+    }
+    return withoutTrailingSeparator(given);
+}
+
+std::pair<std::uint64_t, std::uint64_t> identityOf(int fd) {
+    struct stat facts {};
+    if (::fstat(fd, &facts) != 0) {
+        return {0, 0};
+    }
+    return {static_cast<std::uint64_t>(facts.st_dev), static_cast<std::uint64_t>(facts.st_ino)};
+}
+
+std::uint32_t dosStamp(DosDateTime when) {
+    return (std::uint32_t{when.date} << 16) | when.time;
+}
+
+} // namespace
+
+void TZEBaseArchiver::InternalAddFiles(const std::vector<std::string>& masks, std::uint16_t searchAttr, bool recurse,
+                                       const std::vector<std::string>& exclusions) {
+    const std::lock_guard lock(EngineLock);
+    DiskWalkSettings settings;
+    settings.base = absoluteBase(BaseDir);
+    settings.baseDir = BaseDir;
+    settings.searchAttr = searchAttr;
+    settings.exclusions = exclusions;
+    settings.archiveIdentity = identityOf(archiveFile_->descriptor());
+    const auto base = settings.base;
+    DiskWalk walk(std::move(settings), [&](const std::string& fullName, bool isFolder) {
+        bool confirm = true;
+        if (OnConfirmProcessFile) {
+            OnConfirmProcessFile(*this, fullName, poAdd, confirm);
+        }
+        if (!confirm) {
+            return;
+        }
+        const int index = AddFileInit(fullName, base);
+        if (index < 0) {
+            return;
+        }
+        for (const auto& mask : NoCompressionMasks) {
+            if (IsExternalFileMatchMask(fullName, mask, isFolder, base, BaseDir)) {
+                auto& item = dirManager_->CurrentList[static_cast<std::size_t>(index)];
+                item.EntryMode = 0;
+                item.CentralHeader.Method = 0;
+                break;
+            }
+        }
+    });
+    for (const auto& mask : masks) {
+        walk.walk(base, mask, recurse);
+    }
+}
+
+int TZEBaseArchiver::AddFileInit(const std::string& fullName, const std::string& base) {
+    const auto stored = storedNameOf(fullName, base, Options.StorePath);
+    if (stored.empty()) {
+        return -1;
+    }
+    auto& list = dirManager_->CurrentList;
+    const auto match = std::find_if(list.begin(), list.end(), [&](const TDirItem& item) {
+        return sameStoredName(withoutTrailingSeparator(item.StoredName), stored);
+    });
+    if (match == list.end()) {
+        list.emplace_back();
+        FillDirItem(list.back(), fullName, base);
+        list.back().PendingOperation = poAdd;
+        return static_cast<int>(list.size() - 1);
+    }
+    const auto index = static_cast<std::size_t>(match - list.begin());
+    bool replace = false;
+    switch (Options.OverwriteMode) {
+    case omPrompt:
+        if (OnConfirmOverwrite) {
+            std::string destination(namePartOf(withoutTrailingSeparator(match->StoredName)));
+            OnConfirmOverwrite(*this, fullName, destination, replace);
+        }
+        break;
+    case omAlways:
+        replace = true;
+        break;
+    case omNever:
+        break;
+    case omIfNewer:
+    case omIfOlder: {
+        const auto native = resolveExisting(fullName);
+        const auto written = native ? lastWriteDosDateTime(*native) : std::nullopt;
+        const auto stamp = (std::uint32_t{match->CentralHeader.LastModDate} << 16) | match->CentralHeader.LastModTime;
+        replace =
+            written && (Options.OverwriteMode == omIfNewer ? dosStamp(*written) > stamp : dosStamp(*written) < stamp);
+        break;
+    }
+    }
+    if (!replace) {
+        return -1;
+    }
+    // An entry this update added stays an addition: there is no old data to fall back on.
+    const bool inArchive = index < dirManager_->SnapshotList.size();
+    const bool addedNow = match->Modified && match->PendingOperation == poAdd;
+    FillDirItem(*match, fullName, base);
+    match->PendingOperation = inArchive && !addedNow ? poUpdate : poAdd;
+    return static_cast<int>(index);
+}
+
+void TZEBaseArchiver::FillDirItem(TDirItem& item, const std::string& fullName, const std::string& base) {
+    auto stored = storedNameOf(fullName, base, Options.StorePath);
+    if (stored.empty()) {
+        return;
+    }
+    const auto native = resolveExisting(fullName);
+    const auto written = native ? lastWriteDosDateTime(*native) : std::nullopt;
+    const auto when = written ? *written : currentDosDateTime();
+    const auto attributes = native ? fileAttributes(*native) : std::nullopt;
+    const std::uint32_t external = attributes ? *attributes : kAttrArchive;
+    if ((external & kAttrDirectory) != 0) {
+        stored += '/';
+    }
+    const auto name = encodeStoredName(stored);
+    item.StoredName = std::move(stored);
+    item.ExtraField.clear();
+    item.EntryComment.clear();
+    item.NeedsZip64 = false;
+    item.Modified = true;
+    item.DiskFileName = fullName;
+    item.EntryMode = compressionMode_;
+    item.CentralHeader = TZEZipCentralDir{};
+    auto& header = item.CentralHeader;
+    header.Signature = kCentralHeaderSignature;
+    header.VersionMadeBy = 20;
+    header.VersionNeeded = 20;
+    header.Flags = name.utf8 ? kFlagUtf8Name : 0;
+    header.Method = compMethod_;
+    header.LastModTime = when.time;
+    header.LastModDate = when.date;
+    header.Crc32 = 0xFFFFFFFFu;
+    header.FileNameLength = static_cast<std::uint16_t>(name.bytes.size());
+    header.ExternalAttributes = external;
+}
+
+} // namespace korvane

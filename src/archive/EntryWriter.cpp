@@ -1,0 +1,185 @@
+// The entry writer: local header, data, then the header again with CRC-32 and sizes.
+#include "archive/Compressor.h"
+#include "archive/NameEncoding.h"
+#include "archive/UpdateState.h"
+#include "archive/ZipEngine.h"
+#include "platform/GamePath.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace korvane {
+
+namespace {
+
+constexpr std::uint64_t kSizeLimit = 0xFFFFFFFFu;
+constexpr std::uint16_t kVersion = 20;
+
+// A source file, only ever opened for reading.
+class SourceFile {
+  public:
+    explicit SourceFile(int fd) : fd_(fd) {}
+    ~SourceFile() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    SourceFile(const SourceFile&) = delete;
+    SourceFile& operator=(const SourceFile&) = delete;
+    int fd() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+int openSource(const std::string& fullName) {
+    const auto native = resolveExisting(fullName);
+    if (!native) {
+        return -1;
+    }
+    const int fd = ::open(native->c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat facts {};
+    if (fd >= 0 && (::fstat(fd, &facts) != 0 || !S_ISREG(facts.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+std::uint64_t sizeOf(int fd) {
+    struct stat facts {};
+    return ::fstat(fd, &facts) == 0 ? static_cast<std::uint64_t>(facts.st_size) : 0;
+}
+
+std::string backslashed(std::string name) {
+    std::replace(name.begin(), name.end(), '/', '\\');
+    return name;
+}
+
+std::string localHeaderImage(const TZEZipCentralDir& central) {
+    auto local = localHeaderFrom(central);
+    local.ExtraFieldLength = 0;
+    std::string image;
+    ByteWriter out(image);
+    writeLocalHeader(out, local);
+    return image;
+}
+
+} // namespace
+
+bool TZEBaseArchiver::writeEntry(TDirItem& item, TZEUpdateState& state, TZEAction& action) {
+    const auto operation = item.PendingOperation;
+    const bool byDiskName = operation == poAdd || operation == poMove;
+    const std::string name = byDiskName ? item.DiskFileName : item.StoredName;
+    if (raiseFileProgress(name, 0, operation, ppStart)) {
+        return false;
+    }
+    try {
+        writeEntryData(item, state, name);
+        raiseFileProgress(name, 100, operation, ppEnd);
+        return true;
+    } catch (const EZEException& error) {
+        action = fxaIgnore;
+        if (OnProcessFileFailure) {
+            const auto& failed = operation == poUpdate ? item.StoredName : item.DiskFileName;
+            OnProcessFileFailure(*this, failed, operation, error.NativeError(), error.ErrorCode(), error.Message(),
+                                 action);
+        }
+        return false;
+    }
+}
+
+void TZEBaseArchiver::writeEntryData(TDirItem& item, TZEUpdateState& state, const std::string&) {
+    auto& header = item.CentralHeader;
+    const bool folder = (header.ExternalAttributes & kAttrDirectory) != 0;
+    SourceFile source(folder ? -1 : openSource(item.DiskFileName));
+    if (!folder && source.fd() < 0) {
+        raiseError(zeerr::kCannotOpenSource, item.DiskFileName);
+    }
+    const std::uint64_t size = folder ? 0 : sizeOf(source.fd());
+    const auto ahead = static_cast<std::uint64_t>(dirManager_->BytesAhead);
+    const auto headerPosition = archiveFile_->position();
+    if (size >= kSizeLimit || headerPosition - ahead >= kSizeLimit) {
+        raiseError(zeerr::kZip64SourceTooLarge, item.DiskFileName);
+    }
+    const auto name = encodeStoredName(item.StoredName);
+    header.LocalHeaderOffset = static_cast<std::uint32_t>(headerPosition - ahead);
+    header.VersionMadeBy = kVersion;
+    header.VersionNeeded = kVersion;
+    header.Flags = name.utf8 ? kFlagUtf8Name : 0;
+    header.FileNameLength = static_cast<std::uint16_t>(name.bytes.size());
+    header.Crc32 = 0xFFFFFFFFu;
+    header.CompressedSize = 0;
+    header.UncompressedSize = static_cast<std::uint32_t>(size);
+    const auto start = localHeaderImage(header) + name.bytes;
+    if (archiveFile_->write(start) != start.size()) {
+        raiseError(zeerr::kWriteError);
+    }
+    if (folder) {
+        header.Crc32 = 0;
+        header.Method = 0;
+    } else {
+        InternalCompressFile(source.fd(), size, item, state);
+    }
+    const auto end = archiveFile_->position();
+    archiveFile_->seek(headerPosition);
+    const auto image = localHeaderImage(header);
+    const bool rewritten = archiveFile_->write(image) == image.size();
+    archiveFile_->seek(end);
+    if (!rewritten) {
+        raiseError(zeerr::kWriteError);
+    }
+}
+
+void TZEBaseArchiver::InternalCompressFile(int source, std::uint64_t size, TDirItem& item, TZEUpdateState& state) {
+    auto& header = item.CentralHeader;
+    const auto operation = item.PendingOperation;
+    const auto shown = backslashed(item.StoredName);
+    std::uint64_t offset = 0;
+    const ReadBlock read = [&](std::span<std::uint8_t> block) {
+        std::size_t got = 0;
+        while (got < block.size()) {
+            const auto n = ::pread(source, block.data() + got, block.size() - got, static_cast<off_t>(offset + got));
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                break;
+            }
+            got += static_cast<std::size_t>(n);
+        }
+        offset += got;
+        return got;
+    };
+    const WriteBlock write = [&](std::span<const std::uint8_t> data) {
+        return archiveFile_->write(data.data(), data.size()) == data.size();
+    };
+    const BlockProgress progress = [&](std::uint64_t processed) {
+        const double part = static_cast<double>(processed) / static_cast<double>(size);
+        if (raiseFileProgress(shown, part * 100, operation, ppProcess)) {
+            return true;
+        }
+        const double overall = state.filesTotal > 0 ? (state.filesDone + part) / state.filesTotal * 100 : 0;
+        return raiseOverallProgress(overall, operation, ppProcess);
+    };
+    const CompressJob job{item.EntryMode, header.Method == 8 && size > 0, size};
+    const auto outcome = compressBlocks(job, read, write, progress);
+    if (outcome.processed != size) {
+        raiseError(zeerr::kInvalidCompressedSize, static_cast<std::int64_t>(size),
+                   static_cast<std::int64_t>(outcome.processed));
+    }
+    if (outcome.compressedSize >= kSizeLimit || archiveFile_->position() >= kSizeLimit) {
+        raiseError(zeerr::kZip64CompressedTooLarge, item.DiskFileName);
+    }
+    header.Crc32 = outcome.crc;
+    header.CompressedSize = static_cast<std::uint32_t>(outcome.compressedSize);
+    header.UncompressedSize = static_cast<std::uint32_t>(size);
+    if (size == 0) {
+        header.Method = 0;
+    }
+}
+
+} // namespace korvane

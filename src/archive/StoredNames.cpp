@@ -1,0 +1,70 @@
+#include "archive/StoredNames.h"
+
+#include "archive/DiskPaths.h"
+
+namespace korvane {
+
+namespace {
+
+// Drops a drive ("C:") or a server name ("\\server\") from the front.
+std::string withoutDrive(std::string text) {
+    if (const auto colon = text.find(':'); colon != std::string::npos) {
+        return text.substr(colon + 1);
+    }
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (isPathSeparator(text[i]) && isPathSeparator(text[i + 1])) {
+            std::size_t end = i + 2;
+            while (end < text.size() && !isPathSeparator(text[end])) {
+                ++end;
+            }
+            return end < text.size() ? text.substr(end + 1) : std::string();
+        }
+    }
+    return text;
+}
+
+// Whatever the earlier steps left, no component may be empty, "." or "..": the name stays inside the archive.
+std::string confined(std::string_view text) {
+    std::string result;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        auto end = text.find_first_of("\\/", start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        const auto part = text.substr(start, end - start);
+        if (!part.empty() && part != "." && part != "..") {
+            if (!result.empty()) {
+                result += '/';
+            }
+            result += part;
+        }
+        start = end + 1;
+    }
+    return result;
+}
+
+} // namespace
+
+std::string storedNameOf(std::string_view fullName, std::string_view base, TZEStorePathMode mode) {
+    const auto absoluteBase = makeAbsolute(base, "/");
+    const auto name = withoutTrailingSeparator(makeAbsolute(fullName, absoluteBase));
+    std::string text;
+    switch (mode) {
+    case spNoPath:
+        text = std::string(namePartOf(name));
+        break;
+    case spRelativePath:
+        text = relativePathOf(name, absoluteBase);
+        if (text.find("../") != std::string::npos || text == "..") {
+            text = name;
+        }
+        break;
+    case spFullPath:
+        text = name;
+        break;
+    }
+    return confined(withoutDrive(text));
+}
+
+} // namespace korvane

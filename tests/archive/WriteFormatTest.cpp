@@ -1,0 +1,184 @@
+// The bytes the writer puts on disk: records, methods, sizes, offsets and the replaced entry.
+#include "WriteSupport.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+namespace korvane::testing {
+namespace {
+
+std::uint32_t crcOf(const std::string& bytes) {
+    return static_cast<std::uint32_t>(
+        crc32_z(0, reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()));
+}
+
+std::string pattern(std::size_t size) {
+    std::string bytes(size, '\0');
+    std::uint32_t state = 12345;
+    for (std::size_t i = 0; i < size; ++i) {
+        state = state * 1103515245 + 12345;
+        bytes[i] = static_cast<char>("abcdefgh \n"[(state >> 16) % 10]);
+    }
+    return bytes;
+}
+
+class WriteFormat : public ::testing::Test {
+protected:
+    TempDir base;
+    TempDir out;
+    std::filesystem::path archive = out.path() / "Map.gro";
+};
+
+TEST_F(WriteFormat, EmptyArchiveIsTheEndRecordAloneAfterClosing) {
+    auto engine = createArchive(archive, base.root());
+    EXPECT_EQ(std::filesystem::file_size(archive), 0u);
+    engine->CloseArchive();
+    std::string expected("PK\x05\x06", 4);
+    expected.append(18, '\0');
+    EXPECT_EQ(readFile(archive), expected);
+    expectToolsAgree(archive, {});
+}
+
+TEST_F(WriteFormat, SmallEntriesCarryMethodCrcAndSizesInBothHeaders) {
+    base.write("Empty.txt", "");
+    base.write("Ten.txt", "0123456789");
+    auto engine = createArchive(archive, base.root());
+    engine->AddFiles("Empty.txt", kSearchAttrFiles, "");
+    engine->AddFiles("Ten.txt", kSearchAttrFiles, "");
+    const auto view = readZip(readFile(archive));
+    ASSERT_TRUE(view.ok);
+    ASSERT_EQ(view.entries.size(), 2u);
+
+    const auto& empty = view.entries[0];
+    EXPECT_EQ(empty.name, "Empty.txt");
+    EXPECT_EQ(empty.method, 0);
+    EXPECT_EQ(empty.crc, 0u);
+    EXPECT_EQ(empty.size, 0u);
+    EXPECT_EQ(empty.compressedSize, 0u);
+
+    const auto& ten = view.entries[1];
+    EXPECT_EQ(ten.method, 8);
+    EXPECT_EQ(ten.flags, 0);
+    EXPECT_EQ(ten.madeBy, 20);
+    EXPECT_EQ(ten.needed, 20);
+    EXPECT_EQ(ten.crc, crcOf("0123456789"));
+    EXPECT_EQ(ten.size, 10u);
+    EXPECT_EQ(ten.compressedSize, ten.raw.size());
+    EXPECT_EQ(contentOf(ten), "0123456789"); // raw deflate, nothing after the final block
+    EXPECT_EQ(ten.external, kAttrArchive);
+    for (const auto* entry : {&empty, &ten}) {
+        // Version needed, flags, method, time, date, CRC-32 and sizes: the same in both headers.
+        EXPECT_EQ(entry->localHead.substr(4, 22), entry->centralHead.substr(6, 22)) << entry->name;
+    }
+    expectToolsAgree(archive, {{"Empty.txt", ""}, {"Ten.txt", "0123456789"}});
+}
+
+TEST_F(WriteFormat, OneBlockEndsTheStreamAndOneByteMoreAddsASyncFlushedBlock) {
+    const auto block = compressionBlockSize(7);
+    const auto one = pattern(block);
+    const auto more = pattern(block + 1);
+    base.write("One.bin", one);
+    base.write("More.bin", more);
+    auto engine = createArchive(archive, base.root());
+    engine->AddFiles("One.bin", kSearchAttrFiles, "");
+    engine->AddFiles("More.bin", kSearchAttrFiles, "");
+    const auto view = readZip(readFile(archive));
+    ASSERT_TRUE(view.ok);
+    const auto* first = view.find("One.bin");
+    const auto* second = view.find("More.bin");
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(contentOf(*first), one);
+    EXPECT_EQ(contentOf(*second), more);
+    // A sync flush leaves the empty stored block 00 00 FF FF behind the first block's data.
+    EXPECT_EQ(first->raw.find(std::string("\x00\x00\xFF\xFF", 4)), std::string::npos);
+    EXPECT_NE(second->raw.find(std::string("\x00\x00\xFF\xFF", 4)), std::string::npos);
+    expectToolsAgree(archive, {{"One.bin", one}, {"More.bin", more}});
+}
+
+TEST_F(WriteFormat, UpperCaseMp3IsStoredAtModeSeven) {
+    const auto song = pattern(5000);
+    base.write("Music/Song.MP3", song);
+    auto engine = createArchive(archive, base.root());
+    engine->AddFiles("Music\\Song.MP3", kSearchAttrFiles, "");
+    const auto view = readZip(readFile(archive));
+    ASSERT_TRUE(view.ok);
+    ASSERT_EQ(view.entries.size(), 1u);
+    EXPECT_EQ(view.entries[0].name, "Music/Song.MP3");
+    EXPECT_EQ(view.entries[0].method, 0);
+    EXPECT_EQ(view.entries[0].compressedSize, 5000u);
+    EXPECT_EQ(view.entries[0].raw, song);
+    expectToolsAgree(archive, {{"Music/Song.MP3", song}});
+}
+
+TEST_F(WriteFormat, SecondCallWritesWhereTheFirstDirectoryStartedAndLeavesNoTraceOfIt) {
+    base.write("A.txt", "first file");
+    base.write("B.txt", "second file");
+    auto engine = createArchive(archive, base.root());
+    engine->AddFiles("A.txt", kSearchAttrFiles, "");
+    const auto firstBytes = readFile(archive);
+    const auto firstView = readZip(firstBytes);
+    ASSERT_TRUE(firstView.ok);
+    const auto firstDirectory = firstBytes.substr(firstView.directoryOffset);
+    engine->AddFiles("B.txt", kSearchAttrFiles, "");
+    const auto bytes = readFile(archive);
+    const auto view = readZip(bytes);
+    ASSERT_TRUE(view.ok);
+    ASSERT_EQ(view.entries.size(), 2u);
+    EXPECT_EQ(view.entries[0].name, "A.txt");
+    EXPECT_EQ(view.entries[1].name, "B.txt");
+    EXPECT_EQ(view.entries[1].localOffset, firstView.directoryOffset);
+    EXPECT_EQ(bytes.find(firstDirectory), std::string::npos);
+    EXPECT_EQ(bytes.substr(0, firstView.directoryOffset), firstBytes.substr(0, firstView.directoryOffset));
+}
+
+TEST_F(WriteFormat, SameNameInOtherCaseIsReplacedInPlaceAndTheTemporaryFileIsGone) {
+    TempDir temp;
+    base.write("Textures/Wall.tex", "old wall");
+    base.write("Models/Box.mdl", "box model");
+    auto engine = createArchive(archive, base.root());
+    engine->TempDir = temp.path().string();
+    engine->AddFiles("Textures\\Wall.tex", kSearchAttrFiles, "");
+    engine->AddFiles("Models\\Box.mdl", kSearchAttrFiles, "");
+    std::filesystem::remove_all(base.path() / "Textures");
+    base.write("TEXTURES/WALL.TEX", "the new, longer wall");
+    std::vector<std::string> started;
+    engine->OnFileProgress = [&](TZEBaseArchiver&, const std::string& name, double, TZEProcessOperation operation,
+                                 TZEProgressPhase phase, bool&) {
+        if (phase == ppStart) {
+            started.push_back(name);
+            EXPECT_EQ(operation, poUpdate);
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
+        }
+    };
+    engine->AddFiles("TEXTURES\\WALL.TEX", kSearchAttrFiles, "");
+    EXPECT_EQ(started, std::vector<std::string>{"Textures/Wall.tex"});
+    EXPECT_TRUE(std::filesystem::is_empty(temp.path()));
+    const auto view = readZip(readFile(archive));
+    ASSERT_TRUE(view.ok);
+    ASSERT_EQ(view.entries.size(), 2u);
+    EXPECT_EQ(view.entries[0].name, "TEXTURES/WALL.TEX");
+    EXPECT_EQ(contentOf(view.entries[0]), "the new, longer wall");
+    EXPECT_EQ(view.entries[1].name, "Models/Box.mdl");
+    EXPECT_EQ(contentOf(view.entries[1]), "box model");
+    engine->CloseArchive();
+    expectToolsAgree(archive, {{"TEXTURES/WALL.TEX", "the new, longer wall"}, {"Models/Box.mdl", "box model"}});
+}
+
+TEST_F(WriteFormat, NameWithoutAnOemFormIsWrittenAsUtf8WithFlagEleven) {
+    base.write("Sounds/\xE2\x99\xAA.wav", "note");
+    base.write("Sounds/\xD0\x97\xD0\xB2\xD1\x83\xD0\xBA.wav", "cyrillic");
+    auto engine = createArchive(archive, base.root());
+    engine->AddFiles("Sounds\\*.wav", kSearchAttrFiles, "");
+    const auto view = readZip(readFile(archive));
+    ASSERT_TRUE(view.ok);
+    const auto* note = view.find("Sounds/\xE2\x99\xAA.wav");
+    const auto* cyrillic = view.find("Sounds/\x87\xA2\xE3\xAA.wav"); // CP866
+    ASSERT_TRUE(note && cyrillic);
+    EXPECT_EQ(note->flags, kFlagUtf8Name);
+    EXPECT_EQ(static_cast<unsigned char>(note->localHead[7]) & 0x08, 0x08);
+    EXPECT_EQ(cyrillic->flags, 0);
+}
+
+} // namespace
+} // namespace korvane::testing

@@ -1,0 +1,144 @@
+#include "WriteSupport.h"
+
+#include "support/TempDir.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+namespace korvane::testing {
+
+namespace {
+
+std::uint32_t le(const std::string& bytes, std::size_t at, int n) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < n; ++i) {
+        value |= std::uint32_t{static_cast<unsigned char>(bytes.at(at + static_cast<std::size_t>(i)))} << (8 * i);
+    }
+    return value;
+}
+
+std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+
+} // namespace
+
+const ZipEntryView* ZipView::find(const std::string& name) const {
+    for (const auto& entry : entries) {
+        if (entry.name == name) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+ZipView readZip(const std::string& bytes) {
+    ZipView view;
+    if (bytes.size() < 22 || le(bytes, bytes.size() - 22, 4) != 0x06054B50) {
+        return view;
+    }
+    const auto end = bytes.size() - 22;
+    const auto count = le(bytes, end + 10, 2);
+    view.directorySize = le(bytes, end + 12, 4);
+    view.directoryOffset = le(bytes, end + 16, 4);
+    if (view.directoryOffset + view.directorySize != end || le(bytes, end + 8, 2) != count) {
+        return view;
+    }
+    std::size_t at = view.directoryOffset;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (le(bytes, at, 4) != 0x02014B50) {
+            return view;
+        }
+        ZipEntryView e;
+        e.madeBy = static_cast<std::uint16_t>(le(bytes, at + 4, 2));
+        e.needed = static_cast<std::uint16_t>(le(bytes, at + 6, 2));
+        e.flags = static_cast<std::uint16_t>(le(bytes, at + 8, 2));
+        e.method = static_cast<std::uint16_t>(le(bytes, at + 10, 2));
+        e.crc = le(bytes, at + 16, 4);
+        e.compressedSize = le(bytes, at + 20, 4);
+        e.size = le(bytes, at + 24, 4);
+        const auto nameLength = le(bytes, at + 28, 2);
+        const auto extraLength = le(bytes, at + 30, 2);
+        const auto commentLength = le(bytes, at + 32, 2);
+        e.external = le(bytes, at + 38, 4);
+        e.localOffset = le(bytes, at + 42, 4);
+        e.name = bytes.substr(at + 46, nameLength);
+        e.centralHead = bytes.substr(at, 46);
+        at += 46 + nameLength + extraLength + commentLength;
+        if (le(bytes, e.localOffset, 4) != 0x04034B50) {
+            return view;
+        }
+        e.localHead = bytes.substr(e.localOffset, 30);
+        const auto dataAt = e.localOffset + 30 + le(bytes, e.localOffset + 26, 2) + le(bytes, e.localOffset + 28, 2);
+        e.raw = bytes.substr(dataAt, e.compressedSize);
+        view.entries.push_back(std::move(e));
+    }
+    view.ok = at == end;
+    return view;
+}
+
+std::string contentOf(const ZipEntryView& entry) {
+    if (entry.method == 0) {
+        return entry.raw;
+    }
+    z_stream stream{};
+    inflateInit2(&stream, -15);
+    std::string out(entry.size, '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(entry.raw.data()));
+    stream.avail_in = static_cast<uInt>(entry.raw.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = static_cast<uInt>(out.size());
+    const int result = inflate(&stream, Z_FINISH);
+    const bool whole = result == Z_STREAM_END && stream.avail_in == 0 && stream.avail_out == 0;
+    inflateEnd(&stream);
+    return whole ? out : std::string("<bad deflate data>");
+}
+
+std::unique_ptr<TZipEngine> createArchive(const std::filesystem::path& archive, const std::string& base) {
+    auto engine = std::make_unique<TZipEngine>("Archiver");
+    engine->SetCompressionMode(7);
+    engine->FileName = archive.string();
+    engine->OpenArchive(kOpenModeCreate);
+    engine->BaseDir = base;
+    engine->NoCompressionMasks = {"*.mp3", "*.ogg"};
+    return engine;
+}
+
+bool haveTool(const std::string& name) { return runQuiet("command -v " + name); }
+
+bool runQuiet(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
+
+void expectToolsAgree(const std::filesystem::path& archive, const std::map<std::string, std::string>& files) {
+    if (haveTool("unzip")) {
+        EXPECT_TRUE(runQuiet("unzip -tqq " + quoted(archive))) << "unzip -t " << archive;
+    }
+    if (haveTool("7z")) {
+        EXPECT_TRUE(runQuiet("7z t " + quoted(archive))) << "7z t " << archive;
+    }
+    if (haveTool("python3")) {
+        std::string names = "[";
+        for (const auto& [name, content] : files) {
+            names += "'" + name + "',";
+        }
+        names += "]";
+        const auto script = "import zipfile,sys; z=zipfile.ZipFile(sys.argv[1]); "
+                            "sys.exit(z.testzip() is not None or sorted(z.namelist())!=sorted(" +
+                            names + "))";
+        EXPECT_TRUE(runQuiet("python3 -c \"" + script + "\" " + quoted(archive))) << "python zipfile " << archive;
+    }
+    if (haveTool("bsdtar")) {
+        EXPECT_TRUE(runQuiet("bsdtar -tf " + quoted(archive))) << "bsdtar -t " << archive;
+        TempDir out;
+        EXPECT_TRUE(runQuiet("bsdtar -xf " + quoted(archive) + " -C " + quoted(out.path()))) << "bsdtar -x";
+        std::size_t found = 0;
+        for (const auto& item : std::filesystem::recursive_directory_iterator(out.path())) {
+            found += item.is_regular_file() ? 1 : 0;
+        }
+        EXPECT_EQ(found, files.size()) << "bsdtar -x " << archive;
+        for (const auto& [name, content] : files) {
+            EXPECT_TRUE(readFile(out.path() / name) == content) << "bsdtar -x differs: " << name;
+        }
+    }
+}
+
+} // namespace korvane::testing

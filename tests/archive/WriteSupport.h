@@ -1,0 +1,54 @@
+// Helpers of the writing tests: an independent reading of written archives, and the external ZIP tools.
+#pragma once
+
+#include "archive/ZipEngine.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace korvane::testing {
+
+struct ZipEntryView {
+    std::uint16_t madeBy = 0;
+    std::uint16_t needed = 0;
+    std::uint16_t flags = 0;
+    std::uint16_t method = 0;
+    std::uint32_t crc = 0;
+    std::uint32_t compressedSize = 0;
+    std::uint32_t size = 0;
+    std::uint32_t external = 0;
+    std::uint32_t localOffset = 0;
+    std::string name;      // bytes as stored
+    std::string localHead;   // the 30-byte local header as written
+    std::string centralHead; // the 46-byte central header
+    std::string raw;       // the entry's data as stored
+};
+
+struct ZipView {
+    bool ok = false;
+    std::uint32_t directoryOffset = 0;
+    std::uint32_t directorySize = 0;
+    std::vector<ZipEntryView> entries;
+    const ZipEntryView* find(const std::string& name) const;
+};
+
+// Reads the end record at the very end, the directory it names, and each entry's local header and data.
+ZipView readZip(const std::string& bytes);
+// The entry's content: stored bytes, or raw deflate data inflated.
+std::string contentOf(const ZipEntryView& entry);
+
+// A created archive at mode 7 over the base folder, as the packing run sets it up.
+std::unique_ptr<TZipEngine> createArchive(const std::filesystem::path& archive, const std::string& base);
+
+bool haveTool(const std::string& name);
+// Runs a shell command with its output dropped; true when it exits with 0.
+bool runQuiet(const std::string& command);
+// Every installed tool tests the archive and finds exactly these files with these contents; the failures
+// are reported with the tool's name.
+void expectToolsAgree(const std::filesystem::path& archive, const std::map<std::string, std::string>& files);
+
+} // namespace korvane::testing
