@@ -11,7 +11,7 @@
 namespace korvane {
 
 class TZEArchiveFile {
-  public:
+public:
     // Opens an existing file; a mode whose access bits are clear opens it read-only with a shared lock,
     // any other read-write with an exclusive one. Throws FileError "Cannot open file %s".
     static TZEArchiveFile open(const std::string& path, std::uint16_t mode);
@@ -48,7 +48,7 @@ class TZEArchiveFile {
     // Releases the lock and the descriptor now; the destructor does the same.
     void close() noexcept;
 
-  private:
+private:
     TZEArchiveFile(int fd, std::string path, bool writable) : fd_(fd), path_(std::move(path)), writable_(writable) {}
     [[noreturn]] void failRead() const;
 

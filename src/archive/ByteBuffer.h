@@ -10,7 +10,7 @@
 namespace korvane {
 
 class ByteReader {
-  public:
+public:
     explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
 
     bool ok() const { return ok_; }
@@ -34,7 +34,7 @@ class ByteReader {
     }
     void skip(std::size_t n) { bytes(n); }
 
-  private:
+private:
     std::uint64_t take(std::size_t n) {
         if (!ok_ || n > remaining()) {
             ok_ = false;
@@ -54,7 +54,7 @@ class ByteReader {
 };
 
 class ByteWriter {
-  public:
+public:
     explicit ByteWriter(std::string& out) : out_(out) {}
 
     void u8(std::uint8_t v) { put(v, 1); }
@@ -63,7 +63,7 @@ class ByteWriter {
     void u64(std::uint64_t v) { put(v, 8); }
     void bytes(std::string_view b) { out_.append(b); }
 
-  private:
+private:
     void put(std::uint64_t v, std::size_t n) {
         for (std::size_t i = 0; i < n; ++i) {
             out_.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));

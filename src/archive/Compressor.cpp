@@ -22,7 +22,7 @@ std::size_t outputSizeFor(std::size_t n) {
 }
 
 class Deflater {
-  public:
+public:
     explicit Deflater(int level) {
         const int result = deflateInit2(&stream_, level, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY);
         if (result != Z_OK) {
@@ -54,7 +54,7 @@ class Deflater {
         }
     }
 
-  private:
+private:
     z_stream stream_{};
 };
 

@@ -66,10 +66,6 @@ std::string withoutTrailingSeparator(std::string_view path) {
     return std::string(path);
 }
 
-bool hasWildcards(std::string_view mask) {
-    return mask.find_first_of("*?") != std::string_view::npos;
-}
-
 std::string makeAbsolute(std::string_view path, std::string_view base) {
     const bool rooted = !path.empty() && isPathSeparator(path.front());
     const bool server = rooted && path.size() > 1 && isPathSeparator(path[1]);

@@ -17,7 +17,6 @@ std::string_view namePartOf(std::string_view path);
 
 std::string withTrailingSeparator(std::string_view path);
 std::string withoutTrailingSeparator(std::string_view path);
-bool hasWildcards(std::string_view mask);
 
 // The path made absolute against the absolute folder `base`, with '/' separators, "." and ".." folded away
 // as full-path resolution does. A path with two leading separators (a server name) keeps them.

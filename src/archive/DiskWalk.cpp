@@ -2,6 +2,7 @@
 
 #include "archive/DiskPaths.h"
 #include "archive/FileMasks.h"
+#include "archive/PatternMatch.h"
 #include "platform/FileFacts.h"
 #include "platform/GamePath.h"
 

@@ -24,7 +24,7 @@ struct DiskWalkSettings {
 };
 
 class DiskWalk {
-  public:
+public:
     // The found-file step after the exclusion test: the full name (a folder ends with '/').
     using FoundStep = std::function<void(const std::string& fullName, bool isFolder)>;
 
@@ -32,7 +32,7 @@ class DiskWalk {
 
     void walk(const std::string& folder, const std::string& mask, bool recursive);
 
-  private:
+private:
     bool excluded(const std::string& fullName, bool isFolder) const;
     bool takeFound(const std::string& folder, const std::string& name, bool isFolder);
     void walkSubFolders(const std::string& folder, const std::string& mask, bool relative, const std::string& fullMask,

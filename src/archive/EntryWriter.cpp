@@ -20,7 +20,7 @@ constexpr std::uint16_t kVersion = 20;
 
 // A source file, only ever opened for reading.
 class SourceFile {
-  public:
+public:
     explicit SourceFile(int fd) : fd_(fd) {}
     ~SourceFile() {
         if (fd_ >= 0) {
@@ -31,7 +31,7 @@ class SourceFile {
     SourceFile& operator=(const SourceFile&) = delete;
     int fd() const { return fd_; }
 
-  private:
+private:
     int fd_;
 };
 
@@ -40,7 +40,8 @@ int openSource(const std::string& fullName) {
     if (!native) {
         return -1;
     }
-    const int fd = ::open(native->c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe in place of a file is refused instead of waited on.
+    const int fd = ::open(native->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat facts {};
     if (fd >= 0 && (::fstat(fd, &facts) != 0 || !S_ISREG(facts.st_mode))) {
         ::close(fd);
@@ -73,12 +74,12 @@ std::string localHeaderImage(const TZEZipCentralDir& central) {
 bool TZEBaseArchiver::writeEntry(TDirItem& item, TZEUpdateState& state, TZEAction& action) {
     const auto operation = item.PendingOperation;
     const bool byDiskName = operation == poAdd || operation == poMove;
-    const std::string name = byDiskName ? item.DiskFileName : item.StoredName;
+    const std::string name = byDiskName ? item.DiskFileName : backslashed(item.StoredName);
     if (raiseFileProgress(name, 0, operation, ppStart)) {
         return false;
     }
     try {
-        writeEntryData(item, state, name);
+        writeEntryData(item, state);
         raiseFileProgress(name, 100, operation, ppEnd);
         return true;
     } catch (const EZEException& error) {
@@ -92,7 +93,7 @@ bool TZEBaseArchiver::writeEntry(TDirItem& item, TZEUpdateState& state, TZEActio
     }
 }
 
-void TZEBaseArchiver::writeEntryData(TDirItem& item, TZEUpdateState& state, const std::string&) {
+void TZEBaseArchiver::writeEntryData(TDirItem& item, TZEUpdateState& state) {
     auto& header = item.CentralHeader;
     const bool folder = (header.ExternalAttributes & kAttrDirectory) != 0;
     SourceFile source(folder ? -1 : openSource(item.DiskFileName));

@@ -64,16 +64,17 @@ std::size_t utf8Length(std::string_view text) {
     return count;
 }
 
-std::string textFromArchive(std::string_view raw, std::uint16_t flags) {
+std::string textFromArchive(std::string_view raw, std::uint16_t flags, std::uint16_t versionMadeBy) {
     // ASCII reads the same in every code page; most names are ASCII, so skip the converter for them.
-    if (isAscii(raw) || ((flags & kFlagUtf8Name) != 0 && isValidUtf8(raw))) {
+    const bool utf8 = (flags & kFlagUtf8Name) != 0 || madeOnUnix(versionMadeBy);
+    if (isAscii(raw) || (utf8 && isValidUtf8(raw))) {
         return std::string(raw);
     }
     return oemToUtf8(raw);
 }
 
-std::string storedNameFromArchive(std::string_view raw, std::uint16_t flags) {
-    std::string name = textFromArchive(raw, flags);
+std::string storedNameFromArchive(std::string_view raw, std::uint16_t flags, std::uint16_t versionMadeBy) {
+    std::string name = textFromArchive(raw, flags, versionMadeBy);
     std::replace(name.begin(), name.end(), '\\', '/');
     return name;
 }

@@ -7,11 +7,20 @@
 
 namespace korvane {
 
-// Bytes as stored in the archive to UTF-8: taken as UTF-8 when the language-encoding flag says so (and they
-// are valid UTF-8), else converted from the OEM code page.
-std::string textFromArchive(std::string_view raw, std::uint16_t flags);
+// Bytes as stored in the archive to UTF-8. Valid UTF-8 is taken as it is when the language-encoding flag says
+// so, or when a Unix tool made the entry (those store the system's UTF-8 names without setting the flag);
+// anything else is converted from the OEM code page.
+std::string textFromArchive(std::string_view raw, std::uint16_t flags, std::uint16_t versionMadeBy);
 // The same, with every '\' turned into '/': a StoredName.
-std::string storedNameFromArchive(std::string_view raw, std::uint16_t flags);
+std::string storedNameFromArchive(std::string_view raw, std::uint16_t flags, std::uint16_t versionMadeBy);
+
+// The host system byte of "version made by" for Unix and for macOS.
+inline constexpr std::uint8_t kHostUnix = 3;
+inline constexpr std::uint8_t kHostMacOs = 19;
+constexpr bool madeOnUnix(std::uint16_t versionMadeBy) {
+    const auto host = static_cast<std::uint8_t>(versionMadeBy >> 8);
+    return host == kHostUnix || host == kHostMacOs;
+}
 
 bool isValidUtf8(std::string_view text);
 // Characters (code points) of valid UTF-8 text; each invalid byte counts as one.

@@ -8,7 +8,7 @@
 namespace korvane {
 
 class TZETempFile {
-  public:
+public:
     // A new file with the prefix "FC" in the folder, or in the system's temporary folder when it is empty.
     // Throws FileError "Cannot create file %s".
     explicit TZETempFile(const std::string& folder);
@@ -19,7 +19,7 @@ class TZETempFile {
     const std::filesystem::path& path() const { return path_; }
     int descriptor() const { return fd_; }
 
-  private:
+private:
     std::filesystem::path path_;
     int fd_ = -1;
 };

@@ -9,7 +9,7 @@
 namespace korvane {
 
 class EZEException : public std::runtime_error {
-  public:
+public:
     // componentName is the raising archiver's Name; an empty name gives no "Name: " prefix.
     EZEException(int nativeError, std::string_view componentName);
     EZEException(int nativeError, std::string_view componentName, std::string_view fileName);
@@ -23,7 +23,7 @@ class EZEException : public std::runtime_error {
     static int messageNumber(int nativeError);
     static std::string_view messageTemplate(int errorCode);
 
-  private:
+private:
     struct Built {};
     EZEException(Built, int nativeError, std::string message);
 

@@ -40,7 +40,7 @@ using TZEDiskFullEvent =
 using TZENotifyEvent = std::function<void(TZEBaseArchiver& Sender)>;
 
 class TZEBaseArchiver {
-  public:
+public:
     virtual ~TZEBaseArchiver();
     TZEBaseArchiver(const TZEBaseArchiver&) = delete;
     TZEBaseArchiver& operator=(const TZEBaseArchiver&) = delete;
@@ -102,7 +102,7 @@ class TZEBaseArchiver {
     // The wildcard rule of searches: '*' any run, '?' one character, both across separators; case ignored.
     static bool IsStrMatchPattern(std::string_view name, std::string_view pattern);
 
-  protected:
+protected:
     TZEBaseArchiver();
 
     // Raise EZEException with this component's Name.
@@ -115,7 +115,7 @@ class TZEBaseArchiver {
     // ZIP method of new entries: SetCompMethod's result.
     std::uint16_t compMethod_ = 8;
 
-  private:
+private:
     // Reading side.
     void openExisting(std::uint16_t mode, const std::string& path);
     void LoadDir(const TZETailWindow& tail);
@@ -149,7 +149,7 @@ class TZEBaseArchiver {
     void writeUpdate(TZEUpdateState& state);
     void saveTail(TZEUpdateState& state);
     bool writeEntry(TDirItem& item, TZEUpdateState& state, TZEAction& action);
-    void writeEntryData(TDirItem& item, TZEUpdateState& state, const std::string& progressName);
+    void writeEntryData(TDirItem& item, TZEUpdateState& state);
     void InternalCompressFile(int source, std::uint64_t size, TDirItem& item, TZEUpdateState& state);
     void copyFromTail(TDirItem& item, std::size_t snapshotIndex, TZEUpdateState& state);
     void rollBack(TZEUpdateState& state) noexcept;
@@ -165,7 +165,7 @@ class TZEBaseArchiver {
 };
 
 class TZipEngine : public TZEBaseArchiver {
-  public:
+public:
     // Writes the standard ZIP end-record signature and never Zip64 structures.
     TZipEngine();
     explicit TZipEngine(std::string name);

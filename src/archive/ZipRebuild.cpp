@@ -48,7 +48,7 @@ void TZEBaseArchiver::rebuildFromLocalHeaders() {
         const std::string name = file.readExact(local.FileNameLength);
         TDirItem item;
         item.CentralHeader = centralHeaderFrom(local, offset);
-        item.StoredName = storedNameFromArchive(name, local.Flags);
+        item.StoredName = storedNameFromArchive(name, local.Flags, 0);
         // Local headers carry no attributes; a name ending in '/' is a folder.
         const bool folder = !item.StoredName.empty() && item.StoredName.back() == '/';
         item.CentralHeader.ExternalAttributes = folder ? kAttrDirectory : kAttrArchive;

@@ -41,6 +41,16 @@ std::string_view folderPart(std::string_view name) {
     return at == std::string_view::npos ? std::string_view{} : name.substr(0, at + 1);
 }
 
+// The entry's attribute bits. Unix tools may leave the directory bit clear and keep a folder's type in the
+// high word only; such a folder is still a folder.
+std::uint32_t entryAttributes(const TZEZipCentralDir& header) {
+    constexpr std::uint32_t kUnixTypeMask = 0170000;
+    constexpr std::uint32_t kUnixDirectory = 0040000;
+    const std::uint32_t attributes = header.ExternalAttributes;
+    const bool unixFolder = madeOnUnix(header.VersionMadeBy) && ((attributes >> 16) & kUnixTypeMask) == kUnixDirectory;
+    return unixFolder ? attributes | kAttrDirectory : attributes;
+}
+
 // Hidden, system, volume label and directory exclude an entry unless the search asks for them.
 bool CheckAttributesMatch(std::uint32_t attributes, std::uint32_t searchAttr) {
     constexpr std::uint32_t kExcluding = kAttrHidden | kAttrSysFile | kAttrVolumeId | kAttrDirectory;
@@ -109,7 +119,7 @@ bool TZEBaseArchiver::InternalFind(TZEArchiveItem& item) const {
             IsItemMatches(entry.StoredName, search.ExclusionMask, hasWildcards(search.ExclusionMask))) {
             continue;
         }
-        if (!CheckAttributesMatch(entry.CentralHeader.ExternalAttributes, search.SearchAttr)) {
+        if (!CheckAttributesMatch(entryAttributes(entry.CentralHeader), search.SearchAttr)) {
             continue;
         }
         search.Index = static_cast<std::int32_t>(i);
@@ -148,7 +158,7 @@ void TZEBaseArchiver::fillItem(TZEArchiveItem& item, const TDirItem& entry) cons
     item.LastModFileTime = h.LastModTime;
     item.CRC = h.Crc32;
     item.ExternalFileAttributes = h.ExternalAttributes;
-    item.Comment = textFromArchive(entry.EntryComment, h.Flags);
+    item.Comment = textFromArchive(entry.EntryComment, h.Flags, h.VersionMadeBy);
 }
 
 } // namespace korvane

@@ -11,9 +11,7 @@
 namespace korvane {
 
 bool gameFileExists(const std::string& installRoot, std::string_view name) {
-    // A NUL would end the name early at the system's door and let it name some other file.
-    return name.find('\0') == std::string_view::npos && isSafeGamePath(name) &&
-           fileExists(installRoot + std::string(name));
+    return isSafeGamePath(name) && fileExists(installRoot + std::string(name));
 }
 
 std::uint64_t gameFileSize(const std::string& installRoot, std::string_view name) {

@@ -9,8 +9,7 @@ namespace korvane::testing {
 namespace {
 
 std::uint32_t crcOf(const std::string& bytes) {
-    return static_cast<std::uint32_t>(
-        crc32_z(0, reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()));
+    return static_cast<std::uint32_t>(crc32_z(0, reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()));
 }
 
 std::string pattern(std::size_t size) {
@@ -152,7 +151,7 @@ TEST_F(WriteFormat, SameNameInOtherCaseIsReplacedInPlaceAndTheTemporaryFileIsGon
         }
     };
     engine->AddFiles("TEXTURES\\WALL.TEX", kSearchAttrFiles, "");
-    EXPECT_EQ(started, std::vector<std::string>{"Textures/Wall.tex"});
+    EXPECT_EQ(started, std::vector<std::string>{"TEXTURES\\WALL.TEX"});
     EXPECT_TRUE(std::filesystem::is_empty(temp.path()));
     const auto view = readZip(readFile(archive));
     ASSERT_TRUE(view.ok);

@@ -22,10 +22,10 @@ struct ZipEntryView {
     std::uint32_t size = 0;
     std::uint32_t external = 0;
     std::uint32_t localOffset = 0;
-    std::string name;      // bytes as stored
+    std::string name;        // bytes as stored
     std::string localHead;   // the 30-byte local header as written
     std::string centralHead; // the 46-byte central header
-    std::string raw;       // the entry's data as stored
+    std::string raw;         // the entry's data as stored
 };
 
 struct ZipView {
@@ -43,6 +43,9 @@ std::string contentOf(const ZipEntryView& entry);
 
 // A created archive at mode 7 over the base folder, as the packing run sets it up.
 std::unique_ptr<TZipEngine> createArchive(const std::filesystem::path& archive, const std::string& base);
+
+// Lists a copy of the archive with the engine as every reading window does; the writer keeps the original locked.
+std::vector<std::string> listCopy(const std::filesystem::path& archive);
 
 bool haveTool(const std::string& name);
 // Runs a shell command with its output dropped; true when it exits with 0.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace korvane {
@@ -48,6 +49,33 @@ TEST(CodePages, UnrepresentableTextGivesNothing) {
     EXPECT_EQ(utf8ToAnsi("bad \xC3"), std::nullopt); // cut UTF-8 sequence
     EXPECT_EQ(utf8ToAnsi(""), "");
     EXPECT_EQ(utf8ToAnsi(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+} // namespace
+} // namespace korvane
+
+namespace korvane {
+namespace {
+
+// The code pages are chosen once per process, so each choice runs in a fresh one.
+TEST(CodePagesDeathTest, TheEnvironmentChoosesOtherCodePages) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            ::setenv("KORVANE_ANSI_CODEPAGE", "1252", 1);
+            ::setenv("KORVANE_OEM_CODEPAGE", "437", 1);
+            const bool chosen = ansiToUtf8("\xC4\x80") == "Ä€" && utf8ToOem("Ä") == "\x8E" &&
+                                ansiToUtf8("\x81") == "\xEF\x9E\x81" && !utf8ToAnsi("Ж");
+            std::exit(chosen ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(
+        {
+            ::setenv("KORVANE_ANSI_CODEPAGE", "bogus", 1);
+            ::setenv("KORVANE_OEM_CODEPAGE", "12345", 1);
+            std::exit(ansiToUtf8("\xC6") == "Ж" && oemToUtf8("\x86") == "Ж" ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace

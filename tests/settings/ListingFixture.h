@@ -9,6 +9,7 @@
 #include "support/TempDir.h"
 
 #include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -50,26 +51,41 @@ class RecordingRun : public RunWindow, public ProgressSink, public ScriptedDialo
     void note(const char* what, bool) { log.emplace_back(what); }
 };
 
-// Writes a ZIP archive holding the members (names as stored; a name ending in '/' is a folder entry).
-inline void makeArchive(const std::filesystem::path& archive, const std::vector<std::string>& members) {
+struct ArchiveSpec {
+    std::filesystem::path archive;
+    std::vector<std::string> members; // names as stored, with '/'
+};
+
+// Writes the archives, each member holding a little text, in one run of Python's zipfile.
+inline void makeArchives(const std::vector<ArchiveSpec>& archives) {
     const TempDir scratch;
     std::string list;
-    for (const auto& member : members) {
-        list += member + "\n";
+    for (const auto& spec : archives) {
+        std::filesystem::create_directories(spec.archive.parent_path());
+        list += ">" + spec.archive.string() + "\n";
+        for (const auto& member : spec.members) {
+            list += member + "\n";
+        }
     }
-    const auto listFile = scratch.write("members.txt", list);
-    const std::string script = "import sys, zipfile\n"
-                               "names = open(sys.argv[2], encoding='utf-8').read().split('\\n')[:-1]\n"
-                               "with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED) as z:\n"
-                               "    for n in names:\n"
-                               "        z.writestr(n, '' if n.endswith('/') else 'data of ' + n)\n";
-    const auto scriptFile = scratch.write("make.py", script);
-    std::filesystem::create_directories(archive.parent_path());
-    const std::string command =
-        "python3 '" + scriptFile.string() + "' '" + archive.string() + "' '" + listFile.string() + "'";
+    const auto listFile = scratch.write("archives.txt", list);
+    const auto script =
+        scratch.write("make.py", "import sys, zipfile\n"
+                                 "z = None\n"
+                                 "for line in open(sys.argv[1], encoding='utf-8').read().split('\\n')[:-1]:\n"
+                                 "    if line.startswith('>'):\n"
+                                 "        z and z.close()\n"
+                                 "        z = zipfile.ZipFile(line[1:], 'w', zipfile.ZIP_DEFLATED)\n"
+                                 "    else:\n"
+                                 "        z.writestr(line, 'data of ' + line)\n"
+                                 "z and z.close()\n");
+    const std::string command = "python3 '" + script.string() + "' '" + listFile.string() + "'";
     if (std::system(command.c_str()) != 0) {
-        throw std::runtime_error("cannot make " + archive.string());
+        throw std::runtime_error("cannot make the test archives");
     }
+}
+
+inline void makeArchive(const std::filesystem::path& archive, const std::vector<std::string>& members) {
+    makeArchives({{archive, members}});
 }
 
 inline std::vector<std::string> numberedMembers(const std::string& folder, int count) {

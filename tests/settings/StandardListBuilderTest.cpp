@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace korvane {
 namespace {
 
-using testing::makeArchive;
+using testing::makeArchives;
 using testing::numberedMembers;
 using testing::RecordingRun;
 using testing::TempDir;
@@ -16,19 +18,28 @@ using Names = std::vector<std::string>;
 
 class StandardListBuilderTest : public ::testing::Test {
   protected:
-    TempDir install;
+    // One installation for the whole suite: making archives costs a Python start.
+    static void SetUpTestSuite() {
+        shared = std::make_unique<TempDir>();
+        shared->write("Bin/SeriousSam.exe", "MZ");
+        const auto& folder = shared->path();
+        makeArchives({{folder / "Base.gro", {"Textures/", "Textures/Wall.tex", "Models/Item.mdl", "Read.txt"}},
+                      {folder / "Patch.gro", {"textures/WALL.TEX", "Sounds/Step.wav"}},
+                      {folder / "Big.gro", numberedMembers("Big", 405)},
+                      {folder / "Extra.GRO", {"Read.txt", "New/One.wav"}}});
+    }
+    static void TearDownTestSuite() { shared.reset(); }
+    static std::unique_ptr<TempDir> shared;
+
+    TempDir& install = *shared;
     std::string root = install.root();
     TZipEngine archiver{"Archiver"};
     RecordingRun recorder;
     ListingRun run{archiver, recorder, recorder, recorder};
     NameList target;
-
-    void SetUp() override {
-        install.write("Bin/SeriousSam.exe", "MZ");
-        makeArchive(install.path() / "Base.gro", {"Textures/", "Textures/Wall.tex", "Models/Item.mdl", "Read.txt"});
-        makeArchive(install.path() / "Patch.gro", {"textures/WALL.TEX", "Sounds/Step.wav"});
-    }
 };
+
+std::unique_ptr<TempDir> StandardListBuilderTest::shared;
 
 TEST_F(StandardListBuilderTest, MemberNamesUseBackslashesAndKeepTheirCase) {
     ListGroMembers(archiver, recorder, (install.path() / "Base.gro").string(), target, {true, true});
@@ -36,6 +47,20 @@ TEST_F(StandardListBuilderTest, MemberNamesUseBackslashesAndKeepTheirCase) {
     EXPECT_EQ(target.checkedCount(), 3);
     EXPECT_EQ(recorder.currentMax, 3);
     EXPECT_FALSE(archiver.Active());
+}
+
+TEST_F(StandardListBuilderTest, FolderEntriesOfARealArchiveAreNotListed) {
+    const std::filesystem::path sample = KORVANE_SAMPLES_DIR "/ParametricParticles.gro";
+    if (!std::filesystem::exists(sample)) {
+        GTEST_SKIP() << "no sample archive";
+    }
+    ListGroMembers(archiver, recorder, sample.string(), target, {true, true});
+    EXPECT_EQ(target.size(), 20);
+    EXPECT_TRUE(target.contains("Classes\\ParametricParticles.ecl"));
+    EXPECT_TRUE(target.contains("Models\\Editor\\SpawnShapeBase.mdl"));
+    for (const auto& name : target.names()) {
+        EXPECT_NE(name.back(), '\\') << name;
+    }
 }
 
 TEST_F(StandardListBuilderTest, DuplicatesIgnoreLetterCaseAndTheFirstSpellingStays) {
@@ -49,7 +74,6 @@ TEST_F(StandardListBuilderTest, DuplicatesIgnoreLetterCaseAndTheFirstSpellingSta
 }
 
 TEST_F(StandardListBuilderTest, DisplayRefreshesAtTheFirstAndEvery202ndMember) {
-    makeArchive(install.path() / "Big.gro", numberedMembers("Big", 405));
     ListGroMembers(archiver, recorder, (install.path() / "Big.gro").string(), target, {true, true});
     EXPECT_EQ(recorder.pumps, 3);
     EXPECT_EQ(recorder.currentTexts, (Names{"1 out of 405", "203 out of 405", "405 out of 405"}));
@@ -137,7 +161,6 @@ TEST_F(StandardListBuilderTest, AddFileAppendsAPlainFileOnceByItsGameName) {
 }
 
 TEST_F(StandardListBuilderTest, AddFileListsAChosenArchiveWithoutItsNameOrCounter) {
-    makeArchive(install.path() / "Extra.GRO", {"Read.txt", "New/One.wav"});
     target.append("READ.TXT");
     recorder.openAnswers = {{(install.path() / "Extra.GRO").string()}};
     AddStandardFile(run, root, target, AddVariant::Options);

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QWindow>
 
 namespace korvane {
 
@@ -19,7 +21,9 @@ QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& 
 
 } // namespace
 
-TForm6::TForm6(WindowContext& context) : QDialog(context.mainWindow), context_(context) {
+// No Qt parent: the application owns every window itself; the main window becomes the transient parent
+// when the dialog shows.
+TForm6::TForm6(WindowContext& context) : context_(context) {
     setObjectName("Form6");
     setWindowTitle(QStringLiteral("Korvane v1.5 =РУССКАЯ ВЕРСИЯ="));
     // A dialog frame: no help button, not resizable.
@@ -83,6 +87,14 @@ void TForm6::Button1Click() {
 void TForm6::Button2Click() {
     hide();
     emit ignored();
+}
+
+void TForm6::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Keeps the dialog above the main window it disables.
+    if (context_.mainWindow != nullptr && context_.mainWindow->windowHandle() != nullptr && windowHandle() != nullptr) {
+        windowHandle()->setTransientParent(context_.mainWindow->windowHandle());
+    }
 }
 
 void TForm6::hideEvent(QHideEvent* event) {

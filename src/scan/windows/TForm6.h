@@ -9,6 +9,7 @@
 #include <vector>
 
 class QHideEvent;
+class QShowEvent;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -38,6 +39,7 @@ class TForm6 : public QDialog {
     void Button2Click();
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:

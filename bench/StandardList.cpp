@@ -1,0 +1,154 @@
+// Building the standard file list from six archives totalling 40,000 members, patches overlapping the base
+// archives as an installation's do. Prints the time of the wizard's build (duplicates skipped) and of the
+// editor's rebuild (duplicates kept).
+#include "archive/ZipEngine.h"
+#include "settings/StandardListBuilder.h"
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace korvane;
+
+namespace {
+
+void put16(std::string& out, std::uint16_t value) {
+    out += static_cast<char>(value & 0xFF);
+    out += static_cast<char>(value >> 8);
+}
+
+void put32(std::string& out, std::uint32_t value) {
+    put16(out, static_cast<std::uint16_t>(value & 0xFFFF));
+    put16(out, static_cast<std::uint16_t>(value >> 16));
+}
+
+// A ZIP archive of empty stored members: enough for listing, which reads only the directory.
+void writeArchive(const std::filesystem::path& path, const std::vector<std::string>& names) {
+    std::string data;
+    std::string directory;
+    for (const auto& name : names) {
+        const auto offset = static_cast<std::uint32_t>(data.size());
+        put32(data, 0x04034B50);
+        put16(data, 20);
+        put16(data, 0);
+        put16(data, 0);
+        put32(data, 0);
+        put32(data, 0);
+        put32(data, 0);
+        put32(data, 0);
+        put16(data, static_cast<std::uint16_t>(name.size()));
+        put16(data, 0);
+        data += name;
+        put32(directory, 0x02014B50);
+        put16(directory, 20);
+        put16(directory, 20);
+        for (int i = 0; i < 2; ++i) {
+            put16(directory, 0);
+        }
+        put32(directory, 0);
+        for (int i = 0; i < 3; ++i) {
+            put32(directory, 0);
+        }
+        put16(directory, static_cast<std::uint16_t>(name.size()));
+        for (int i = 0; i < 4; ++i) {
+            put16(directory, 0);
+        }
+        put32(directory, 32);
+        put32(directory, offset);
+        directory += name;
+    }
+    const auto directoryOffset = static_cast<std::uint32_t>(data.size());
+    data += directory;
+    put32(data, 0x06054B50);
+    put32(data, 0);
+    put16(data, static_cast<std::uint16_t>(names.size()));
+    put16(data, static_cast<std::uint16_t>(names.size()));
+    put32(data, static_cast<std::uint32_t>(directory.size()));
+    put32(data, directoryOffset);
+    put16(data, 0);
+    std::ofstream(path, std::ios::binary) << data;
+}
+
+std::string upper(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    }
+    return text;
+}
+
+class QuietRun : public RunWindow, public ProgressSink, public UserDialogs {
+  public:
+    int pumps = 0;
+    void showLoading() override {}
+    void hideLoading() override {}
+    void setCallerEnabled(bool) override {}
+    void setOverallMax(int) override {}
+    void setOverallPosition(int) override {}
+    void setOverallText(const std::string&) override {}
+    void setCurrentMax(int) override {}
+    void setCurrentPosition(int) override {}
+    void setCurrentText(const std::string&) override {}
+    void processEvents() override { ++pumps; }
+    void showMessage(const std::string& text) override { std::printf("message: %s\n", text.c_str()); }
+    bool askYesNo(const std::string&) override { return false; }
+    bool askOkCancel(const std::string&) override { return false; }
+    std::vector<std::string> openFiles(const OpenFilesRequest&) override { return {}; }
+    std::optional<std::string> saveFile(const SaveFileRequest&) override { return {}; }
+    std::optional<std::string> pickFolder(const FolderRequest&) override { return {}; }
+};
+
+} // namespace
+
+int main() {
+    const auto folder = std::filesystem::temp_directory_path() / "korvane-bench-standard";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+
+    // Base archives hold distinct names; the two patches replace a share of them (in another letter case)
+    // and add their own.
+    const int sizes[] = {12000, 8000, 6000, 6000, 4000, 4000};
+    std::vector<std::string> archiveNames;
+    int total = 0;
+    for (int a = 0; a < 6; ++a) {
+        std::vector<std::string> members;
+        for (int i = 0; i < sizes[a]; ++i) {
+            const bool patch = a >= 4 && i % 2 == 0;
+            const std::string name =
+                patch ? upper("Textures/Base" + std::to_string(i % 4) + "/Item" + std::to_string(i) + ".tex")
+                      : "Models/Set" + std::to_string(a) + "/Part" + std::to_string(i / 50) + "/Mesh" +
+                            std::to_string(i) + ".mdl";
+            members.push_back(name);
+        }
+        if (a == 0) {
+            for (int i = 0; i < 4000; ++i) {
+                members[static_cast<std::size_t>(i)] =
+                    "Textures/Base" + std::to_string(i % 4) + "/Item" + std::to_string(i) + ".tex";
+            }
+        }
+        total += sizes[a];
+        archiveNames.push_back("Archive" + std::to_string(a) + ".gro");
+        writeArchive(folder / archiveNames.back(), members);
+    }
+
+    TZipEngine archiver("Archiver");
+    QuietRun quiet;
+    ListingRun run{archiver, quiet, quiet, quiet};
+    const std::string root = folder.string() + "/";
+    for (const BuildVariant variant : {BuildVariant::Wizard, BuildVariant::Editor}) {
+        NameList target;
+        NameList archives;
+        quiet.pumps = 0;
+        const auto start = std::chrono::steady_clock::now();
+        BuildStandardFiles(run, root, archiveNames, target, variant, &archives);
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        std::printf("%s build: %d members in 6 archives -> %d entries, %d refreshes, %.3f s (target < 0.3 s)\n",
+                    variant == BuildVariant::Wizard ? "wizard" : "editor", total, target.size(), quiet.pumps,
+                    elapsed.count());
+    }
+    std::filesystem::remove_all(folder);
+    return 0;
+}

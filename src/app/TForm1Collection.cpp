@@ -1,0 +1,71 @@
+// Step 1 of the main window: the map list and the collection run that fills step 2's file list.
+#include "app/TForm1.h"
+
+#include "platform/FileError.h"
+#include "platform/qt/Centring.h"
+#include "scan/ChosenFiles.h"
+#include "scan/CollectionRun.h"
+#include "scan/windows/TForm6.h"
+
+namespace korvane {
+
+void TForm1::Button1Click() {
+    OpenFilesRequest request;
+    request.filter = "Карта*.wld|*.wld";
+    request.initialFolder = InstallRoot();
+    request.multiSelect = true;
+    request.mustExist = true;
+    const auto chosen = context_.dialogs.openFiles(request);
+    addChosenMaps(chosen, InstallRoot(), MapItems, context_.dialogs);
+}
+
+void TForm1::CheckListBox1ClickCheck() {
+    removeUncheckedMaps(MapItems);
+}
+
+void TForm1::Button2Click() {
+    if (MapItems.empty()) {
+        context_.dialogs.showMessage("Please add at least one map to the list before proceeding.");
+        return;
+    }
+    TForm6* missingDialog = forms_.Form6;
+    MissingList missing;
+    if (missingDialog != nullptr) {
+        missingDialog->setMissingFiles({});
+    }
+    setEnabled(false);
+    QWidget* loading = context_.loading->widget();
+    centreOver(loading, this);
+    loading->show();
+    FileItems.clear();
+    FileItems.beginUpdate();
+    const CollectionLists lists{context_.state.InstallRoot, FileItems, context_.state.StandardFiles, missing};
+    try {
+        collectDependencies(lists, MapItems.names(), *context_.loading, context_.dialogs);
+    } catch (const FileError& error) {
+        // The run ends here; leave the windows usable before saying why.
+        FileItems.endUpdate();
+        loading->hide();
+        setEnabled(true);
+        if (missingDialog != nullptr) {
+            missingDialog->setMissingFiles(missing.names());
+        }
+        context_.dialogs.showMessage(error.what());
+        return;
+    }
+    setEnabled(true);
+    loading->hide();
+    FileItems.endUpdate();
+    if (missing.empty() || missingDialog == nullptr) {
+        showStep(1);
+        return;
+    }
+    setEnabled(false);
+    missingDialog->setMissingFiles(missing.names());
+    disconnect(missingDialog, &TForm6::ignored, this, nullptr);
+    connect(missingDialog, &TForm6::ignored, this, [this] { showStep(1); });
+    centreOver(missingDialog, this);
+    missingDialog->show();
+}
+
+} // namespace korvane

@@ -1,0 +1,120 @@
+#include "settings/SettingsFiles.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/CodePages.h"
+#include "platform/FileError.h"
+#include "platform/FileFacts.h"
+#include "platform/GamePath.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace korvane {
+namespace {
+
+const std::string kCacheFolder = "Temp";
+
+// A name with a character the code page lacks is written with '?' for it, as the game's platform does;
+// the other characters keep their bytes.
+std::string toAnsiReplacing(const std::string& name) {
+    if (auto bytes = utf8ToAnsi(name)) {
+        return *std::move(bytes);
+    }
+    std::string bytes;
+    std::size_t at = 0;
+    while (at < name.size()) {
+        const auto lead = static_cast<unsigned char>(name[at]);
+        std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        length = std::min(length, name.size() - at);
+        const auto one = utf8ToAnsi(std::string_view(name).substr(at, length));
+        bytes += one ? *one : "?";
+        at += length;
+    }
+    return bytes;
+}
+
+// The path shown in messages: the native form of InstallRoot + "Temp\<name>".
+std::string cacheFilePath(const AppState& state, std::string_view name) {
+    return state.InstallRoot + kCacheFolder + kNativeSeparator + std::string(name);
+}
+
+std::string cacheGamePath(const AppState& state, std::string_view name) {
+    return state.InstallRoot + kCacheFolder + "\\" + std::string(name);
+}
+
+void writeCacheFile(const AppState& state, std::string_view name, const NameList& list) {
+    const auto target = resolveForCreate(cacheGamePath(state, name));
+    if (!target || !writeFileAtomically(*target, encodeCacheLines(list.names()))) {
+        throw FileError::cannotCreate(cacheFilePath(state, name));
+    }
+}
+
+std::vector<std::string> readCacheFile(const AppState& state, std::string_view name) {
+    const auto source = resolveExisting(cacheGamePath(state, name));
+    std::ifstream in;
+    if (source) {
+        in.open(*source, std::ios::binary);
+    }
+    std::string bytes(std::istreambuf_iterator<char>(in), {});
+    if (!in.is_open() || in.bad()) {
+        throw FileError::cannotOpen(cacheFilePath(state, name));
+    }
+    return decodeCacheLines(bytes);
+}
+
+} // namespace
+
+void ReadInstallRoot(AppState& state, SettingsStore& store) {
+    state.InstallRoot = store.readString(kSettingsKey, kInstallRootValue).value_or("");
+}
+
+void WriteInstallRoot(const AppState& state, SettingsStore& store) {
+    store.writeString(kSettingsKey, kInstallRootValue, state.InstallRoot);
+}
+
+void SaveStandardLists(const AppState& state) {
+    // A failed creation shows up as the first file that cannot be created.
+    if (!folderExists(state.InstallRoot + kCacheFolder)) {
+        createFolder(state.InstallRoot + kCacheFolder);
+    }
+    writeCacheFile(state, kGroCacheName, state.StandardGroList);
+    writeCacheFile(state, kFilesCacheName, state.StandardFiles);
+}
+
+bool LoadStandardLists(AppState& state) {
+    if (!fileExists(cacheGamePath(state, kFilesCacheName)) || !fileExists(cacheGamePath(state, kGroCacheName))) {
+        return false;
+    }
+    const auto files = readCacheFile(state, kFilesCacheName);
+    const auto gros = readCacheFile(state, kGroCacheName);
+    state.StandardFiles.assign(files, true);
+    state.StandardGroList.assign(gros, false);
+    return true;
+}
+
+std::string encodeCacheLines(const std::vector<std::string>& entries) {
+    std::string bytes;
+    for (const auto& entry : entries) {
+        bytes += toAnsiReplacing(entry);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+std::vector<std::string> decodeCacheLines(std::string_view bytes) {
+    bytes = bytes.substr(0, bytes.find('\0'));
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const auto end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.push_back(ansiToUtf8(bytes.substr(start)));
+            break;
+        }
+        lines.push_back(ansiToUtf8(bytes.substr(start, end - start)));
+        start = end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
+    }
+    return lines;
+}
+
+} // namespace korvane

@@ -1,0 +1,108 @@
+// Archives made by the tools people use, listed by the engine exactly as the tools made them.
+#include "ReadListing.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+namespace korvane {
+namespace {
+
+using Names = std::vector<std::string>;
+
+bool haveTool(const std::string& tool) {
+    return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+Names sorted(Names names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class ReadTools : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.write("src/Textures/Wall.tex", "wall texture");
+        dir.write("src/Textures/Old/Wall.TEX", std::string(5000, 'w'));
+        dir.write("src/Sounds/Звук.wav", "sound");
+        dir.write("src/Карта.wld", "map");
+        dir.write("src/Readme", "no extension");
+    }
+    // Runs a shell command in the source folder; the archive path is relative to the test folder.
+    void run(const std::string& command) {
+        const std::string line = "cd '" + (dir.path() / "src").string() + "' && LC_ALL=C.UTF-8 " + command;
+        ASSERT_EQ(std::system(line.c_str()), 0) << line;
+    }
+    std::string archive(const std::string& name) const { return (dir.path() / name).string(); }
+
+    testing::TempDir dir;
+    const std::string members = "Textures Sounds Карта.wld Readme";
+    const Names expected =
+        sorted({"Textures\\Wall.tex", "Textures\\Old\\Wall.TEX", "Sounds\\Звук.wav", "Карта.wld", "Readme"});
+};
+
+TEST_F(ReadTools, Zip) {
+    if (!haveTool("zip")) {
+        GTEST_SKIP() << "zip is not installed";
+    }
+    run("zip -q -r ../plain.zip " + members);
+    EXPECT_EQ(sorted(testing::listArchive(archive("plain.zip"))), expected);
+    run("zip -q -r ../comment.zip " + members + " && echo 'A comment for the archive' | zip -q -z ../comment.zip");
+    EXPECT_EQ(sorted(testing::listArchive(archive("comment.zip"))), expected);
+    run("zip -q -r -fz ../zip64.zip " + members);
+    EXPECT_EQ(sorted(testing::listArchive(archive("zip64.zip"))), expected);
+    // Bytes put in front of an archive that knows nothing of them, as a stub would be.
+    run("head -c 4096 /dev/urandom > ../stub && cat ../stub ../plain.zip > ../prepended.zip");
+    EXPECT_EQ(sorted(testing::listArchive(archive("prepended.zip"))), expected);
+}
+
+TEST_F(ReadTools, SevenZip) {
+    if (!haveTool("7z")) {
+        GTEST_SKIP() << "7z is not installed";
+    }
+    run("7z a -tzip ../seven.zip " + members + " >/dev/null");
+    EXPECT_EQ(sorted(testing::listArchive(archive("seven.zip"))), expected);
+}
+
+TEST_F(ReadTools, Bsdtar) {
+    if (!haveTool("bsdtar")) {
+        GTEST_SKIP() << "bsdtar is not installed";
+    }
+    // Its folder entries carry the folder type in the Unix mode only.
+    run("bsdtar --format zip -cf ../bsd.zip " + members);
+    EXPECT_EQ(sorted(testing::listArchive(archive("bsd.zip"))), expected);
+}
+
+TEST_F(ReadTools, PythonZipfile) {
+    if (!haveTool("python3")) {
+        GTEST_SKIP() << "python3 is not installed";
+    }
+    run("python3 -c \"import zipfile\n"
+        "with zipfile.ZipFile('../py.zip', 'w', zipfile.ZIP_DEFLATED) as z:\n"
+        "    z.comment = b'made by a script'\n"
+        "    for name in ['Textures', 'Textures/Wall.tex', 'Textures/Old', 'Textures/Old/Wall.TEX',\n"
+        "                 'Sounds/Звук.wav', 'Карта.wld', 'Readme']:\n"
+        "        z.write(name)\n"
+        "zipfile.ZipFile('../empty.zip', 'w').close()\"");
+    EXPECT_EQ(sorted(testing::listArchive(archive("py.zip"))), expected);
+    ASSERT_EQ(std::filesystem::file_size(archive("empty.zip")), 22u);
+    EXPECT_EQ(testing::listArchive(archive("empty.zip")), Names{});
+}
+
+TEST(ReadSample, MapMakersArchiveListsItsTwentyFiles) {
+    const std::string path = std::string(KORVANE_SAMPLES_DIR) + "/ParametricParticles.gro";
+    if (!std::filesystem::exists(path)) {
+        GTEST_SKIP() << "samples are not here";
+    }
+    const Names names = testing::listArchive(path);
+    ASSERT_EQ(names.size(), 20u);
+    EXPECT_EQ(names.front(), "Classes\\AutoHeightMap.ecl");
+    EXPECT_EQ(names[7], "Models\\Editor\\ParametricParticles.mdl");
+    EXPECT_EQ(names.back(), "Thumbnails\\SpawnShapeSphere.tbn");
+}
+
+} // namespace
+} // namespace korvane
