@@ -5,6 +5,7 @@
 #include "app/TForm7.h"
 #include "platform/SettingsStore.h"
 #include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtShell.h"
 #include "scan/windows/TForm6.h"
 #include "settings/windows/TForm2.h"
 #include "settings/windows/TForm4.h"
@@ -19,10 +20,10 @@ namespace korvane {
 namespace {
 
 class QuitWithMainWindow : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Close) {
             QCoreApplication::quit();
@@ -48,7 +49,9 @@ KorvaneWindows::KorvaneWindows(WindowContext& context) {
 
 KorvaneWindows::~KorvaneWindows() = default;
 
-void quitWhenClosed(QWidget& mainWindow) { mainWindow.installEventFilter(new QuitWithMainWindow(&mainWindow)); }
+void quitWhenClosed(QWidget& mainWindow) {
+    mainWindow.installEventFilter(new QuitWithMainWindow(&mainWindow));
+}
 
 int runKorvane(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -56,7 +59,8 @@ int runKorvane(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     FileSettingsStore settings(FileSettingsStore::defaultLocation());
-    QtDialogs dialogs;
+    // Message boxes without an owner are modal to the whole application, whichever window is showing.
+    QtDialogs dialogs(nullptr);
     QtShell shell;
     AppState state;
     WindowContext context{state, dialogs, shell, settings};

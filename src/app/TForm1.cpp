@@ -1,8 +1,8 @@
 #include "app/TForm1.h"
 
 #include "app/Fonts.h"
+#include "app/ShowCentred.h"
 #include "archive/ZipEngine.h"
-#include "platform/qt/Centring.h"
 #include "platform/qt/CheckListBox.h"
 #include "settings/windows/TForm2.h"
 
@@ -73,8 +73,12 @@ void TForm1::createMenu() {
     Bugreports1 = help->addAction("&Сообщить об ошибке");
 
     const std::pair<QAction*, const char*> names[] = {
-        {New1, "New1"},       {N1, "N1"},         {Exit1, "Exit1"},
-        {Options1, "Options1"}, {ConvertWLDversion1, "ConvertWLDversion1"}, {About1, "About1"},
+        {New1, "New1"},
+        {N1, "N1"},
+        {Exit1, "Exit1"},
+        {Options1, "Options1"},
+        {ConvertWLDversion1, "ConvertWLDversion1"},
+        {About1, "About1"},
         {Bugreports1, "Bugreports1"},
     };
     for (const auto& [action, name] : names) {
@@ -136,11 +140,12 @@ void TForm1::New1Click() {
     PageControl1->show();
 }
 
-void TForm1::Exit1Click() { close(); }
+void TForm1::Exit1Click() {
+    close();
+}
 
 void TForm1::Options1Click() {
-    centreOver(forms_.Form2, this);
-    forms_.Form2->show();
+    showCentredOver(*forms_.Form2, *this);
 }
 
 } // namespace korvane

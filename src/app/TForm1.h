@@ -31,7 +31,7 @@ class TForm7;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(WindowContext& context);
     ~TForm1() override;
 
@@ -98,7 +98,7 @@ public:
     // Shows only the tab of the step (0, 1, 2) and makes it the active page.
     void showStep(int pageIndex);
 
-public slots:
+  public slots:
     void New1Click();
     void Exit1Click();
     void Options1Click();
@@ -119,13 +119,14 @@ public slots:
     void Button9Click();            // choose destination
     void Button7Click();            // packing run
 
-private:
+  private:
     void createMenu();
     void createPages();
     QWidget* createMapsStep();
     QWidget* createFilesStep();
     QWidget* createPackingStep();
     void createTimers();
+    void checkInstallation();
 
     WindowContext& context_;
     Forms forms_;

@@ -3,6 +3,8 @@
 
 namespace korvane {
 
-void TForm1::ConvertWLDversion1Click() { WorldVersionConverter(context_.dialogs, InstallRoot()).run(); }
+void TForm1::ConvertWLDversion1Click() {
+    WorldVersionConverter(context_.dialogs, InstallRoot()).run();
+}
 
 } // namespace korvane

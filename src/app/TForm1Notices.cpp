@@ -1,8 +1,8 @@
 // Status-bar notices, the about box and the bug-report mail link.
 #include "app/Notices.h"
+#include "app/ShowCentred.h"
 #include "app/TForm1.h"
 #include "app/TForm7.h"
-#include "platform/qt/Centring.h"
 
 #include <QStatusBar>
 
@@ -42,8 +42,7 @@ void TForm1::Timer2Timer() {
 void TForm1::About1Click() {
     // The about box's hide event gives the main window its input back.
     setEnabled(false);
-    centreOver(forms_.Form7, this);
-    forms_.Form7->show();
+    showCentredOver(*forms_.Form7, *this);
 }
 
 void TForm1::Bugreports1Click() {

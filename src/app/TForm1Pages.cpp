@@ -98,8 +98,8 @@ QWidget* TForm1::createPackingStep() {
     auto* page = new QWidget;
     page->setObjectName("TabSheet3");
     Label5 = title(page, "Label5", "Щаг 3.");
-    Label6 = label(page, "Label6",
-                   "Укажите место, куда будет сохранён ваш .GRO архив и нажмите на кнопку \"Финиш\".", 8, 40);
+    Label6 = label(page, "Label6", "Укажите место, куда будет сохранён ваш .GRO архив и нажмите на кнопку \"Финиш\".",
+                   8, 40);
     Label7 = label(page, "Label7", "Путь", kLeft, 64);
 
     DestinationPath = new QLineEdit(page);

@@ -1,34 +1,39 @@
 // The start-up check: is the installation configured, and is its catalogue of standard files present?
 #include "app/TForm1.h"
 
-#include "platform/qt/Centring.h"
+#include "app/ShowCentred.h"
+#include "platform/FileError.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsFiles.h"
 #include "settings/windows/TForm5.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
-
-#include <exception>
+#include <QTimer>
 
 namespace korvane {
 
 void TForm1::Timer1Timer() {
     Timer1->stop();
-    AppState& state = context_.state;
     try {
-        state.InstallRoot = ReadInstallRoot(context_.settings);
-    } catch (const std::exception& error) {
-        // A stored value of the wrong kind: reported, and start-up goes no further.
+        checkInstallation();
+    } catch (const SettingsError& error) {
+        // A stored root that is not a string: reported, and start-up goes no further.
         context_.dialogs.showMessage(error.what());
-        return;
+    } catch (const FileError& error) {
+        // A cache file that exists but cannot be read: likewise.
+        context_.dialogs.showMessage(error.what());
     }
+}
+
+void TForm1::checkInstallation() {
+    AppState& state = context_.state;
+    ReadInstallRoot(state, context_.settings);
     TForm5& wizard = *forms_.Form5;
     if (state.InstallRoot.empty()) {
         // First run: the wizard takes the main window's place and decides its own first page.
         hide();
-        centreOver(&wizard, this);
-        wizard.show();
+        showCentredOver(wizard, *this);
         return;
     }
     if (LoadStandardLists(state)) {
@@ -36,10 +41,9 @@ void TForm1::Timer1Timer() {
     }
     context_.dialogs.showMessage("Standard GRO info was not found. It must be configured again.");
     hide();
-    centreOver(&wizard, this);
     wizard.showOnlyPage(2);
     wizard.VersionChoice->setVisible(isValidInstallation(state.InstallRoot));
-    wizard.show();
+    showCentredOver(wizard, *this);
     wizard.InstallPathField->setText(QString::fromStdString(state.InstallRoot));
 }
 

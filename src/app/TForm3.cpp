@@ -52,12 +52,26 @@ TForm3::TForm3() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
 }
 
 // A range of 0 to 0 would make the bar a busy indicator; an empty run shows an empty bar instead.
-void TForm3::setOverallMax(int max) { ProgressBar2->setMaximum(std::max(max, 1)); }
-void TForm3::setOverallPosition(int position) { ProgressBar2->setValue(position); }
-void TForm3::setOverallText(const std::string& text) { Label3->setText(QString::fromStdString(text)); }
-void TForm3::setCurrentMax(int max) { ProgressBar1->setMaximum(std::max(max, 1)); }
-void TForm3::setCurrentPosition(int position) { ProgressBar1->setValue(position); }
-void TForm3::setCurrentText(const std::string& text) { Label2->setText(QString::fromStdString(text)); }
-void TForm3::processEvents() { QCoreApplication::processEvents(); }
+void TForm3::setOverallMax(int max) {
+    ProgressBar2->setMaximum(std::max(max, 1));
+}
+void TForm3::setOverallPosition(int position) {
+    ProgressBar2->setValue(position);
+}
+void TForm3::setOverallText(const std::string& text) {
+    Label3->setText(QString::fromStdString(text));
+}
+void TForm3::setCurrentMax(int max) {
+    ProgressBar1->setMaximum(std::max(max, 1));
+}
+void TForm3::setCurrentPosition(int position) {
+    ProgressBar1->setValue(position);
+}
+void TForm3::setCurrentText(const std::string& text) {
+    Label2->setText(QString::fromStdString(text));
+}
+void TForm3::processEvents() {
+    QCoreApplication::processEvents();
+}
 
 } // namespace korvane

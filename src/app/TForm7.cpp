@@ -5,34 +5,27 @@
 #include <QHideEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextCursor>
+#include <QTextEdit>
 
 namespace korvane {
 
 namespace {
 
-constexpr const char* kCredits = "Перевод / Translation\n"
-                                 "the Korvane team\n"
+constexpr const char* kCredits = "Перевод: команда Korvane\n"
+                                 "Программирование: команда Korvane\n"
+                                 "Идея и документация: команда Korvane\n"
                                  "\n"
-                                 "Программирование / Programming\n"
-                                 "the Korvane team\n"
+                                 "Архивная библиотека:\n"
+                                 "собственный ZIP-движок Korvane,\n"
+                                 "сжатие zlib (Jean-loup Gailly, Mark Adler)\n"
                                  "\n"
-                                 "Идея и документация / Idea and documentation\n"
-                                 "the Korvane team\n"
+                                 "Упаковщик исполняемого файла:\n"
+                                 "не используется\n"
                                  "\n"
-                                 "Архивная библиотека / Archive library\n"
-                                 "Korvane's own ZIP engine,\n"
-                                 "deflate by zlib (Jean-loup Gailly, Mark Adler)\n"
+                                 "Отдельное спасибо:\n"
+                                 "всем картостроителям, проверявшим ранние сборки\n"
                                  "\n"
-                                 "Упаковщик / Executable packer\n"
-                                 "none: the program ships unpacked\n"
-                                 "\n"
-                                 "Спасибо / Special thanks\n"
-                                 "every map maker who tried the early builds\n"
-                                 "\n"
-                                 "Ссылки / Links\n"
+                                 "Ссылки:\n"
                                  "http://korvane.example.org/\n"
                                  "https://zlib.net/\n"
                                  "https://www.croteam.com/";
@@ -73,12 +66,12 @@ TForm7::TForm7(WindowContext& context) : QWidget(nullptr, Qt::Dialog), context_(
 
     Label1 = new QLabel("Korvane v1.5 =RUS=", this);
     Label1->setObjectName("Label1");
-    QFont large = verdana(8, true);
+    QFont large = verdana(8);
     large.setPixelSize(19);
     Label1->setFont(large);
     Label1->setGeometry(48, 6, 226, 24);
 
-    Label2 = new QLabel("Русская версия · http://korvane.example.org/", this);
+    Label2 = new QLabel("Упаковщик карт для Крутого Сэма", this);
     Label2->setObjectName("Label2");
     Label2->setGeometry(48, 30, 226, 14);
 
@@ -86,7 +79,7 @@ TForm7::TForm7(WindowContext& context) : QWidget(nullptr, Qt::Dialog), context_(
 }
 
 void TForm7::createCredits() {
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new QTextEdit(this);
     Memo1->setObjectName("Memo1");
     Memo1->setGeometry(8, 52, 266, 293);
     Memo1->setReadOnly(true);
@@ -95,12 +88,9 @@ void TForm7::createCredits() {
     background.setColor(QPalette::Base, background.color(QPalette::Window));
     Memo1->setPalette(background);
     Memo1->setPlainText(kCredits);
-    // Every line centred.
-    QTextBlockFormat centred;
-    centred.setAlignment(Qt::AlignHCenter);
-    QTextCursor cursor(Memo1->document());
-    cursor.select(QTextCursor::Document);
-    cursor.mergeBlockFormat(centred);
+    Memo1->selectAll();
+    Memo1->setAlignment(Qt::AlignHCenter);
+    Memo1->moveCursor(QTextCursor::Start);
 }
 
 void TForm7::hideEvent(QHideEvent* event) {

@@ -6,24 +6,24 @@
 #include <QWidget>
 
 class QLabel;
-class QPlainTextEdit;
+class QTextEdit;
 
 namespace korvane {
 
 class TForm7 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm7(WindowContext& context);
 
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
+    QTextEdit* Memo1 = nullptr;
 
-protected:
+  protected:
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     void FormHide();
     void createCredits();
 

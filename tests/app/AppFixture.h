@@ -17,7 +17,7 @@
 namespace korvane::testing {
 
 class AppFixture : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     FileSettingsStore settings{dir.path() / "settings.reg"};
     ScriptedDialogs dialogs;

@@ -1,13 +1,17 @@
 #include "AppFixture.h"
 
-#include "platform/qt/CheckListBox.h"
+#include "app/TForm3.h"
+#include "app/TForm7.h"
+#include "scan/windows/TForm6.h"
 #include "settings/windows/TForm2.h"
+#include "settings/windows/TForm4.h"
 #include "settings/windows/TForm5.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace korvane::testing {
 namespace {
@@ -122,7 +126,7 @@ TEST_F(StartupCheck, TwoEmptyCacheFilesAreAValidEmptyCatalogue) {
 
 // A stored root that is not a string: the store's error reaches the user and start-up stops there.
 class WrongTypeStore : public SettingsStore {
-public:
+  public:
     std::optional<std::string> readString(std::string_view, std::string_view value) override {
         throw SettingsError("Invalid data type for '" + std::string(value) + "'");
     }
