@@ -63,7 +63,9 @@ std::string ScanFile::readTail(std::size_t count) {
 }
 
 BlockReader::BlockReader(ScanFile& file, std::size_t chunkSize)
-    : file_(file), buffer_(std::max(chunkSize, kBlockSize) + kMaxRecordSpan) {}
+    : file_(file), capacity_(std::max(chunkSize, kBlockSize) + kMaxRecordSpan) {
+    buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
+}
 
 std::string_view BlockReader::bytesFrom(std::uint64_t offset) {
     const std::uint64_t wantedEnd = std::min<std::uint64_t>(offset + kBlockSize + kMaxRecordSpan, file_.size());
@@ -73,13 +75,13 @@ std::string_view BlockReader::bytesFrom(std::uint64_t offset) {
         std::size_t kept = 0;
         if (offset >= bufferStart_ && offset < bufferEnd) {
             kept = static_cast<std::size_t>(bufferEnd - offset);
-            std::copy_n(buffer_.begin() + static_cast<std::ptrdiff_t>(offset - bufferStart_), kept, buffer_.begin());
+            std::copy_n(buffer_.get() + (offset - bufferStart_), kept, buffer_.get());
         }
         bufferStart_ = offset;
-        bufferLength_ = kept + file_.readAt(offset + kept, buffer_.data() + kept, buffer_.size() - kept);
+        bufferLength_ = kept + file_.readAt(offset + kept, buffer_.get() + kept, capacity_ - kept);
     }
     const std::size_t from = static_cast<std::size_t>(offset - bufferStart_);
-    return std::string_view(buffer_.data() + from, bufferLength_ - from);
+    return std::string_view(buffer_.get() + from, bufferLength_ - from);
 }
 
 } // namespace korvane

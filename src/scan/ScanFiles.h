@@ -4,9 +4,9 @@
 
 #include <cstdint>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace korvane {
 
@@ -45,7 +45,9 @@ class BlockReader {
 
   private:
     ScanFile& file_;
-    std::vector<char> buffer_;
+    // Left uninitialised: every byte is read before it is looked at.
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
     std::uint64_t bufferStart_ = 0;
     std::size_t bufferLength_ = 0;
 };
