@@ -149,8 +149,8 @@ const Command& packCommand() {
          {{"--root"}, {"--output"}, {"--standard-cache"}, {"--add", true, true}, {"--exclude", true, true}},
          1,
          std::nullopt},
-        "pack --root DIR --output FILE.gro MAP... [--add FILE]... [--exclude FILE]...\n"
-        "                                   pack the files the maps need",
+        "pack --root DIR --output FILE.gro MAP... [--add FILE]... [--exclude FILE]...",
+        "pack the files the maps need",
         "Usage: korvane pack --root DIR --output FILE.gro [--standard-cache DIR]\n"
         "                    [--add FILE]... [--exclude FILE]... MAP...\n"
         "\n"
