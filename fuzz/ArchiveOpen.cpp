@@ -20,6 +20,7 @@ const std::string& archivePath() {
         close(fd);
         return pattern;
     }();
+    [[maybe_unused]] static const bool removedAtExit = std::atexit([] { unlink(path.c_str()); }) == 0;
     return path;
 }
 

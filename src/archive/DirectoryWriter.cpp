@@ -44,17 +44,18 @@ void TZEBaseArchiver::SaveDir(std::uint64_t start, std::size_t unchanged) {
     end.CentralDirSize = static_cast<std::uint32_t>(image.size());
     end.CentralDirOffset = static_cast<std::uint32_t>(start - static_cast<std::uint64_t>(manager.BytesAhead));
     end.CommentLength = static_cast<std::uint16_t>(manager.ArchiveComment.size());
-    std::string bytes = image;
-    ByteWriter out(bytes);
+    const auto directorySize = image.size();
+    ByteWriter out(image);
     writeCentralDirEnd(out, end);
     out.bytes(manager.ArchiveComment);
     if (!archiveFile_->truncate(start)) {
         raiseError(zeerr::kWriteError);
     }
     archiveFile_->seek(start);
-    if (archiveFile_->write(bytes) != bytes.size()) {
+    if (archiveFile_->write(image) != image.size()) {
         raiseError(zeerr::kWriteError);
     }
+    image.resize(directorySize);
     manager.CentralDirEnd = end;
     directoryImage_ = std::move(image);
     directoryImageEnds_ = std::move(ends);

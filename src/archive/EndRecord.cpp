@@ -13,7 +13,7 @@ TZETailWindow readTailWindow(TZEArchiveFile& file) {
     return tail;
 }
 
-std::optional<TZEEndRecordFound> findCentralDirEnd(const TZETailWindow& tail, std::uint32_t signature) {
+std::optional<TZEEndRecordFound> GetCentralDirEnd(const TZETailWindow& tail, std::uint32_t signature) {
     const std::string_view bytes = tail.Bytes;
     if (bytes.size() < TZEZipCentralDirEnd::kSize) {
         return std::nullopt;
@@ -33,10 +33,6 @@ std::optional<TZEEndRecordFound> findCentralDirEnd(const TZETailWindow& tail, st
         return TZEEndRecordFound{tail.Offset + at, record, std::string(in.bytes(record.CommentLength))};
     }
     return std::nullopt;
-}
-
-std::optional<TZEEndRecordFound> GetCentralDirEnd(TZEArchiveFile& file, std::uint32_t signature) {
-    return findCentralDirEnd(readTailWindow(file), signature);
 }
 
 } // namespace korvane

@@ -27,10 +27,8 @@ struct TZEEndRecordFound {
 
 // Reads the last min(kEndRecordWindow, size) bytes of the file.
 TZETailWindow readTailWindow(TZEArchiveFile& file);
-// Scans the window backwards; the candidate nearest the end whose comment length reaches exactly to the end
-// of the file wins.
-std::optional<TZEEndRecordFound> findCentralDirEnd(const TZETailWindow& tail, std::uint32_t signature);
-// Reads the window and searches it for one signature.
-std::optional<TZEEndRecordFound> GetCentralDirEnd(TZEArchiveFile& file, std::uint32_t signature);
+// Scans the window backwards for one signature; the candidate nearest the end whose comment length reaches
+// exactly to the end of the file wins.
+std::optional<TZEEndRecordFound> GetCentralDirEnd(const TZETailWindow& tail, std::uint32_t signature);
 
 } // namespace korvane

@@ -102,7 +102,11 @@ int TZEBaseArchiver::AddFileInit(const std::string& fullName, const std::string&
     }
     auto& list = dirManager_->CurrentList;
     const auto match = std::find_if(list.begin(), list.end(), [&](const TDirItem& item) {
-        return sameStoredName(withoutTrailingSeparator(item.StoredName), stored);
+        std::string_view name = item.StoredName;
+        if (!name.empty() && name.back() == '/') {
+            name.remove_suffix(1);
+        }
+        return sameStoredName(name, stored);
     });
     if (match == list.end()) {
         list.emplace_back();

@@ -76,8 +76,7 @@ bool wildcardMatch(const std::u32string& name, const std::u32string& pattern) {
     return p == pattern.size();
 }
 
-} // namespace
-
+// The text's characters with letter case folded away, for comparisons that ignore case.
 std::u32string foldedCharacters(std::string_view text) {
     if (isAscii(text)) {
         std::u32string out(text.size(), U'\0');
@@ -87,6 +86,8 @@ std::u32string foldedCharacters(std::string_view text) {
     }
     return decode(caseFoldKey(text));
 }
+
+} // namespace
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (isAscii(a) && isAscii(b)) {

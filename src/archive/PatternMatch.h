@@ -6,9 +6,6 @@
 
 namespace korvane {
 
-// The text's characters with letter case folded away, for comparisons that ignore case.
-std::u32string foldedCharacters(std::string_view text);
-
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 bool hasWildcards(std::string_view mask);
 

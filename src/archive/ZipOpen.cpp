@@ -39,8 +39,8 @@ void TZEBaseArchiver::openExisting(std::uint16_t mode, const std::string& path) 
     // A self-extracting archive needs no path of its own: its end record is found like any other.
     TZEArchiveFile file = TZEArchiveFile::open(path, mode);
     const TZETailWindow tail = readTailWindow(file);
-    if (!OpenCorruptedArchives && !findCentralDirEnd(tail, kAltEndOfCentralDirSignature) &&
-        !findCentralDirEnd(tail, kEndOfCentralDirSignature)) {
+    if (!OpenCorruptedArchives && !GetCentralDirEnd(tail, kAltEndOfCentralDirSignature) &&
+        !GetCentralDirEnd(tail, kEndOfCentralDirSignature)) {
         file.close();
         raiseError(zeerr::kArchiveDamaged);
     }
@@ -58,11 +58,11 @@ void TZEBaseArchiver::openExisting(std::uint16_t mode, const std::string& path) 
 
 void TZEBaseArchiver::LoadDir(const TZETailWindow& tail) {
     *dirManager_ = TZEDirManager{};
-    if (const auto end = findCentralDirEnd(tail, kEndOfCentralDirSignature)) {
+    if (const auto end = GetCentralDirEnd(tail, kEndOfCentralDirSignature)) {
         loadCentralDirectory(*end);
         return;
     }
-    if (const auto alternative = findCentralDirEnd(tail, kAltEndOfCentralDirSignature)) {
+    if (const auto alternative = GetCentralDirEnd(tail, kAltEndOfCentralDirSignature)) {
         dirManager_->CentralDirEnd = alternative->Record;
         dirManager_->ArchiveComment = alternative->Comment;
     }

@@ -19,7 +19,6 @@ inline constexpr std::uint32_t kZip64EndSignature = 0x06064B50;
 inline constexpr std::uint16_t kZip64ExtraId = 1;
 // General purpose flag bits.
 inline constexpr std::uint16_t kFlagEncrypted = 1;
-inline constexpr std::uint16_t kFlagDataDescriptor = 8;
 inline constexpr std::uint16_t kFlagUtf8Name = 0x0800;
 
 struct TZEZipCentralDirEnd {

@@ -1,13 +1,10 @@
 #include "platform/GamePath.h"
 
-#include "platform/Collation.h"
+#include "platform/FolderListings.h"
 
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <chrono>
-#include <mutex>
-#include <unordered_map>
 #include <vector>
 
 namespace korvane {
@@ -47,104 +44,34 @@ bool fits(const std::string& path, Want want) {
     return true;
 }
 
-// Folder listings grouped by case-folded name, reused while the folder is unchanged. A folder changed
-// within the last seconds is not kept: its time stamp may not yet tell a later change apart.
-class ListingCache {
-  public:
-    using Listing = std::unordered_map<std::string, std::vector<std::string>>;
-
-    std::vector<std::string> matches(const std::string& folder, std::string_view name) {
-        const std::string key = caseFoldKey(name);
-        std::lock_guard lock(mutex_);
-        const Listing& listing = listingOf(folder);
-        const auto found = listing.find(key);
-        return found == listing.end() ? std::vector<std::string>{} : found->second;
+bool kindFits(FolderEntry::Kind kind, Want want) {
+    switch (want) {
+    case Want::File:
+        return kind == FolderEntry::Kind::File;
+    case Want::Folder:
+        return kind == FolderEntry::Kind::Folder;
+    case Want::Any:
+        break;
     }
-
-  private:
-    struct Stamp {
-        dev_t device = 0;
-        ino_t inode = 0;
-        timespec modified{};
-        timespec changed{};
-        bool operator==(const Stamp& other) const {
-            return device == other.device && inode == other.inode && same(modified, other.modified) &&
-                   same(changed, other.changed);
-        }
-        static bool same(const timespec& a, const timespec& b) {
-            return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-        }
-    };
-    struct Cached {
-        Stamp stamp;
-        Listing listing;
-    };
-
-    static constexpr std::size_t kMaxFolders = 4096;
-    static constexpr long kSettleSeconds = 2;
-
-    const Listing& listingOf(const std::string& folder) {
-        const std::string native = folder.empty() ? "." : folder;
-        struct stat info {};
-        if (::stat(native.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-            scratch_.clear();
-            return scratch_;
-        }
-        const Stamp stamp{info.st_dev, info.st_ino, info.st_mtim, info.st_ctim};
-        const auto cached = cache_.find(native);
-        if (cached != cache_.end() && cached->second.stamp == stamp) {
-            return cached->second.listing;
-        }
-        scratch_ = readListing(native);
-        const auto now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-        if (info.st_mtim.tv_sec + kSettleSeconds >= now) {
-            cache_.erase(native);
-            return scratch_;
-        }
-        if (cache_.size() >= kMaxFolders) {
-            cache_.clear();
-        }
-        auto& slot = cache_[native];
-        slot = Cached{stamp, std::move(scratch_)};
-        return slot.listing;
-    }
-
-    static Listing readListing(const std::string& folder) {
-        Listing listing;
-        std::error_code error;
-        for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-            std::string name = it->path().filename().string();
-            listing[caseFoldKey(name)].push_back(std::move(name));
-        }
-        for (auto& [key, names] : listing) {
-            std::sort(names.begin(), names.end());
-        }
-        return listing;
-    }
-
-    std::mutex mutex_;
-    std::unordered_map<std::string, Cached> cache_;
-    Listing scratch_;
-};
-
-ListingCache& listings() {
-    static ListingCache cache;
-    return cache;
+    return true;
 }
 
-// The exact spelling when it exists as wanted, else the first name on disk (in byte order) equal to it
-// ignoring letter case that does.
-std::optional<std::string> resolveComponent(const std::string& folder, std::string_view name, Want want) {
-    std::string exact = join(folder, name);
-    if (fits(exact, want)) {
-        return exact;
+// The exact spelling when it exists as wanted (unless the caller already knows it does not), else the
+// first name on disk, in byte order, equal to it ignoring letter case that does.
+std::optional<std::string> resolveComponent(const std::string& folder, std::string_view name, Want want,
+                                            bool exactMissing) {
+    if (!exactMissing) {
+        std::string exact = join(folder, name);
+        if (fits(exact, want)) {
+            return exact;
+        }
     }
     if (name == "." || name == "..") {
         return std::nullopt;
     }
-    for (const auto& candidate : listings().matches(folder, name)) {
-        std::string path = join(folder, candidate);
-        if (fits(path, want)) {
+    for (const auto& entry : entriesMatching(folder, name)) {
+        std::string path = join(folder, entry.name);
+        if (entry.kind == FolderEntry::Kind::Unknown ? fits(path, want) : kindFits(entry.kind, want)) {
             return path;
         }
     }
@@ -167,11 +94,30 @@ std::vector<std::string_view> components(std::string_view path) {
     return parts;
 }
 
-std::optional<std::string> resolveFolderParts(std::string_view path, const std::vector<std::string_view>& parts,
-                                              std::size_t count) {
-    std::optional<std::string> current = (!path.empty() && isSeparator(path.front())) ? "/" : "";
-    for (std::size_t i = 0; i < count && current; ++i) {
-        current = resolveComponent(*current, parts[i], Want::Folder);
+std::string joinParts(bool absolute, const std::vector<std::string_view>& parts, std::size_t count) {
+    std::string joined = absolute ? "/" : "";
+    for (std::size_t i = 0; i < count; ++i) {
+        joined = join(joined, parts[i]);
+    }
+    return joined;
+}
+
+// Resolves the first `count` components as folders. The deepest folder spelled exactly is found first (the
+// installation root always is), so only the components below it are matched through listings.
+std::optional<std::string> resolveFolder(std::string_view path, const std::vector<std::string_view>& parts,
+                                         std::size_t count) {
+    const bool absolute = !path.empty() && isSeparator(path.front());
+    std::size_t exact = count;
+    std::string current = joinParts(absolute, parts, exact);
+    while (exact > 0 && !fits(current, Want::Folder)) {
+        current = joinParts(absolute, parts, --exact);
+    }
+    for (std::size_t i = exact; i < count; ++i) {
+        auto next = resolveComponent(current, parts[i], Want::Folder, i == exact);
+        if (!next) {
+            return std::nullopt;
+        }
+        current = std::move(*next);
     }
     return current;
 }
@@ -189,8 +135,8 @@ std::optional<std::string> resolve(std::string_view path, Want want) {
     if (parts.empty()) {
         return std::nullopt;
     }
-    const auto folder = resolveFolderParts(path, parts, parts.size() - 1);
-    return folder ? resolveComponent(*folder, parts.back(), want) : std::nullopt;
+    const auto folder = resolveFolder(path, parts, parts.size() - 1);
+    return folder ? resolveComponent(*folder, parts.back(), want, true) : std::nullopt;
 }
 
 } // namespace
@@ -205,11 +151,11 @@ std::optional<std::filesystem::path> resolveForCreate(std::string_view path) {
     if (parts.empty() || isSeparator(path.back()) || parts.back() == "." || parts.back() == "..") {
         return std::nullopt;
     }
-    const auto folder = resolveFolderParts(path, parts, parts.size() - 1);
+    const auto folder = resolveFolder(path, parts, parts.size() - 1);
     if (!folder) {
         return std::nullopt;
     }
-    const auto existing = resolveComponent(*folder, parts.back(), Want::Any);
+    const auto existing = resolveComponent(*folder, parts.back(), Want::Any, false);
     return std::filesystem::path(existing ? *existing : join(*folder, parts.back()));
 }
 

@@ -87,6 +87,7 @@ void NameList::assign(const std::vector<std::string>& names, bool checked) {
     beginUpdate();
     clear();
     entries_.reserve(names.size());
+    firstIndex_.reserve(names.size());
     for (const auto& name : names) {
         append(name, checked);
     }
@@ -110,7 +111,9 @@ void NameList::rebuildIndex() const {
     indexStale_ = false;
 }
 
-void NameList::beginUpdate() { ++updateDepth_; }
+void NameList::beginUpdate() {
+    ++updateDepth_;
+}
 
 void NameList::endUpdate() {
     if (updateDepth_ == 0) {

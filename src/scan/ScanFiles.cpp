@@ -62,8 +62,11 @@ std::string ScanFile::readTail(std::size_t count) {
     return bytes;
 }
 
-BlockReader::BlockReader(ScanFile& file, std::size_t chunkSize)
-    : file_(file), capacity_(std::max(chunkSize, kBlockSize) + kMaxRecordSpan) {
+BlockReader::BlockReader(ScanFile& file, std::size_t chunkSize) : file_(file) {
+    // A small file needs no more buffer than its own size.
+    const std::uint64_t wanted =
+        std::min<std::uint64_t>(std::max(chunkSize, kBlockSize), std::max<std::uint64_t>(file.size(), 1));
+    capacity_ = static_cast<std::size_t>(wanted) + kMaxRecordSpan;
     buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
 }
 

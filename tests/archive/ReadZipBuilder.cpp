@@ -1,5 +1,7 @@
 #include "ReadZipBuilder.h"
 
+#include "archive/ZipRecords.h"
+
 #include <zlib.h>
 
 namespace korvane::testing {
@@ -12,10 +14,6 @@ void add16(std::string& out, std::uint16_t v) {
 void add32(std::string& out, std::uint32_t v) {
     add16(out, static_cast<std::uint16_t>(v & 0xFFFF));
     add16(out, static_cast<std::uint16_t>(v >> 16));
-}
-void add64(std::string& out, std::uint64_t v) {
-    add32(out, static_cast<std::uint32_t>(v & 0xFFFFFFFF));
-    add32(out, static_cast<std::uint32_t>(v >> 32));
 }
 
 std::uint32_t crcOf(const std::string& data) {
@@ -99,26 +97,25 @@ std::string buildZip(const std::vector<FixtureEntry>& entries, const FixtureLayo
     if (layout.writeCentralDirectory) {
         out += directory;
     }
+    ByteWriter writer(out);
+    TZEZipCentralDirEnd end;
+    end.Signature = layout.endSignature;
+    end.EntriesOnThisDisk = end.TotalEntries = count;
+    end.CentralDirSize = dirSize;
+    end.CentralDirOffset = dirOffset;
     if (layout.zip64) {
-        const std::uint64_t recordOffset = dirOffset + dirSize;
-        add32(out, 0x06064B50);
-        add64(out, 44);
-        add16(out, 45);
-        add16(out, 45);
-        add32(out, 0);
-        add32(out, 0);
-        add64(out, entries.size());
-        add64(out, entries.size());
-        add64(out, dirSize);
-        add64(out, dirOffset);
-        add32(out, 0x07064B50);
-        add32(out, 0);
-        add64(out, recordOffset);
-        add32(out, 1);
-        out += endRecord(0xFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0, layout.endSignature);
-    } else {
-        out += endRecord(count, dirSize, dirOffset, 0, layout.endSignature);
+        TZEZip64CentralDirEnd record;
+        record.EntriesOnThisDisk = record.TotalEntries = entries.size();
+        record.CentralDirSize = dirSize;
+        record.CentralDirOffset = dirOffset;
+        TZEZip64CentralDirEndLocator locator;
+        locator.Zip64EndOffset = dirOffset + dirSize;
+        writeZip64CentralDirEnd(writer, record);
+        writeZip64Locator(writer, locator);
+        end.EntriesOnThisDisk = end.TotalEntries = 0xFFFF;
+        end.CentralDirSize = end.CentralDirOffset = 0xFFFFFFFF;
     }
+    writeCentralDirEnd(writer, end);
     putU16(out, out.size() - 2, static_cast<std::uint16_t>(layout.comment.size()));
     return out + layout.comment;
 }

@@ -45,6 +45,13 @@ TEST(GamePath, AFolderIsNotAFile) {
     dir.write("Sounds", "a file named like the folder");
     EXPECT_EQ(resolveExisting(dir.root() + "Sounds\\A.wav"), dir.path() / "sounds/a.wav");
     EXPECT_TRUE(fileExists(dir.root() + "SOUNDS"));
+    // Links count as what they point to.
+    std::filesystem::create_directory_symlink(dir.path() / "sounds", dir.path() / "Linked");
+    std::filesystem::create_symlink(dir.path() / "sounds/a.wav", dir.path() / "Music/Tune.wav");
+    EXPECT_EQ(resolveExisting(dir.root() + "LINKED\\a.wav"), dir.path() / "Linked/a.wav");
+    EXPECT_TRUE(folderExists(dir.root() + "linked"));
+    EXPECT_TRUE(fileExists(dir.root() + "Music\\tune.WAV"));
+    EXPECT_FALSE(folderExists(dir.root() + "Music\\tune.WAV"));
 }
 
 TEST(GamePath, FolderChangesAreSeenAfterAnEarlierLookup) {

@@ -45,6 +45,15 @@ TEST_F(ReferenceScannerTest, FindsRecordsStraddlingBlocksAndInsideNames) {
     EXPECT_EQ(listed(), (Names{"Textures\\across.wav", "Sounds\\over.wav", "a" + dfnm("b.wav"), "b.wav"}));
 }
 
+TEST_F(ReferenceScannerTest, FindsRecordsAcrossTheReadersRefills) {
+    const std::size_t mebibyte = std::size_t{1} << 20;
+    std::string map = padTo(dfnm("start.wav"), mebibyte - 5) + dfnm("across.wav");
+    map = padTo(map, mebibyte + 1024 - 3) + dfnm(std::string(255, 'n'));
+    install.write("big.wld", map + zeros(10));
+    scanMap("big.wld");
+    EXPECT_EQ(listed(), (Names{"start.wav", "across.wav", std::string(255, 'n')}));
+}
+
 TEST_F(ReferenceScannerTest, EachNameListedOnceIgnoringCaseWhichEndsLoops) {
     install.write("m.wld", dfnm("a.txt") + dfnm("A.TXT") + dfnm("T\\x.tex") + dfnm("t\\X.TEX"));
     // The text names the texture the map names, and the texture names the text; a texture found in a texture

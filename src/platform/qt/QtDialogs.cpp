@@ -70,7 +70,7 @@ std::optional<std::string> QtDialogs::pickFolder(const FolderRequest& request) {
     if (folder.isEmpty()) {
         return std::nullopt;
     }
-    return withoutTrailingSeparator(folder.toStdString());
+    return folderWithoutTrailingSeparator(folder.toStdString());
 }
 
 QStringList qtNameFilters(std::string_view filter) {
@@ -83,7 +83,7 @@ QStringList qtNameFilters(std::string_view filter) {
     return filters;
 }
 
-std::string withoutTrailingSeparator(std::string folder) {
+std::string folderWithoutTrailingSeparator(std::string folder) {
     while (folder.size() > 1 && folder.back() == '/') {
         folder.pop_back();
     }

@@ -31,6 +31,6 @@ class QtDialogs : public UserDialogs {
 QStringList qtNameFilters(std::string_view filter);
 
 // A chosen folder without its trailing separators (the root folder stays "/").
-std::string withoutTrailingSeparator(std::string folder);
+std::string folderWithoutTrailingSeparator(std::string folder);
 
 } // namespace korvane

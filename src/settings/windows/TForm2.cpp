@@ -1,7 +1,15 @@
 #include "settings/windows/TForm2.h"
 
+#include "archive/ZipEngine.h"
+#include "platform/GamePath.h"
+#include "platform/qt/Centring.h"
 #include "platform/qt/CheckListBox.h"
+#include "settings/InstallFolder.h"
+#include "settings/SettingsFiles.h"
+#include "settings/StandardListBuilder.h"
 #include "settings/windows/Named.h"
+#include "settings/windows/TForm4.h"
+#include "settings/windows/WindowRun.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,7 +22,7 @@
 
 namespace korvane {
 
-TForm2::TForm2(WindowContext& context) : context_(context) {
+TForm2::TForm2(WindowContext& context) : Archiver(std::make_unique<TZipEngine>("Archiver")), context_(context) {
     setObjectName("Form2");
     setWindowTitle("Настройки");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -91,12 +99,117 @@ void TForm2::hideEvent(QHideEvent* event) {
     }
 }
 
-void TForm2::FormShow() {}
-void TForm2::FormHide() {}
-void TForm2::Button1Click() {}
-void TForm2::Button2Click() {}
-void TForm2::Button3Click() {}
-void TForm2::Button4Click() {}
+bool TForm2::pathFieldValid() const {
+    return isValidInstallation(InstallPathField->text().toStdString());
+}
+
+void TForm2::setMainWindowEnabled(bool enabled) {
+    if (context_.mainWindow != nullptr) {
+        context_.mainWindow->setEnabled(enabled);
+    }
+}
+
+void TForm2::FormShow() {
+    setEnabled(false);
+    showBriefLoading(*this, *context_.loading);
+    InstallPathField->setText(QString::fromStdString(context_.state.InstallRoot));
+    setMainWindowEnabled(false);
+    takeSnapshots();
+    setEnabled(true);
+    setMainWindowEnabled(true);
+    context_.loading->widget()->hide();
+}
+
+void TForm2::FormHide() {
+    setEnabled(false);
+    showBriefLoading(*this, *context_.loading);
+    context_.state.StandardGroList.assign(StandardGroBackup.names(), false);
+    context_.state.StandardFiles.assign(StandardFilesBackup.names(), true);
+    setEnabled(true);
+    setMainWindowEnabled(true);
+    context_.loading->widget()->hide();
+}
+
+void TForm2::takeSnapshots() {
+    StandardGroBackup.assign(context_.state.StandardGroList.names(), false);
+    StandardFilesBackup.assign(context_.state.StandardFiles.names(), false);
+}
+
+void TForm2::Button1Click() {
+    const auto folder = context_.dialogs.pickFolder(
+        {"Выбор папки", "Пожалуйста выберите папку...", InstallPathField->text().toStdString()});
+    if (!folder) {
+        return;
+    }
+    InstallPathField->setText(QString::fromStdString(*folder + kNativeSeparator));
+    if (!pathFieldValid()) {
+        context_.dialogs.showMessage(kNotAnInstallation);
+    } else if (InstallPathField->text().toStdString() != context_.state.InstallRoot) {
+        context_.dialogs.showMessage("It is recommended that you check that the standard GROs are valid\n"
+                                     "for this installation and then re-read the standard file list.");
+    }
+}
+
+void TForm2::Button2Click() {
+    if (!pathFieldValid()) {
+        context_.dialogs.showMessage(kChooseValidPathFirst);
+        return;
+    }
+    if (editor_ == nullptr) {
+        return;
+    }
+    setEnabled(false);
+    centreOver(editor_, this);
+    editor_->setLines(context_.state.StandardGroList.names());
+    editor_->show();
+}
+
+void TForm2::Button3Click() {
+    WindowRun window(*this, *context_.loading);
+    ListingRun run{*Archiver, *context_.loading, window, context_.dialogs};
+    AddStandardFile(run, InstallPathField->text().toStdString(), context_.state.StandardFiles, AddVariant::Options);
+}
+
+void TForm2::Button4Click() {
+    if (!pathFieldValid()) {
+        context_.dialogs.showMessage(kChooseValidPathFirst);
+        return;
+    }
+    setEnabled(false);
+    showBriefLoading(*this, *context_.loading);
+    AppState& state = context_.state;
+    std::vector<std::string> kept;
+    for (int i = 0; i < state.StandardFiles.size(); ++i) {
+        if (state.StandardFiles.checked(i)) {
+            kept.push_back(state.StandardFiles.name(i));
+        }
+    }
+    state.StandardFiles.assign(kept, true);
+    // What a failed write must give back, so that Cancel still restores the state at opening.
+    const std::string previousRoot = state.InstallRoot;
+    const auto previousGros = StandardGroBackup.names();
+    const auto previousFiles = StandardFilesBackup.names();
+    takeSnapshots();
+    state.InstallRoot = InstallPathField->text().toStdString();
+    bool rootWritten = false;
+    try {
+        WriteInstallRoot(state, context_.settings);
+        rootWritten = true;
+        SaveStandardLists(state);
+    } catch (const std::exception& error) {
+        if (!rootWritten) {
+            state.InstallRoot = previousRoot;
+        }
+        StandardGroBackup.assign(previousGros, false);
+        StandardFilesBackup.assign(previousFiles, false);
+        setEnabled(true);
+        context_.loading->widget()->hide();
+        context_.dialogs.showMessage(error.what());
+        return;
+    }
+    hide();
+}
+
 void TForm2::Button5Click() {
     hide();
 }

@@ -48,6 +48,8 @@ class TForm2 : public QDialog {
     NameList StandardGroBackup;
     NameList StandardFilesBackup;
 
+    std::unique_ptr<TZipEngine> Archiver;
+
   public slots:
     void Button1Click();
     void Button2Click();
@@ -63,8 +65,8 @@ class TForm2 : public QDialog {
     void FormShow();
     void FormHide();
     bool pathFieldValid() const;
-    void showLoadingWindow();
     void setMainWindowEnabled(bool enabled);
+    void takeSnapshots();
 
     WindowContext& context_;
     TForm4* editor_ = nullptr;

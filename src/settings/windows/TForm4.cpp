@@ -1,12 +1,17 @@
 #include "settings/windows/TForm4.h"
 
+#include "archive/ZipEngine.h"
+#include "settings/StandardListBuilder.h"
+#include "settings/StandardPresets.h"
 #include "settings/TextLines.h"
 #include "settings/windows/Named.h"
 #include "settings/windows/TForm2.h"
+#include "settings/windows/WindowRun.h"
 
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,7 +19,8 @@
 
 namespace korvane {
 
-TForm4::TForm4(WindowContext& context, TForm2& options) : context_(context), options_(options) {
+TForm4::TForm4(WindowContext& context, TForm2& options)
+    : Archiver(std::make_unique<TZipEngine>("Archiver")), context_(context), options_(options) {
     setObjectName("Form4");
     setWindowTitle("Изменение списка стандартных .GRO архивов");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -76,12 +82,30 @@ QPoint TForm4::presetMenuPosition() const {
 void TForm4::Button1Click() {
     PopupMenu1->popup(presetMenuPosition());
 }
-void TForm4::Button2Click() {}
+void TForm4::Button2Click() {
+    AppState& state = context_.state;
+    WindowRun window(*this, *context_.loading);
+    ListingRun run{*Archiver, *context_.loading, window, context_.dialogs};
+    const bool completed = BuildStandardFiles(run, options_.InstallPathField->text().toStdString(),
+                                              textLines(GroListMemo->toPlainText().toStdString()), state.StandardFiles,
+                                              BuildVariant::Editor, &state.StandardGroList);
+    // After an unreadable archive the editor stays open, so the list can be corrected.
+    if (completed) {
+        hide();
+    }
+}
+
 void TForm4::Button3Click() {
     hide();
 }
-void TForm4::SecondEncounter1Click() {}
-void TForm4::FirstEncounter1Click() {}
+
+void TForm4::SecondEncounter1Click() {
+    setLines(presetArchives(GamePreset::SecondEncounter107));
+}
+
+void TForm4::FirstEncounter1Click() {
+    setLines(presetArchives(GamePreset::FirstEncounter105));
+}
 
 void TForm4::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);

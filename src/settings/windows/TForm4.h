@@ -46,6 +46,8 @@ class TForm4 : public QDialog {
     QAction* N1 = nullptr;
     QAction* FirstEncounter1 = nullptr;
 
+    std::unique_ptr<TZipEngine> Archiver;
+
   public slots:
     void Button1Click();
     void Button2Click();

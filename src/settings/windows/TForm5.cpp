@@ -1,5 +1,6 @@
 #include "settings/windows/TForm5.h"
 
+#include "archive/ZipEngine.h"
 #include "platform/qt/CheckListBox.h"
 #include "settings/StandardPresets.h"
 #include "settings/TextLines.h"
@@ -9,7 +10,6 @@
 #include <QFont>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -40,7 +40,7 @@ QHBoxLayout* buttonRow(QPushButton* left, QPushButton* right) {
 
 } // namespace
 
-TForm5::TForm5(WindowContext& context) : context_(context) {
+TForm5::TForm5(WindowContext& context) : Archiver(std::make_unique<TZipEngine>("Archiver")), context_(context) {
     setObjectName("Form5");
     setWindowTitle("Korvane v1.5 =РУССКАЯ ВЕРСИЯ= - Первый запуск");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -179,65 +179,6 @@ void TForm5::buildPage4() {
 
     connect(Button7, &QPushButton::clicked, this, &TForm5::Button7Click);
     connect(Button8, &QPushButton::clicked, this, &TForm5::Button8Click);
-}
-
-void TForm5::showOnlyPage(int page) {
-    const int index = page - 1;
-    PageControl1->setTabVisible(index, true);
-    PageControl1->setCurrentIndex(index);
-    for (int other = 0; other < PageControl1->count(); ++other) {
-        if (other != index) {
-            PageControl1->setTabVisible(other, false);
-        }
-    }
-    switch (page) {
-    case 2:
-        TabSheet2Show();
-        break;
-    case 3:
-        TabSheet3Show();
-        break;
-    case 4:
-        TabSheet4Show();
-        break;
-    default:
-        break;
-    }
-}
-
-int TForm5::currentPage() const {
-    return PageControl1->currentIndex() + 1;
-}
-
-int TForm5::versionIndex() const {
-    return VersionItems->checkedId();
-}
-
-void TForm5::Button1Click() {
-    showOnlyPage(2);
-}
-void TForm5::Button2Click() {}
-void TForm5::Button3Click() {}
-void TForm5::Button4Click() {}
-void TForm5::Button5Click() {
-    showOnlyPage(2);
-}
-void TForm5::Button6Click() {
-    showOnlyPage(4);
-}
-void TForm5::Button7Click() {
-    KeepStandardList = true;
-    showOnlyPage(3);
-}
-void TForm5::Button8Click() {}
-void TForm5::InstallPathFieldChange() {}
-void TForm5::VersionChoiceClick() {}
-void TForm5::TabSheet2Show() {}
-void TForm5::TabSheet3Show() {}
-void TForm5::TabSheet4Show() {}
-
-void TForm5::hideEvent(QHideEvent* event) {
-    QDialog::hideEvent(event);
 }
 
 } // namespace korvane

@@ -79,6 +79,8 @@ class TForm5 : public QDialog {
     QPushButton* Button7 = nullptr; // "<< Назад"
     QPushButton* Button8 = nullptr; // "Финиш"
 
+    std::unique_ptr<TZipEngine> Archiver;
+
   public slots:
     void Button1Click();
     void Button2Click();

@@ -77,8 +77,8 @@ TEST(QtDialogs, FiltersInQtForm) {
     EXPECT_EQ(qtNameFilters("*.*|*.*"), QStringList{"*.* (*.*)"});
     EXPECT_EQ(qtNameFilters("Archives|*.gro;*.zip|All|*"), (QStringList{"Archives (*.gro *.zip)", "All (*)"}));
     EXPECT_TRUE(qtNameFilters("").isEmpty());
-    EXPECT_EQ(withoutTrailingSeparator("/games/ss///"), "/games/ss");
-    EXPECT_EQ(withoutTrailingSeparator("/"), "/");
+    EXPECT_EQ(folderWithoutTrailingSeparator("/games/ss///"), "/games/ss");
+    EXPECT_EQ(folderWithoutTrailingSeparator("/"), "/");
 }
 
 TEST(QtDialogs, OpenDialogStartsInTheFolderAndReturnsEveryChosenFile) {

@@ -81,7 +81,7 @@ TEST_F(CollectionWindowTest, RunWithoutMissingFilesGoesToStepTwo) {
     EXPECT_FALSE(form6->isVisible());
     EXPECT_EQ(loading.overallMax, 1);
     EXPECT_EQ(loading.overallTexts, Names{"1 out of 1"});
-    EXPECT_EQ(loading.currentTexts, Names{"52224 out of 53261"});
+    EXPECT_EQ(loading.currentTexts, Names{"52224 out of 53268"});
     EXPECT_EQ(loading.eventPumps, 1);
 }
 

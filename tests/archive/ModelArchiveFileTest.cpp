@@ -1,0 +1,65 @@
+#include "archive/ArchiveFile.h"
+#include "platform/FileError.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+TEST(ModelArchiveFile, ReadsWritesAndCutsAtItsOwnPosition) {
+    testing::TempDir dir;
+    const std::string path = (dir.path() / "a.gro").string();
+    {
+        TZEArchiveFile file = TZEArchiveFile::create(path);
+        EXPECT_TRUE(file.writable());
+        EXPECT_EQ(file.size(), 0u);
+        EXPECT_EQ(file.write("0123456789"), 10u);
+        EXPECT_EQ(file.position(), 10u);
+        file.seek(2);
+        EXPECT_EQ(file.write("ab"), 2u);
+        EXPECT_TRUE(file.truncate(6));
+        EXPECT_TRUE(file.flush());
+        file.seek(0);
+        EXPECT_EQ(file.readExact(6), "01ab45");
+        char byte = 0;
+        EXPECT_EQ(file.read(&byte, 1), 0u); // at the end
+    }
+    EXPECT_EQ(testing::readFile(path), "01ab45");
+
+    TZEArchiveFile reader = TZEArchiveFile::open(path, 0);
+    EXPECT_FALSE(reader.writable());
+    reader.seek(4);
+    try {
+        reader.readExact(3);
+        FAIL() << "read past the end";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot read file " + path);
+    }
+    reader.seek(0);
+    EXPECT_THROW(reader.readExact(std::size_t{1} << 40), FileError); // refused before allocating
+    TZEArchiveFile moved = std::move(reader);
+    EXPECT_EQ(moved.readExact(2), "01");
+}
+
+TEST(ModelArchiveFile, CreatingAFileAnotherEngineHoldsLeavesItIntact) {
+    testing::TempDir dir;
+    const std::string path = dir.write("held.gro", "precious").string();
+    TZEArchiveFile holder = TZEArchiveFile::open(path, 0);
+    try {
+        TZEArchiveFile::create(path);
+        FAIL() << "created over a held file";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot create file " + path);
+    }
+    EXPECT_EQ(testing::readFile(path), "precious");
+    EXPECT_THROW(TZEArchiveFile::open(path, 2), FileError); // a writer waits for the reader too
+    holder.close();
+    EXPECT_NO_THROW(TZEArchiveFile::create(path));
+    EXPECT_EQ(testing::readFile(path), "");
+    EXPECT_THROW(TZEArchiveFile::open((dir.path() / "none.gro").string(), 0), FileError);
+    EXPECT_THROW(TZEArchiveFile::create((dir.path() / "no/such/folder.gro").string()), FileError);
+}
+
+} // namespace
+} // namespace korvane

@@ -1,0 +1,100 @@
+// Shared set-up of the settings window tests: an installation with standard archives, the shared state,
+// scripted dialogs, a stand-in main window and loading window, and a fake home folder.
+#pragma once
+
+#include "settings/ListingFixture.h"
+#include "settings/MemorySettingsStore.h"
+#include "settings/windows/WindowContext.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+#include "support/qt/FakeLoadingWindow.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace korvane::testing {
+
+// The main window as the settings windows see it: shown, hidden, enabled and closed.
+class StandInMainWindow : public QWidget {
+  public:
+    int closes = 0;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override {
+        ++closes;
+        QWidget::closeEvent(event);
+    }
+};
+
+// Archives made once for the whole test program and copied into each test's installation.
+inline const std::filesystem::path& archiveStock() {
+    static const TempDir stock;
+    static const bool made = [] {
+        const auto& folder = stock.path();
+        makeArchives({
+            {folder / "Base.gro", {"Textures/Wall.tex", "Models/Item.mdl", "Read.txt"}},
+            {folder / "Patch.gro", {"textures/WALL.TEX", "Sounds/Step.wav"}},
+            {folder / "SE1_00.gro", {"Models/Player/Sam.mdl", "Textures/Sky.tex"}},
+            {folder / "SE1_00_Extra.gro", {"Levels/Extra.wld"}},
+            {folder / "SE1_00_ExtraTools.gro", {"Bin/Tool.dll"}},
+            {folder / "SE1_00_Music.gro", {"Music/Theme.ogg"}},
+            {folder / "1_04_patch.gro", {"Models/Player/SAM.mdl", "Bin/Patch.dll"}},
+            {folder / "1_07_tools.gro", {"Bin/Tools107.dll"}},
+        });
+        return true;
+    }();
+    (void)made;
+    return stock.path();
+}
+
+class WindowTest : public ::testing::Test {
+  protected:
+    TempDir install;
+    TempDir home;
+    std::string root = install.root();
+    AppState state;
+    ScriptedDialogs dialogs;
+    ScriptedShell shell;
+    MemorySettingsStore settings;
+    FakeLoadingWindow loading;
+    StandInMainWindow mainWindow;
+    WindowContext context{state, dialogs, shell, settings, &loading, &mainWindow};
+
+    void SetUp() override {
+        // Detection must see only what a test puts in the fake home.
+        setenv("HOME", home.path().c_str(), 1);
+        unsetenv("WINEPREFIX");
+        install.write("Bin/SeriousSam.exe", "MZ");
+        for (const auto& entry : std::filesystem::directory_iterator(archiveStock())) {
+            std::filesystem::copy_file(entry.path(), install.path() / entry.path().filename());
+        }
+    }
+
+    // Near the left edge, where a radio button's indicator is.
+    static void click(QAbstractButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+
+    std::vector<std::string> cacheLines(const char* name) const {
+        const std::string bytes = readFile(install.path() / "Temp" / name);
+        std::vector<std::string> lines;
+        std::size_t start = 0;
+        while (start < bytes.size()) {
+            const std::size_t end = bytes.find("\r\n", start);
+            lines.push_back(bytes.substr(start, end - start));
+            start = end == std::string::npos ? bytes.size() : end + 2;
+        }
+        return lines;
+    }
+    bool cacheFolderExists() const { return std::filesystem::exists(install.path() / "Temp"); }
+};
+
+} // namespace korvane::testing
