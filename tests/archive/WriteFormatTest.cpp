@@ -2,6 +2,7 @@
 #include "WriteSupport.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -177,6 +178,10 @@ TEST_F(WriteFormat, NameWithoutAnOemFormIsWrittenAsUtf8WithFlagEleven) {
     EXPECT_EQ(note->flags, kFlagUtf8Name);
     EXPECT_EQ(static_cast<unsigned char>(note->localHead[7]) & 0x08, 0x08);
     EXPECT_EQ(cyrillic->flags, 0);
+    auto listed = listCopy(archive);
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed,
+              (std::vector<std::string>{"Sounds\\\xD0\x97\xD0\xB2\xD1\x83\xD0\xBA.wav", "Sounds\\\xE2\x99\xAA.wav"}));
 }
 
 } // namespace
