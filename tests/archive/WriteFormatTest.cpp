@@ -96,6 +96,22 @@ TEST_F(WriteFormat, OneBlockEndsTheStreamAndOneByteMoreAddsASyncFlushedBlock) {
     expectToolsAgree(archive, {{"One.bin", one}, {"More.bin", more}});
 }
 
+TEST_F(WriteFormat, ModeZeroStoresAndModeSetLaterAppliesToLaterEntries) {
+    base.write("Plain.txt", "stored as it is, stored as it is");
+    base.write("Packed.txt", "deflated now, deflated now, deflated now");
+    auto engine = createArchive(archive, base.root());
+    engine->SetCompressionMode(0);
+    engine->AddFiles("Plain.txt", kSearchAttrFiles, "");
+    engine->SetCompressionMode(9);
+    engine->AddFiles("Packed.txt", kSearchAttrFiles, "");
+    const auto view = readZip(readFile(archive));
+    ASSERT_TRUE(view.ok);
+    EXPECT_EQ(view.entries.at(0).method, 0);
+    EXPECT_EQ(view.entries.at(0).raw, "stored as it is, stored as it is");
+    EXPECT_EQ(view.entries.at(1).method, 8);
+    EXPECT_EQ(contentOf(view.entries.at(1)), "deflated now, deflated now, deflated now");
+}
+
 TEST_F(WriteFormat, UpperCaseMp3IsStoredAtModeSeven) {
     const auto song = pattern(5000);
     base.write("Music/Song.MP3", song);
