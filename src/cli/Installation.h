@@ -8,6 +8,8 @@
 
 namespace korvane::cli {
 
+class ConsoleDialogs;
+
 // "--root DIR" as InstallRoot: absolute, ending in the separator whether or not DIR did. Throws UsageError
 // when DIR is not a valid installation (no Bin\SeriousSam.exe in it).
 std::string installRootFrom(const std::string& dir);
@@ -22,6 +24,6 @@ std::string gameNameOf(const std::string& operand, const std::string& installRoo
 
 // Loads StandardFiles and StandardGroList from the cache files: those under the root, or the two files in
 // cacheFolder when one is given. False (with the start-up check's message written) when either is missing.
-bool loadStandardLists(AppState& state, const std::string& cacheFolder, class ConsoleDialogs& dialogs);
+bool loadStandardLists(AppState& state, const std::string& cacheFolder, ConsoleDialogs& dialogs);
 
 } // namespace korvane::cli
