@@ -2,6 +2,7 @@
 #include "app/TForm1.h"
 
 #include "archive/ZipEngine.h"
+#include "pack/PackingArchiver.h"
 #include "pack/PackingEvents.h"
 #include "pack/PackingRun.h"
 #include "pack/PackingScreen.h"
@@ -49,9 +50,7 @@ class MainWindowScreen : public PackingScreen {
 } // namespace
 
 void TForm1::setUpArchiver() {
-    Archiver->SetCompressionLevel(clFastest);
-    Archiver->SetCompressionMode(1);
-    Archiver->Options.FlushBuffers = true;
+    applyPackingDefaults(*Archiver);
     Archiver->OnFileProgress = std::bind_front(&TForm1::ArchiverFileProgress, this);
     Archiver->OnProcessFileFailure = std::bind_front(&TForm1::ArchiverProcessFileFailure, this);
     Archiver->OnDiskFull = std::bind_front(&TForm1::ArchiverDiskFull, this);

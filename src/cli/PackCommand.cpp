@@ -3,6 +3,7 @@
 #include "cli/Collection.h"
 #include "cli/Command.h"
 #include "cli/Installation.h"
+#include "pack/PackingArchiver.h"
 #include "pack/PackingEvents.h"
 #include "pack/PackingRun.h"
 #include "pack/PackingScreen.h"
@@ -10,7 +11,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 
 namespace korvane::cli {
 
@@ -62,25 +62,6 @@ class NoShell : public Shell {
     void openUrl(const std::string&) override {}
 };
 
-// The main window's archiver: its default settings and its four events answered by the run's handlers.
-void setUpArchiver(TZipEngine& archiver, PackingEvents& events) {
-    archiver.SetCompressionLevel(clFastest);
-    archiver.SetCompressionMode(1);
-    archiver.Options.FlushBuffers = true;
-    archiver.Zip64Mode = zmDisabled;
-    archiver.OnFileProgress = [&events](TZEBaseArchiver&, const std::string&, double progress, TZEProcessOperation,
-                                        TZEProgressPhase phase, bool&) { events.FileProgress(progress, phase); };
-    archiver.OnProcessFileFailure = [&events](TZEBaseArchiver&, const std::string&, TZEProcessOperation, int, int,
-                                              const std::string& message,
-                                              TZEAction& action) { action = events.ProcessFileFailure(message); };
-    archiver.OnDiskFull = [&events](TZEBaseArchiver&, int, const std::string&, bool& cancel) {
-        cancel = events.DiskFull();
-    };
-    archiver.OnConfirmOverwrite = [](TZEBaseArchiver&, const std::string&, std::string&, bool& confirm) {
-        confirm = PackingEvents::ConfirmOverwrite();
-    };
-}
-
 // Step 2 by hand: files added as "Добавить..." adds them, files unchecked.
 void editFileList(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs, Console& console) {
     const std::string& root = collection.state.InstallRoot;
@@ -127,7 +108,8 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     ConsoleScreen screen(console, progress);
     PackingEvents events(progress, dialogs, screen);
     TZipEngine archiver;
-    setUpArchiver(archiver, events);
+    applyPackingDefaults(archiver);
+    bindPackingEvents(archiver, events);
     NoShell shell;
     PackingRun run({archiver, events, progress, dialogs, shell, screen});
     run.run(collection.state.InstallRoot, destinationOf(output), collection.FileList);
