@@ -12,10 +12,10 @@ namespace korvane {
 
 namespace {
 
-QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& caption, int left) {
+QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& caption, int left, int width) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(objectName);
-    button->setGeometry(left, 348, 75, 25);
+    button->setGeometry(left, 348, width, 25);
     return button;
 }
 
@@ -63,8 +63,8 @@ TForm6::TForm6(WindowContext& context) : context_(context) {
     notePalette.setColor(QPalette::Base, palette().color(QPalette::Window));
     Memo1->setPalette(notePalette);
 
-    Button1 = makeButton(this, "Button1", QStringLiteral("OK"), 212);
-    Button2 = makeButton(this, "Button2", QStringLiteral("Игнорировать!"), 292);
+    Button1 = makeButton(this, "Button1", QStringLiteral("OK"), 190, 75);
+    Button2 = makeButton(this, "Button2", QStringLiteral("Игнорировать!"), 270, 99);
     Button1->setDefault(true);
 
     connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
