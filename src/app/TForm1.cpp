@@ -50,6 +50,7 @@ TForm1::TForm1(WindowContext& context) : context_(context) {
     setStatusBar(StatusBar1);
 
     Archiver = std::make_unique<TZipEngine>("Archiver");
+    setUpArchiver();
     NoticeIndex = 0;
     createTimers();
 

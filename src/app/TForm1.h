@@ -1,6 +1,7 @@
 // The main window: menu, the three-step wizard (maps, files, packing) and the status bar.
 #pragma once
 
+#include "archive/ZipTypes.h"
 #include "platform/NameList.h"
 #include "settings/windows/WindowContext.h"
 
@@ -23,6 +24,8 @@ class QTimer;
 namespace korvane {
 
 class CheckListBox;
+class PackingEvents;
+class TZEBaseArchiver;
 class TZipEngine;
 class TForm2;
 class TForm5;
@@ -119,6 +122,18 @@ class TForm1 : public QMainWindow {
     void Button9Click();            // choose destination
     void Button7Click();            // packing run
 
+  public:
+    // Archiver events, bound when the window is created; they come up only during a packing run.
+    void ArchiverFileProgress(TZEBaseArchiver& Sender, const std::string& FileName, double Progress,
+                              TZEProcessOperation Operation, TZEProgressPhase ProgressPhase, bool& Cancel);
+    void ArchiverProcessFileFailure(TZEBaseArchiver& Sender, const std::string& FileName,
+                                    TZEProcessOperation Operation, int NativeError, int ErrorCode,
+                                    const std::string& ErrorMessage, TZEAction& Action);
+    void ArchiverDiskFull(TZEBaseArchiver& Sender, int VolumeNumber, const std::string& VolumeFileName,
+                          bool& Cancel);
+    void ArchiverConfirmOverwrite(TZEBaseArchiver& Sender, const std::string& SourceFileName,
+                                  std::string& DestFileName, bool& Confirm);
+
   private:
     void createMenu();
     void createPages();
@@ -127,9 +142,12 @@ class TForm1 : public QMainWindow {
     QWidget* createPackingStep();
     void createTimers();
     void checkInstallation();
+    void setUpArchiver();
 
     WindowContext& context_;
     Forms forms_;
+    // The answers of the packing run in progress; null between runs.
+    PackingEvents* packingEvents_ = nullptr;
 };
 
 } // namespace korvane

@@ -1,0 +1,107 @@
+// Step 3 of the main window: choosing the destination, the packing run, and the archiver's events.
+#include "app/TForm1.h"
+
+#include "archive/ZipEngine.h"
+#include "pack/PackingEvents.h"
+#include "pack/PackingRun.h"
+#include "pack/PackingScreen.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include <functional>
+
+namespace korvane {
+
+namespace {
+
+class MainWindowScreen : public PackingScreen {
+  public:
+    MainWindowScreen(TForm1& form, QLineEdit& destination, QPlainTextEdit& log, LoadingWindowControl& loading)
+        : form_(form), destination_(destination), log_(log), loading_(loading) {}
+
+    void showDestination(const std::string& path) override { destination_.setText(QString::fromStdString(path)); }
+    void clearLog() override { log_.clear(); }
+    void appendLine(const std::string& line) override { log_.appendPlainText(QString::fromStdString(line)); }
+    void extendLastLine(const std::string& text) override {
+        QTextCursor end(log_.document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(QString::fromStdString(text));
+    }
+    void setBusy(bool busy) override {
+        if (busy) {
+            form_.setEnabled(false);
+            loading_.widget()->show();
+        } else {
+            loading_.widget()->hide();
+            form_.setEnabled(true);
+        }
+    }
+
+  private:
+    TForm1& form_;
+    QLineEdit& destination_;
+    QPlainTextEdit& log_;
+    LoadingWindowControl& loading_;
+};
+
+} // namespace
+
+void TForm1::setUpArchiver() {
+    Archiver->SetCompressionLevel(clFastest);
+    Archiver->SetCompressionMode(1);
+    Archiver->Options.FlushBuffers = true;
+    Archiver->OnFileProgress = std::bind_front(&TForm1::ArchiverFileProgress, this);
+    Archiver->OnProcessFileFailure = std::bind_front(&TForm1::ArchiverProcessFileFailure, this);
+    Archiver->OnDiskFull = std::bind_front(&TForm1::ArchiverDiskFull, this);
+    Archiver->OnConfirmOverwrite = std::bind_front(&TForm1::ArchiverConfirmOverwrite, this);
+}
+
+void TForm1::Button9Click() {
+    SaveFileRequest request;
+    request.filter = "*.GRO|*.GRO";
+    request.initialFolder = InstallRoot();
+    request.promptOverwrite = true;
+    if (const auto chosen = context_.dialogs.saveFile(request)) {
+        DestinationPath->setText(QString::fromStdString(*chosen));
+    }
+}
+
+void TForm1::Button7Click() {
+    MainWindowScreen screen(*this, *DestinationPath, *PackingLog, *context_.loading);
+    PackingEvents events(*context_.loading, context_.dialogs, screen);
+    packingEvents_ = &events;
+    struct Forget {
+        PackingEvents*& events;
+        ~Forget() { events = nullptr; }
+    } forget{packingEvents_};
+    PackingRun run({*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen});
+    run.run(InstallRoot(), DestinationPath->text().toStdString(), FileItems);
+}
+
+void TForm1::ArchiverFileProgress(TZEBaseArchiver&, const std::string&, double Progress, TZEProcessOperation,
+                                  TZEProgressPhase ProgressPhase, bool&) {
+    if (packingEvents_ != nullptr) {
+        packingEvents_->FileProgress(Progress, ProgressPhase);
+    }
+}
+
+void TForm1::ArchiverProcessFileFailure(TZEBaseArchiver&, const std::string&, TZEProcessOperation, int, int,
+                                        const std::string& ErrorMessage, TZEAction& Action) {
+    if (packingEvents_ != nullptr) {
+        Action = packingEvents_->ProcessFileFailure(ErrorMessage);
+    }
+}
+
+void TForm1::ArchiverDiskFull(TZEBaseArchiver&, int, const std::string&, bool& Cancel) {
+    if (packingEvents_ != nullptr) {
+        Cancel = packingEvents_->DiskFull();
+    }
+}
+
+void TForm1::ArchiverConfirmOverwrite(TZEBaseArchiver&, const std::string&, std::string&, bool& Confirm) {
+    Confirm = PackingEvents::ConfirmOverwrite();
+}
+
+} // namespace korvane

@@ -1,0 +1,102 @@
+// A packing run over a test installation, with the engine's events answered as the main window answers them.
+#pragma once
+
+#include "archive/ZipEngine.h"
+#include "pack/PackingEvents.h"
+#include "pack/PackingRun.h"
+#include "pack/PackingScreen.h"
+#include "platform/NameList.h"
+#include "platform/ProgressSink.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace korvane::testing {
+
+class RecordingScreen : public PackingScreen {
+  public:
+    std::vector<std::string> log;
+    std::string destination;
+    std::vector<bool> busy;
+
+    void showDestination(const std::string& path) override { destination = path; }
+    void clearLog() override { log.clear(); }
+    void appendLine(const std::string& line) override { log.push_back(line); }
+    void extendLastLine(const std::string& text) override { log.back() += text; }
+    void setBusy(bool value) override { busy.push_back(value); }
+};
+
+class RecordingProgress : public ProgressSink {
+  public:
+    std::vector<std::string> events;
+    void setOverallMax(int max) override { events.push_back("overall max " + std::to_string(max)); }
+    void setOverallPosition(int position) override { events.push_back("overall " + std::to_string(position)); }
+    void setOverallText(const std::string& text) override { events.push_back("Label3 " + text); }
+    void setCurrentMax(int max) override { events.push_back("current max " + std::to_string(max)); }
+    void setCurrentPosition(int position) override { events.push_back("current " + std::to_string(position)); }
+    void setCurrentText(const std::string& text) override { events.push_back("Label2 " + text); }
+    void processEvents() override { events.push_back("pump"); }
+};
+
+class PackingFixture : public ::testing::Test {
+  protected:
+    TempDir dir;
+    std::string root = dir.root() + "game/";
+    std::string out = dir.root() + "out/";
+    NameList files;
+    TZipEngine archiver{"Archiver"};
+    RecordingScreen screen;
+    RecordingProgress progress;
+    ScriptedDialogs dialogs;
+    ScriptedShell shell;
+    PackingEvents events{progress, dialogs, screen};
+
+    PackingFixture() {
+        archiver.OnFileProgress = [this](TZEBaseArchiver&, const std::string&, double Progress, TZEProcessOperation,
+                                         TZEProgressPhase ProgressPhase,
+                                         bool&) { events.FileProgress(Progress, ProgressPhase); };
+        archiver.OnProcessFileFailure = [this](TZEBaseArchiver&, const std::string&, TZEProcessOperation, int, int,
+                                               const std::string& ErrorMessage,
+                                               TZEAction& Action) { Action = events.ProcessFileFailure(ErrorMessage); };
+        dir.write("out/.keep", "");
+    }
+
+    void game(const std::string& relative, const std::string& bytes) { dir.write("game/" + relative, bytes); }
+    void check(const std::vector<std::string>& names) {
+        for (const auto& name : names) {
+            files.append(name, true);
+        }
+    }
+    void pack(const std::string& destination) {
+        PackingRun run({archiver, events, progress, dialogs, shell, screen});
+        run.run(root, destination, files);
+    }
+};
+
+// Text that compresses well, so a deflated member is plainly smaller than its source.
+inline std::string repeated(const std::string& text, int times) {
+    std::string result;
+    for (int i = 0; i < times; ++i) {
+        result += text;
+    }
+    return result;
+}
+
+// Bytes that do not compress, as a sound file's would.
+inline std::string noise(std::size_t size) {
+    std::string bytes(size, '\0');
+    std::uint32_t state = 2463534242u;
+    for (auto& byte : bytes) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        byte = static_cast<char>(state & 0xFF);
+    }
+    return bytes;
+}
+
+} // namespace korvane::testing

@@ -1,0 +1,151 @@
+#include "ArchiveCheck.h"
+#include "FileSizeLimit.h"
+#include "PackingFixture.h"
+
+#include "pack/DestinationPath.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace korvane::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+using Members = std::vector<Member>;
+
+TEST(DestinationPath, GetsAnExtensionOnlyWhenItHasNone) {
+    EXPECT_EQ(withGroExtension("/a/mymap"), "/a/mymap.gro");
+    EXPECT_EQ(withGroExtension("/a/mymap."), "/a/mymap.gro");
+    EXPECT_EQ(withGroExtension("/a/mymap.zip"), "/a/mymap.zip");
+    EXPECT_EQ(withGroExtension("/a/mymap.GRO"), "/a/mymap.GRO");
+    EXPECT_EQ(withGroExtension("/a.b/mymap"), "/a.b/mymap.gro");
+    EXPECT_EQ(destinationName("/a/"), "");
+    EXPECT_EQ(destinationFolder("/a/b/map.gro"), "/a/b");
+    EXPECT_EQ(destinationFolder("/map.gro"), "/");
+    EXPECT_EQ(destinationFolder("map.gro"), "");
+    EXPECT_EQ(destinationFolderPath("/a/b/map.gro"), "/a/b/");
+}
+
+class PackingStopsTest : public PackingFixture {
+  protected:
+    void SetUp() override {
+        game("Textures/Wall.tex", "wall");
+        game("Sounds/Music.ogg", noise(4096));
+        check({"Textures\\Wall.tex", "Sounds\\Music.ogg"});
+    }
+    void expectStoppedWith(const std::string& message, const Lines& log) {
+        EXPECT_EQ(dialogs.shown, Lines{message});
+        EXPECT_EQ(screen.log, log);
+        EXPECT_EQ(screen.busy, (std::vector<bool>{true, false}));
+        EXPECT_FALSE(archiver.Active());
+    }
+};
+
+TEST_F(PackingStopsTest, ANameWithoutAFileNameChangesNothing) {
+    screen.log = {"earlier log"};
+    pack(out);
+    pack("");
+    EXPECT_EQ(dialogs.shown, (Lines{"Please choose a valid name and location for your GRO.",
+                                    "Please choose a valid name and location for your GRO."}));
+    EXPECT_EQ(screen.log, Lines{"earlier log"});
+    EXPECT_TRUE(screen.busy.empty());
+    EXPECT_TRUE(screen.destination.empty());
+}
+
+TEST_F(PackingStopsTest, AMissingFolderIsCreatedOneLevelDeep) {
+    dialogs.answers = {false};
+    pack(out + "new/pack.gro");
+    EXPECT_EQ(screen.log.front(), "Checking file path... Created.");
+    EXPECT_EQ(readMembers(out + "new/pack.gro").size(), 2u);
+}
+
+TEST_F(PackingStopsTest, TwoMissingLevelsOrNoFolderAtAllStopBeforeTheProbe) {
+    pack(out + "one/two/pack.gro");
+    expectStoppedWith("Error: The path did not exist and could not be created!", Lines{"Checking file path..."});
+    EXPECT_FALSE(std::filesystem::exists(out + "one"));
+    dialogs.shown.clear();
+    screen.busy.clear();
+    pack("pack");
+    EXPECT_EQ(screen.destination, "pack.gro");
+    expectStoppedWith("Error: The path did not exist and could not be created!", Lines{"Checking file path..."});
+}
+
+TEST_F(PackingStopsTest, ADestinationThatCannotBeWrittenStopsAfterTheProbe) {
+    std::filesystem::create_directory(out + "taken.gro");
+    pack(out + "taken.gro");
+    expectStoppedWith("Error: The file is not writable!",
+                      (Lines{"Checking file path... Exists.", "Checking file writability..."}));
+}
+
+TEST_F(PackingStopsTest, ADestinationThatIsACheckedFileIsRefusedBeforeItIsEmptied) {
+    pack(root + "Textures/Wall.tex");
+    expectStoppedWith("Error: The GRO would replace Textures\\Wall.tex, which is one of the files to be packed.\n"
+                      "Please choose another name or location for your GRO.",
+                      (Lines{"Checking file path... Exists.", "Checking file writability..."}));
+    EXPECT_EQ(readFile(root + "Textures/Wall.tex"), "wall");
+}
+
+TEST_F(PackingStopsTest, AnUncheckedFileInsideTheInstallationMayBeReplaced) {
+    game("Old.gro", "an older archive");
+    files.append("Old.gro", false);
+    dialogs.answers = {false};
+    pack(root + "Old.gro");
+    EXPECT_EQ(readMembers(root + "Old.gro").size(), 2u);
+}
+
+std::uint32_t directoryOffset(const std::string& archive) {
+    const std::string bytes = readFile(archive);
+    const auto at = bytes.size() - 22 + 16;
+    std::uint32_t offset = 0;
+    for (int i = 3; i >= 0; --i) {
+        offset = (offset << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+    }
+    return offset;
+}
+
+TEST_F(PackingStopsTest, AnEngineErrorRaisedWhileTheDirectoryIsWrittenEndsTheRunWithTheLastCompleteArchive) {
+    // The sound's data fits on the disk, its directory does not.
+    std::optional<FileSizeLimit> limit;
+    archiver.OnConfirmProcessFile = [&](TZEBaseArchiver&, const std::string& name, TZEProcessOperation, bool&) {
+        if (name.ends_with("Music.ogg")) {
+            limit.emplace(directoryOffset(out + "pack.gro") + 30 + std::string("Sounds/Music.ogg").size() + 4096 + 10);
+        }
+    };
+    pack(out + "pack.gro");
+    limit.reset();
+    const std::string message = "Archiver: Write to stream error - Native error: 00046";
+    expectStoppedWith(message, (Lines{"Checking file path... Exists.", "Checking file writability... OK!",
+                                      "Setting up...", "Packing...", "Error:" + message}));
+    EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Textures/Wall.tex", 8, "wall"}}));
+    expectToolsAccept(out + "pack.gro");
+}
+
+TEST(PackingEventsTest, AnswerAsTheMainWindowDoes) {
+    RecordingProgress progress;
+    ScriptedDialogs dialogs;
+    RecordingScreen screen;
+    PackingEvents events(progress, dialogs, screen);
+    events.startFile();
+    events.FileProgress(37.9, ppProcess);
+    events.FileProgress(99.99, ppProcess);
+    EXPECT_FALSE(events.fileWritten());
+    events.FileProgress(100, ppEnd);
+    EXPECT_EQ(progress.events,
+              (Lines{"current max 100", "current 37", "Label2 37%", "pump", "current max 100", "current 99",
+                     "Label2 99%", "pump", "current max 100", "current 100", "Label2 100%", "pump"}));
+    EXPECT_TRUE(events.fileWritten());
+    EXPECT_FALSE(events.fileFailed());
+
+    EXPECT_EQ(events.ProcessFileFailure(""), fxaAbort);
+    EXPECT_TRUE(events.fileFailed());
+    EXPECT_TRUE(events.DiskFull());
+    EXPECT_TRUE(PackingEvents::ConfirmOverwrite());
+    EXPECT_EQ(screen.log, (Lines{"Error:", "Error: Disk full"}));
+    EXPECT_EQ(dialogs.shown, (Lines{"Error:", "Error: Disk full"}));
+    events.startFile();
+    EXPECT_FALSE(events.fileFailed());
+    EXPECT_FALSE(events.fileWritten());
+}
+
+} // namespace
+} // namespace korvane::testing
