@@ -1,0 +1,64 @@
+#include "cli/Collection.h"
+
+#include "cli/Installation.h"
+#include "platform/GamePath.h"
+#include "scan/ChosenFiles.h"
+#include "scan/CollectionRun.h"
+
+namespace korvane::cli {
+
+namespace {
+
+inline constexpr const char* kNoMaps = "Please add at least one map to the list before proceeding.";
+
+// Step 1's checks for a map that is there or lies outside the installation; a missing map inside it is
+// listed all the same, so that the collection run reports it as it reports a map that has vanished.
+void addMap(const std::string& chosen, const std::string& installRoot, NameList& maps, ConsoleDialogs& dialogs) {
+    const bool inside = chosen.compare(0, installRoot.size(), installRoot) == 0;
+    if (!inside || fileExists(chosen)) {
+        addChosenMaps({chosen}, installRoot, maps, dialogs);
+        return;
+    }
+    const std::string name = relativeChosenName(chosen, installRoot);
+    if (!maps.contains(name)) {
+        maps.append(name, true);
+    }
+}
+
+} // namespace
+
+bool prepareCollection(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs) {
+    AppState& state = collection.state;
+    state.InstallRoot = installRootFrom(required(parsed, "--root"));
+    if (!loadStandardLists(state, parsed.value("--standard-cache").value_or(""), dialogs)) {
+        return false;
+    }
+    for (const std::string& operand : parsed.operands) {
+        addMap(chosenPathOf(operand, state.InstallRoot), state.InstallRoot, collection.MapList, dialogs);
+    }
+    if (collection.MapList.empty()) {
+        dialogs.showMessage(kNoMaps);
+        return false;
+    }
+    return true;
+}
+
+void collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dialogs) {
+    collection.FileList.clear();
+    collection.MissingFiles.clear();
+    const CollectionLists lists{collection.state.InstallRoot, collection.FileList, collection.state.StandardFiles,
+                                collection.MissingFiles};
+    collectDependencies(lists, collection.MapList.names(), progress, dialogs);
+}
+
+void writeMissing(const MissingList& missing, Console& console) {
+    if (missing.empty()) {
+        return;
+    }
+    console.err << "Needed files that were not found:\n";
+    for (const std::string& name : missing.names()) {
+        console.err << "  " << name << '\n';
+    }
+}
+
+} // namespace korvane::cli

@@ -1,0 +1,137 @@
+#include "cli/CommandLineMain.h"
+
+#include "cli/Command.h"
+
+#include <unistd.h>
+
+#include <array>
+#include <exception>
+#include <iostream>
+
+namespace korvane::cli {
+
+namespace {
+
+const char* const kVersionText = "korvane " KORVANE_VERSION "\n";
+
+const char* const kOverallHead = "Usage: korvane [COMMAND [ARGUMENTS...]]\n"
+                                 "\n"
+                                 "Without a command Korvane opens its windows. With one it runs headless, needs no\n"
+                                 "display, and exits with 0 on success, 1 when the job ran but something was missing\n"
+                                 "or failed, and 2 on a usage error.\n"
+                                 "\n"
+                                 "Commands:\n";
+
+const char* const kOverallTail = "\n"
+                                 "Options:\n"
+                                 "  --help       this text; \"korvane COMMAND --help\" describes one command\n"
+                                 "  --version    the program's version\n";
+
+struct Entry {
+    const char* words; // the command's name, as typed
+    const Command& (*command)();
+};
+
+const std::array<Entry, 7> kCommands{{
+    {"scan", scanCommand},
+    {"pack", packCommand},
+    {"list", listCommand},
+    {"standard", standardBuildCommand},
+    {"convert", convertCommand},
+    {"demo", demoCommand},
+    {"root", rootCommand},
+}};
+
+const Command* findCommand(const std::string& name) {
+    for (const Entry& entry : kCommands) {
+        if (name == entry.words) {
+            return &entry.command();
+        }
+    }
+    return nullptr;
+}
+
+void writeOverallHelp(std::ostream& out) {
+    out << kOverallHead;
+    for (const Entry& entry : kCommands) {
+        out << "  " << entry.command().synopsis << '\n';
+    }
+    out << kOverallTail;
+}
+
+int usageError(Console& console, const std::string& message, const std::string& commandName) {
+    console.err << "korvane: " << message << '\n'
+                << "Try 'korvane " << (commandName.empty() ? "" : commandName + " ") << "--help'.\n";
+    return kExitUsage;
+}
+
+int runOne(const Command& command, const std::vector<std::string>& words, Console& console) {
+    ParsedCommand parsed;
+    try {
+        parsed = parseCommand(command.spec, words);
+    } catch (const UsageError& error) {
+        return usageError(console, error.what(), command.spec.name);
+    }
+    if (parsed.help) {
+        console.out << command.help;
+        return kExitSuccess;
+    }
+    try {
+        return command.run(parsed, console);
+    } catch (const UsageError& error) {
+        return usageError(console, error.what(), command.spec.name);
+    } catch (const std::exception& error) {
+        // File layer, settings store and engine errors carry the texts the windows show.
+        console.err << error.what() << '\n';
+        return kExitFailed;
+    }
+}
+
+} // namespace
+
+bool wantsCommandLine(const std::vector<std::string>& words) {
+    if (words.empty()) {
+        return false;
+    }
+    const std::string& first = words.front();
+    const bool toolkitOption = first.size() > 1 && first[0] == '-' && first[1] != '-';
+    return !toolkitOption || first == "-h";
+}
+
+int runCommandLine(const std::vector<std::string>& words, Console& console) {
+    const std::string& first = words.front();
+    if (first == "--help" || first == "-h") {
+        writeOverallHelp(console.out);
+        return kExitSuccess;
+    }
+    if (first == "--version") {
+        console.out << kVersionText;
+        return kExitSuccess;
+    }
+    const Command* command = findCommand(first);
+    if (command == nullptr) {
+        return usageError(console, (first[0] == '-' ? "unknown option " : "unknown command ") + first, "");
+    }
+    std::vector<std::string> rest(words.begin() + 1, words.end());
+    // "standard" has one action so far; its name is part of the command.
+    if (first == "standard") {
+        if (rest.empty() || (rest.front() != "build" && rest.front() != "--help" && rest.front() != "-h")) {
+            return usageError(console, "standard needs an action: build", "standard build");
+        }
+        if (rest.front() == "build") {
+            rest.erase(rest.begin());
+        }
+    }
+    return runOne(*command, rest, console);
+}
+
+int runCommandLine(int argc, char** argv) {
+    std::ios::sync_with_stdio(true);
+    Console console{std::cout, std::cerr, isatty(STDERR_FILENO) == 1};
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    const int code = runCommandLine(words, console);
+    std::cout.flush();
+    return code;
+}
+
+} // namespace korvane::cli

@@ -1,0 +1,93 @@
+// Where a headless run writes: results on standard output, messages and progress on standard error, the
+// message boxes of the windows turned into lines.
+#pragma once
+
+#include "platform/ProgressSink.h"
+#include "platform/UserDialogs.h"
+
+#include <chrono>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace korvane::cli {
+
+struct Console {
+    std::ostream& out;
+    std::ostream& err;
+    // Progress is drawn only when standard error is a terminal.
+    bool progressOnTerminal = false;
+};
+
+// The windows' message boxes without a display: each message is written to standard error and counted;
+// questions get the answers the command line fixed in advance; file dialogs return the chosen operands.
+class TerminalProgress;
+
+class ConsoleDialogs : public UserDialogs {
+  public:
+    explicit ConsoleDialogs(Console& console) : console_(console) {}
+
+    void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
+    bool askOkCancel(const std::string& text) override;
+    std::vector<std::string> openFiles(const OpenFilesRequest& request) override;
+    std::optional<std::string> saveFile(const SaveFileRequest& request) override;
+    std::optional<std::string> pickFolder(const FolderRequest& request) override;
+
+    // Messages that only tell the user what the next dialog is for: dropped, since no dialog follows.
+    void ignore(std::string text) { ignored_.push_back(std::move(text)); }
+    // Messages that report success: written to standard output and not counted as problems.
+    void report(std::string text) { reports_.push_back(std::move(text)); }
+
+    // Cleared before a message is written, so that the message starts on its own line.
+    TerminalProgress* progress = nullptr;
+    bool yesAnswer = false;
+    bool okAnswer = true;
+    std::vector<std::string> openAnswer;
+    std::optional<std::string> saveAnswer;
+
+    int problems() const { return problems_; }
+    int reported() const { return reported_; }
+    const std::vector<std::string>& questions() const { return questions_; }
+
+  private:
+    bool listed(const std::vector<std::string>& texts, const std::string& text) const;
+
+    Console& console_;
+    std::vector<std::string> ignored_;
+    std::vector<std::string> reports_;
+    std::vector<std::string> questions_;
+    int problems_ = 0;
+    int reported_ = 0;
+};
+
+// The loading window's two counters as one self-rewriting line on a terminal; silent otherwise.
+class TerminalProgress : public ProgressSink {
+  public:
+    explicit TerminalProgress(Console& console) : console_(console) {}
+    ~TerminalProgress() override;
+    TerminalProgress(const TerminalProgress&) = delete;
+    TerminalProgress& operator=(const TerminalProgress&) = delete;
+
+    void setOverallMax(int) override {}
+    void setOverallPosition(int) override {}
+    void setOverallText(const std::string& text) override;
+    void setCurrentMax(int) override {}
+    void setCurrentPosition(int) override {}
+    void setCurrentText(const std::string& text) override;
+    void processEvents() override;
+    // Clears the progress line so that the next message starts on a clean line.
+    void clear();
+
+  private:
+    void draw(bool force);
+
+    Console& console_;
+    std::string overall_;
+    std::string current_;
+    bool drawn_ = false;
+    std::chrono::steady_clock::time_point lastDraw_{};
+};
+
+} // namespace korvane::cli

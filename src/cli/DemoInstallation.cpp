@@ -1,0 +1,96 @@
+#include "cli/DemoInstallation.h"
+
+#include "archive/ZipEngine.h"
+#include "cli/DemoContent.h"
+#include "cli/StandardCache.h"
+#include "platform/FileError.h"
+#include "platform/GamePath.h"
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace korvane::cli {
+
+namespace {
+
+std::string nativeName(std::string gamePath) {
+    for (char& c : gamePath) {
+        if (c == '\\') {
+            c = kNativeSeparator;
+        }
+    }
+    return gamePath;
+}
+
+void writeFile(const fs::path& folder, const DemoFile& file) {
+    const fs::path path = folder / nativeName(file.gamePath);
+    std::error_code error;
+    fs::create_directories(path.parent_path(), error);
+    std::ofstream stream(path, std::ios::binary | std::ios::trunc);
+    stream.write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
+    stream.close();
+    if (!stream) {
+        throw FileError::cannotCreate(path.string());
+    }
+}
+
+// The archive is written the way the packing run writes one: each member added by its relative name from
+// a folder that holds it under that name.
+void writeArchive(const std::string& installRoot, const DemoArchive& archive) {
+    const fs::path staging = fs::path(installRoot) / "Temp" / "DemoStandard";
+    for (const DemoFile& member : archive.members) {
+        writeFile(staging, member);
+    }
+    std::string failure;
+    TZipEngine archiver;
+    archiver.OnProcessFileFailure = [&failure](TZEBaseArchiver&, const std::string&, TZEProcessOperation, int, int,
+                                               const std::string& message, TZEAction& action) {
+        failure = message;
+        action = fxaAbort;
+    };
+    archiver.SetCompressionMode(7);
+    archiver.FileName = installRoot + archive.name;
+    archiver.OpenArchive(kOpenModeCreate);
+    archiver.BaseDir = staging.string() + kNativeSeparator;
+    for (const DemoFile& member : archive.members) {
+        archiver.AddFiles(member.gamePath, kSearchAttrFiles, "");
+    }
+    archiver.CloseArchive();
+    std::error_code ignored;
+    fs::remove_all(staging, ignored);
+    if (!failure.empty()) {
+        throw std::runtime_error(failure);
+    }
+}
+
+} // namespace
+
+DemoResult createDemoInstallation(const std::string& dir, ConsoleDialogs& dialogs, ProgressSink& progress) {
+    std::error_code error;
+    if (fs::exists(dir, error) && !fs::is_empty(dir, error)) {
+        throw std::runtime_error("The demo installation needs an empty folder: " + dir + " is not empty.");
+    }
+    fs::create_directories(dir, error);
+    if (error) {
+        throw FileError::cannotCreate(dir);
+    }
+    DemoResult result;
+    result.installRoot = fs::canonical(dir).string() + kNativeSeparator;
+    for (const DemoFile& file : demoLooseFiles()) {
+        writeFile(result.installRoot, file);
+    }
+    std::vector<std::string> archiveNames;
+    for (const DemoArchive& archive : demoStandardArchives()) {
+        writeArchive(result.installRoot, archive);
+        archiveNames.push_back(archive.name);
+    }
+    const StandardCacheResult cache = buildStandardCache(result.installRoot, archiveNames, dialogs, progress);
+    result.complete = cache.saved && cache.complete;
+    return result;
+}
+
+} // namespace korvane::cli

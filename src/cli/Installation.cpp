@@ -1,0 +1,117 @@
+#include "cli/Installation.h"
+
+#include "cli/CommandLine.h"
+#include "cli/Console.h"
+#include "platform/FileError.h"
+#include "platform/GamePath.h"
+#include "scan/ChosenFiles.h"
+#include "settings/InstallFolder.h"
+#include "settings/SettingsFiles.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace korvane::cli {
+
+namespace {
+
+inline constexpr const char* kNotFoundMessage = "Standard GRO info was not found. It must be configured again.";
+
+std::string withSeparator(std::string folder) {
+    if (folder.empty() || folder.back() != kNativeSeparator) {
+        folder += kNativeSeparator;
+    }
+    return folder;
+}
+
+// Absolute, with "." and ".." folded and symbolic links resolved where the path exists, so that a path
+// inside the root starts with the root's own spelling.
+fs::path settled(const fs::path& path) {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error);
+    const fs::path canonical = fs::weakly_canonical(absolute, error);
+    return error ? absolute.lexically_normal() : canonical;
+}
+
+bool startsWith(const std::string& text, const std::string& prefix) {
+    return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::string gameToNative(std::string name) {
+    for (char& c : name) {
+        if (c == '\\') {
+            c = kNativeSeparator;
+        }
+    }
+    return name;
+}
+
+std::vector<std::string> readCacheLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(in), {});
+    if (!in.is_open() || in.bad()) {
+        throw FileError::cannotOpen(path);
+    }
+    return decodeCacheLines(bytes);
+}
+
+// The two cache files kept in a folder of their own, for a machine without the standard archives.
+bool loadCacheFolder(const std::string& folder, AppState& state) {
+    const std::string files = folder + std::string(kFilesCacheName);
+    const std::string gros = folder + std::string(kGroCacheName);
+    if (!fileExists(files) || !fileExists(gros)) {
+        return false;
+    }
+    state.StandardFiles.assign(readCacheLines(files), true);
+    state.StandardGroList.assign(readCacheLines(gros), false);
+    return true;
+}
+
+} // namespace
+
+std::string installRootFrom(const std::string& dir) {
+    const std::string root = withSeparator(settled(dir).string());
+    if (!isValidInstallation(root)) {
+        throw UsageError(dir + ": Please select a valid installation folder.");
+    }
+    return root;
+}
+
+std::string chosenPathOf(const std::string& operand, const std::string& installRoot) {
+    std::error_code error;
+    const fs::path asPath(operand);
+    const bool fileSystemPath = asPath.is_absolute() || fs::is_regular_file(asPath, error);
+    const std::string asGamePath = installRoot + gameToNative(operand);
+    if (fileSystemPath) {
+        const std::string full = settled(asPath).string();
+        // A file outside the root is still handed on, so that it meets the windows' own refusal; unless the
+        // operand also reads as a game path that names a file.
+        if (startsWith(full, installRoot) || !fileExists(asGamePath)) {
+            return full;
+        }
+    }
+    return asGamePath;
+}
+
+std::string gameNameOf(const std::string& operand, const std::string& installRoot) {
+    return relativeChosenName(chosenPathOf(operand, installRoot), installRoot);
+}
+
+bool loadStandardLists(AppState& state, const std::string& cacheFolder, ConsoleDialogs& dialogs) {
+    bool loaded = false;
+    if (cacheFolder.empty()) {
+        loaded = LoadStandardLists(state);
+    } else {
+        loaded = loadCacheFolder(withSeparator(settled(cacheFolder).string()), state);
+    }
+    if (!loaded) {
+        dialogs.showMessage(kNotFoundMessage);
+    }
+    return loaded;
+}
+
+} // namespace korvane::cli

@@ -1,0 +1,27 @@
+// The installation a headless run works on: its root as the windows hold it, and operands naming files in
+// it either as game paths or as file system paths.
+#pragma once
+
+#include "settings/AppState.h"
+
+#include <string>
+
+namespace korvane::cli {
+
+// "--root DIR" as InstallRoot: absolute, ending in the separator whether or not DIR did. Throws UsageError
+// when DIR is not a valid installation (no Bin\SeriousSam.exe in it).
+std::string installRootFrom(const std::string& dir);
+
+// An operand as the full path a file dialog would return: a file system path (absolute, or relative to the
+// current folder) is taken when it names a file inside the root; otherwise the operand is a game path with
+// '\' or '/' separators, relative to the root. The windows' checks then apply to the result unchanged.
+std::string chosenPathOf(const std::string& operand, const std::string& installRoot);
+
+// The operand's name relative to the root, in the game's '\' form.
+std::string gameNameOf(const std::string& operand, const std::string& installRoot);
+
+// Loads StandardFiles and StandardGroList from the cache files: those under the root, or the two files in
+// cacheFolder when one is given. False (with the start-up check's message written) when either is missing.
+bool loadStandardLists(AppState& state, const std::string& cacheFolder, class ConsoleDialogs& dialogs);
+
+} // namespace korvane::cli

@@ -1,0 +1,47 @@
+// korvane list: an archive's member names as the standard list builder forms them.
+#include "archive/ZipEngine.h"
+#include "cli/Command.h"
+#include "settings/StandardListBuilder.h"
+
+namespace korvane::cli {
+
+namespace {
+
+int runList(const ParsedCommand& parsed, Console& console) {
+    TerminalProgress progress(console);
+    TZipEngine archiver;
+    NameList members;
+    try {
+        ListGroMembers(archiver, progress, parsed.operands.front(), members, {false, true});
+    } catch (const EZEException& error) {
+        progress.clear();
+        // The engine's own text, which ends in its native error number.
+        console.err << error.Message() << '\n';
+        return kExitFailed;
+    }
+    progress.clear();
+    for (const std::string& name : members.names()) {
+        console.out << name << '\n';
+    }
+    return kExitSuccess;
+}
+
+} // namespace
+
+const Command& listCommand() {
+    static const Command command{
+        {"list", {}, 1, 1},
+        "list ARCHIVE                      list an archive's members",
+        "Usage: korvane list ARCHIVE\n"
+        "\n"
+        "Opens the archive (a .gro or any ZIP file) and prints its member names, one a line, as the\n"
+        "standard file list holds them: folders separated by '\\', letter case as stored, folder\n"
+        "entries left out. When the archive cannot be opened, prints the archive engine's message\n"
+        "with its error number.\n"
+        "\n"
+        "Exit status: 0 when listed, 1 when the archive could not be read, 2 on a usage error.\n",
+        runList};
+    return command;
+}
+
+} // namespace korvane::cli

@@ -1,0 +1,178 @@
+// korvane pack: the collection run and the packing run of the windows, one after the other.
+#include "archive/ZipEngine.h"
+#include "cli/Collection.h"
+#include "cli/Command.h"
+#include "cli/Installation.h"
+#include "pack/PackingEvents.h"
+#include "pack/PackingRun.h"
+#include "pack/PackingScreen.h"
+#include "scan/ChosenFiles.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+
+namespace korvane::cli {
+
+namespace {
+
+inline constexpr const char* kPacked =
+    "The gro has been successfully created.\nDo you wish to open the destination directory?";
+
+// The packing log on standard output. A line is written once it is complete, since the run may still
+// extend it; the progress line on a terminal is cleared first.
+class ConsoleScreen : public PackingScreen {
+  public:
+    ConsoleScreen(Console& console, TerminalProgress& progress) : console_(console), progress_(progress) {}
+    ~ConsoleScreen() override { flush(); }
+    ConsoleScreen(const ConsoleScreen&) = delete;
+    ConsoleScreen& operator=(const ConsoleScreen&) = delete;
+
+    void showDestination(const std::string&) override {}
+    void clearLog() override { flush(); }
+    void appendLine(const std::string& line) override {
+        flush();
+        pending_ = line;
+    }
+    void extendLastLine(const std::string& text) override { pending_ = pending_.value_or("") + text; }
+    void setBusy(bool busy) override {
+        if (!busy) {
+            flush();
+        }
+    }
+
+    void flush() {
+        if (pending_) {
+            progress_.clear();
+            console_.out << *pending_ << '\n';
+            console_.out.flush();
+            pending_.reset();
+        }
+    }
+
+  private:
+    Console& console_;
+    TerminalProgress& progress_;
+    std::optional<std::string> pending_;
+};
+
+class NoShell : public Shell {
+  public:
+    void openFolder(const std::string&) override {}
+    void openUrl(const std::string&) override {}
+};
+
+// The main window's archiver: its default settings and its four events answered by the run's handlers.
+void setUpArchiver(TZipEngine& archiver, PackingEvents& events) {
+    archiver.SetCompressionLevel(clFastest);
+    archiver.SetCompressionMode(1);
+    archiver.Options.FlushBuffers = true;
+    archiver.Zip64Mode = zmDisabled;
+    archiver.OnFileProgress = [&events](TZEBaseArchiver&, const std::string&, double progress, TZEProcessOperation,
+                                        TZEProgressPhase phase, bool&) { events.FileProgress(progress, phase); };
+    archiver.OnProcessFileFailure = [&events](TZEBaseArchiver&, const std::string&, TZEProcessOperation, int, int,
+                                              const std::string& message,
+                                              TZEAction& action) { action = events.ProcessFileFailure(message); };
+    archiver.OnDiskFull = [&events](TZEBaseArchiver&, int, const std::string&, bool& cancel) {
+        cancel = events.DiskFull();
+    };
+    archiver.OnConfirmOverwrite = [](TZEBaseArchiver&, const std::string&, std::string&, bool& confirm) {
+        confirm = PackingEvents::ConfirmOverwrite();
+    };
+}
+
+// Step 2 by hand: files added as "Добавить..." adds them, files unchecked.
+void editFileList(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs, Console& console) {
+    const std::string& root = collection.state.InstallRoot;
+    std::vector<std::string> added;
+    for (const std::string& operand : parsed.all("--add")) {
+        added.push_back(chosenPathOf(operand, root));
+    }
+    if (!added.empty()) {
+        addChosenFiles(added, root, collection.FileList, dialogs);
+    }
+    for (const std::string& operand : parsed.all("--exclude")) {
+        const std::string name = gameNameOf(operand, root);
+        const int index = collection.FileList.indexOf(name);
+        if (index < 0) {
+            console.err << name << " is not in the list; nothing to exclude.\n";
+            continue;
+        }
+        collection.FileList.setChecked(index, false);
+    }
+}
+
+// The save dialog returns a full path; a bare name typed here means one in the current folder.
+std::string destinationOf(const std::string& output) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(output, error);
+    return error ? output : absolute.string();
+}
+
+int runPack(const ParsedCommand& parsed, Console& console) {
+    const std::string output = required(parsed, "--output");
+    ConsoleDialogs dialogs(console);
+    TerminalProgress progress(console);
+    dialogs.progress = &progress;
+    Collection collection;
+    if (!prepareCollection(parsed, collection, dialogs)) {
+        return kExitFailed;
+    }
+    collect(collection, progress, dialogs);
+    progress.clear();
+    // The missing-files dialog, answered with "Игнорировать!": the run goes on and logs each one.
+    writeMissing(collection.MissingFiles, console);
+    editFileList(parsed, collection, dialogs, console);
+
+    ConsoleScreen screen(console, progress);
+    PackingEvents events(progress, dialogs, screen);
+    TZipEngine archiver;
+    setUpArchiver(archiver, events);
+    NoShell shell;
+    PackingRun run({archiver, events, progress, dialogs, shell, screen});
+    run.run(collection.state.InstallRoot, destinationOf(output), collection.FileList);
+    screen.flush();
+    progress.clear();
+    const auto& asked = dialogs.questions();
+    const bool packed = std::find(asked.begin(), asked.end(), kPacked) != asked.end();
+    if (packed) {
+        console.out << "The gro has been successfully created.\n";
+    }
+    return packed && dialogs.problems() == 0 ? kExitSuccess : kExitFailed;
+}
+
+} // namespace
+
+const Command& packCommand() {
+    static const Command command{
+        {"pack",
+         {{"--root"}, {"--output"}, {"--standard-cache"}, {"--add", true, true}, {"--exclude", true, true}},
+         1,
+         std::nullopt},
+        "pack --root DIR --output FILE.gro MAP... [--add FILE]... [--exclude FILE]...\n"
+        "                                   pack the files the maps need",
+        "Usage: korvane pack --root DIR --output FILE.gro [--standard-cache DIR]\n"
+        "                    [--add FILE]... [--exclude FILE]... MAP...\n"
+        "\n"
+        "Runs what the windows run from step 1 to \"Финиш\": the collection over the maps, then the\n"
+        "packing run into a new archive, with the same admission rules, stored names and methods\n"
+        "(.mp3 and .ogg stored, the rest compressed). The packing log goes to standard output line\n"
+        "by line; needed files that are missing are listed on standard error, then packing goes on\n"
+        "without them, as \"Игнорировать!\" does.\n"
+        "\n"
+        "  --root DIR             the installation folder (holding Bin/SeriousSam.exe)\n"
+        "  --output FILE          the archive to write; \".gro\" is appended when it has no extension\n"
+        "  --standard-cache DIR   read KVN_files.dat and KVN_gros.dat from DIR instead of the\n"
+        "                         installation's Temp folder\n"
+        "  --add FILE             also pack this file (repeatable), as step 2's \"Добавить...\"\n"
+        "  --exclude FILE         leave this listed file out (repeatable), as unchecking it in step 2\n"
+        "  MAP, FILE              a game path such as Levels\\MyLevel.wld (or Levels/MyLevel.wld),\n"
+        "                         or a file system path inside the installation\n"
+        "\n"
+        "Exit status: 0 when every file was packed, 1 when the archive lacks some file or could\n"
+        "not be written, 2 on a usage error.\n",
+        runPack};
+    return command;
+}
+
+} // namespace korvane::cli

@@ -1,0 +1,52 @@
+// korvane scan: the files the maps need, as step 2 lists them.
+#include "cli/Collection.h"
+#include "cli/Command.h"
+
+namespace korvane::cli {
+
+namespace {
+
+int runScan(const ParsedCommand& parsed, Console& console) {
+    ConsoleDialogs dialogs(console);
+    TerminalProgress progress(console);
+    dialogs.progress = &progress;
+    Collection collection;
+    if (!prepareCollection(parsed, collection, dialogs)) {
+        return kExitFailed;
+    }
+    collect(collection, progress, dialogs);
+    progress.clear();
+    for (const std::string& name : collection.FileList.names()) {
+        console.out << name << '\n';
+    }
+    writeMissing(collection.MissingFiles, console);
+    const bool complete = dialogs.problems() == 0 && collection.MissingFiles.empty();
+    return complete ? kExitSuccess : kExitFailed;
+}
+
+} // namespace
+
+const Command& scanCommand() {
+    static const Command command{
+        {"scan", {{"--root"}, {"--standard-cache"}}, 1, std::nullopt},
+        "scan --root DIR MAP...           list the files the maps need",
+        "Usage: korvane scan --root DIR [--standard-cache DIR] MAP...\n"
+        "\n"
+        "Prints the files that the maps need and that the installation's standard archives do not\n"
+        "hold, one name relative to the root a line, in the order step 2 of the windows lists them:\n"
+        "each map's references depth-first, then the map itself and its thumbnail and visibility\n"
+        "files. Needed files that are missing are listed on standard error.\n"
+        "\n"
+        "  --root DIR             the installation folder (holding Bin/SeriousSam.exe)\n"
+        "  --standard-cache DIR   read KVN_files.dat and KVN_gros.dat from DIR instead of the\n"
+        "                         installation's Temp folder\n"
+        "  MAP                    a game path such as Levels\\MyLevel.wld (or Levels/MyLevel.wld),\n"
+        "                         or a file system path to a map inside the installation\n"
+        "\n"
+        "Exit status: 0 when every needed file is there, 1 when some are missing or a map could\n"
+        "not be read, 2 on a usage error.\n",
+        runScan};
+    return command;
+}
+
+} // namespace korvane::cli

@@ -1,0 +1,37 @@
+#include "cli/StandardCache.h"
+
+#include "archive/ZipEngine.h"
+#include "cli/NoWindow.h"
+#include "settings/SettingsFiles.h"
+#include "settings/StandardListBuilder.h"
+
+namespace korvane::cli {
+
+StandardCacheResult buildStandardCache(const std::string& installRoot, const std::vector<std::string>& archiveNames,
+                                       ConsoleDialogs& dialogs, ProgressSink& progress) {
+    StandardCacheResult result;
+    TZipEngine archiver;
+    NoWindow window;
+    ListingRun run{archiver, progress, window, dialogs};
+    NameList wizardList;
+    const int problemsBefore = dialogs.problems();
+    if (!BuildStandardFiles(run, installRoot, archiveNames, wizardList, BuildVariant::Wizard)) {
+        return result;
+    }
+    // The wizard's page 4: every entry the build checked, then the archive names as given.
+    AppState state;
+    state.InstallRoot = installRoot;
+    for (int i = 0; i < wizardList.size(); ++i) {
+        if (wizardList.checked(i)) {
+            state.StandardFiles.append(wizardList.name(i), true);
+        }
+    }
+    state.StandardGroList.assign(archiveNames, false);
+    SaveStandardLists(state);
+    result.saved = true;
+    result.complete = dialogs.problems() == problemsBefore;
+    result.files = state.StandardFiles.size();
+    return result;
+}
+
+} // namespace korvane::cli

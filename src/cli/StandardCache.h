@@ -1,0 +1,24 @@
+// The standard list cache files of an installation, built from its standard archives as the setup wizard
+// builds and saves them.
+#pragma once
+
+#include "cli/Console.h"
+
+#include <string>
+#include <vector>
+
+namespace korvane::cli {
+
+struct StandardCacheResult {
+    bool saved = false;    // both cache files written
+    bool complete = false; // and every named archive was there and read
+    int files = 0;
+};
+
+// Lists every existing archive of the names (relative to the root) with duplicates skipped, then saves
+// the member names as KVN_files.dat and the archive names, as given, as KVN_gros.dat. Nothing is saved
+// when an archive exists but cannot be read. Messages go through the dialogs.
+StandardCacheResult buildStandardCache(const std::string& installRoot, const std::vector<std::string>& archiveNames,
+                                       ConsoleDialogs& dialogs, ProgressSink& progress);
+
+} // namespace korvane::cli
