@@ -143,8 +143,8 @@ class TForm1 : public QMainWindow {
     QWidget* createFilesStep();
     QWidget* createPackingStep();
     void createTimers();
-    void checkInstallation();
     void setUpArchiver();
+    void checkInstallation();
 
     WindowContext& context_;
     Forms forms_;

@@ -16,6 +16,7 @@ namespace korvane {
 namespace {
 
 constexpr std::uint64_t kSizeLimit = 0xFFFFFFFFu;
+constexpr std::size_t kEntryLimit = 0xFFFF;
 constexpr std::uint16_t kVersion = 20;
 
 // A source file, only ever opened for reading.
@@ -103,7 +104,9 @@ void TZEBaseArchiver::writeEntryData(TDirItem& item, TZEUpdateState& state) {
     const std::uint64_t size = folder ? 0 : sizeOf(source.fd());
     const auto ahead = static_cast<std::uint64_t>(dirManager_->BytesAhead);
     const auto headerPosition = archiveFile_->position();
-    if (size >= kSizeLimit || headerPosition - ahead >= kSizeLimit) {
+    // Without Zip64 the end record counts at most 65,534 entries (65,535 would mean "see the Zip64 record").
+    const bool tooMany = dirManager_->CurrentList.size() >= kEntryLimit;
+    if (size >= kSizeLimit || headerPosition - ahead >= kSizeLimit || tooMany) {
         raiseError(zeerr::kZip64SourceTooLarge, item.DiskFileName);
     }
     const auto name = encodeStoredName(item.StoredName);

@@ -11,16 +11,29 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 namespace korvane::testing {
 
+// Scripted dialogs that also let a test look at the windows while a message is up.
+class WatchedDialogs : public ScriptedDialogs {
+  public:
+    std::function<void()> onMessage;
+    void showMessage(const std::string& text) override {
+        ScriptedDialogs::showMessage(text);
+        if (onMessage) {
+            onMessage();
+        }
+    }
+};
+
 class AppFixture : public ::testing::Test {
   protected:
     TempDir dir;
     FileSettingsStore settings{dir.path() / "settings.reg"};
-    ScriptedDialogs dialogs;
+    WatchedDialogs dialogs;
     ScriptedShell shell;
     AppState state;
     WindowContext context{state, dialogs, shell, settings};

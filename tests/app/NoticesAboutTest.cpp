@@ -6,13 +6,13 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTimer>
 
 namespace korvane::testing {

@@ -62,9 +62,12 @@ TEST_F(StartupCheck, AMissingCacheFileReopensTheWizardOnItsSecondPage) {
     writeGameFile("Temp/KVN_files.dat", "Textures\\A.tex\r\n");
     writeGameFile("Bin/SeriousSam.exe", "");
     TForm1& main = start();
+    bool wizardUpDuringMessage = true;
+    dialogs.onMessage = [&] { wizardUpDuringMessage = windows->form5->isVisible(); };
     main.Timer1Timer();
 
     EXPECT_EQ(dialogs.shown, std::vector<std::string>{kNotFound});
+    EXPECT_FALSE(wizardUpDuringMessage);
     EXPECT_FALSE(main.isVisible());
     TForm5& wizard = *windows->form5;
     ASSERT_TRUE(wizard.isVisible());

@@ -183,6 +183,18 @@ TEST_F(WriteFaults, RetryWritesTheEntryAgainAndIgnoreDropsOnlyTheFailedOne) {
                      {{"Kept.txt", "kept from the first call"}, {"Back.txt", "comes back"}, {"Other.txt", "stays"}});
 }
 
+TEST_F(WriteFaults, SourceOfFourGigabytesIsRefusedWithErrorFortyThreeBeforeAnythingIsWritten) {
+    const auto huge = base.path() / "Huge.bin";
+    base.write("Huge.bin", "");
+    std::filesystem::resize_file(huge, 0xFFFFFFFFull); // sparse: nothing is read before the refusal
+    engine->AddFiles("Huge.bin", kSearchAttrFiles, "");
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].nativeError, 43);
+    EXPECT_EQ(failures[0].message, "Archiver: Cannot compress file '" + huge.string() +
+                                       "'. Zip64 mode is not enabled - Native error: 00043");
+    expectUnchanged();
+}
+
 // Runs one AddFiles in a child whose file size limit is the archive's size plus `room`; the child's exit
 // status is the native error that came out of the call (through the failure event or raised), 0 for none.
 int addWithFileSizeLimit(TZipEngine& engine, const std::string& mask, std::uint64_t limit) {

@@ -2,6 +2,7 @@
 #include "WriteSupport.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -95,6 +96,22 @@ TEST_F(WriteFormat, OneBlockEndsTheStreamAndOneByteMoreAddsASyncFlushedBlock) {
     expectToolsAgree(archive, {{"One.bin", one}, {"More.bin", more}});
 }
 
+TEST_F(WriteFormat, ModeZeroStoresAndModeSetLaterAppliesToLaterEntries) {
+    base.write("Plain.txt", "stored as it is, stored as it is");
+    base.write("Packed.txt", "deflated now, deflated now, deflated now");
+    auto engine = createArchive(archive, base.root());
+    engine->SetCompressionMode(0);
+    engine->AddFiles("Plain.txt", kSearchAttrFiles, "");
+    engine->SetCompressionMode(9);
+    engine->AddFiles("Packed.txt", kSearchAttrFiles, "");
+    const auto view = readZip(readFile(archive));
+    ASSERT_TRUE(view.ok);
+    EXPECT_EQ(view.entries.at(0).method, 0);
+    EXPECT_EQ(view.entries.at(0).raw, "stored as it is, stored as it is");
+    EXPECT_EQ(view.entries.at(1).method, 8);
+    EXPECT_EQ(contentOf(view.entries.at(1)), "deflated now, deflated now, deflated now");
+}
+
 TEST_F(WriteFormat, UpperCaseMp3IsStoredAtModeSeven) {
     const auto song = pattern(5000);
     base.write("Music/Song.MP3", song);
@@ -177,6 +194,10 @@ TEST_F(WriteFormat, NameWithoutAnOemFormIsWrittenAsUtf8WithFlagEleven) {
     EXPECT_EQ(note->flags, kFlagUtf8Name);
     EXPECT_EQ(static_cast<unsigned char>(note->localHead[7]) & 0x08, 0x08);
     EXPECT_EQ(cyrillic->flags, 0);
+    auto listed = listCopy(archive);
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed,
+              (std::vector<std::string>{"Sounds\\\xD0\x97\xD0\xB2\xD1\x83\xD0\xBA.wav", "Sounds\\\xE2\x99\xAA.wav"}));
 }
 
 } // namespace

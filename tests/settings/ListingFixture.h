@@ -8,8 +8,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
-#include <cstdlib>
-#include <stdexcept>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -53,34 +52,26 @@ class RecordingRun : public RunWindow, public ProgressSink, public ScriptedDialo
 
 struct ArchiveSpec {
     std::filesystem::path archive;
-    std::vector<std::string> members; // names as stored, with '/'
+    std::vector<std::string> members; // names with '/'
 };
 
-// Writes the archives, each member holding a little text, in one run of Python's zipfile.
+// Writes the archives with the engine's writer, each member holding a little text.
 inline void makeArchives(const std::vector<ArchiveSpec>& archives) {
-    const TempDir scratch;
-    std::string list;
     for (const auto& spec : archives) {
-        std::filesystem::create_directories(spec.archive.parent_path());
-        list += ">" + spec.archive.string() + "\n";
+        const TempDir source;
         for (const auto& member : spec.members) {
-            list += member + "\n";
+            source.write(member, "data of " + member);
         }
-    }
-    const auto listFile = scratch.write("archives.txt", list);
-    const auto script =
-        scratch.write("make.py", "import sys, zipfile\n"
-                                 "z = None\n"
-                                 "for line in open(sys.argv[1], encoding='utf-8').read().split('\\n')[:-1]:\n"
-                                 "    if line.startswith('>'):\n"
-                                 "        z and z.close()\n"
-                                 "        z = zipfile.ZipFile(line[1:], 'w', zipfile.ZIP_DEFLATED)\n"
-                                 "    else:\n"
-                                 "        z.writestr(line, 'data of ' + line)\n"
-                                 "z and z.close()\n");
-    const std::string command = "python3 '" + script.string() + "' '" + listFile.string() + "'";
-    if (std::system(command.c_str()) != 0) {
-        throw std::runtime_error("cannot make the test archives");
+        std::filesystem::create_directories(spec.archive.parent_path());
+        TZipEngine writer("Archiver");
+        writer.FileName = spec.archive.string();
+        writer.BaseDir = source.root();
+        writer.OpenArchive(65535);
+        for (std::string member : spec.members) {
+            std::replace(member.begin(), member.end(), '/', '\\');
+            writer.AddFiles(member, 47, "");
+        }
+        writer.CloseArchive();
     }
 }
 
