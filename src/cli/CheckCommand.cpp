@@ -41,7 +41,8 @@ int runCheck(const ParsedCommand& parsed, Console& console) {
 const Command& checkCommand() {
     static const Command command{
         {"check", {{"--root"}}, 1, 1},
-        "check ARCHIVE [--root DIR]        check an archive against the game's limits",
+        "check ARCHIVE [--root DIR]",
+        "check an archive against the game's limits",
         "Usage: korvane check ARCHIVE [--root DIR]\n"
         "\n"
         "Reads the archive's directory and prints one \"Warning:\" line for each thing the game\n"

@@ -12,8 +12,9 @@ inline constexpr int kExitUsage = 2;
 
 struct Command {
     CommandSpec spec;
-    const char* synopsis; // the line in the overall help
-    const char* help;     // the whole text of "korvane <command> --help"
+    const char* synopsis; // its usage and what it does, in the overall help
+    const char* summary;
+    const char* help; // the whole text of "korvane <command> --help"
     int (*run)(const ParsedCommand& parsed, Console& console);
 };
 

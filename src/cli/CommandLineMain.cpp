@@ -54,8 +54,17 @@ const Command* findCommand(const std::string& name) {
 
 void writeOverallHelp(std::ostream& out) {
     out << kOverallHead;
+    constexpr std::size_t kColumn = 32;
     for (const Entry& entry : kCommands) {
-        out << "  " << entry.command().synopsis << '\n';
+        const std::string synopsis = entry.command().synopsis;
+        out << "  " << synopsis;
+        // A long synopsis gets the summary on a line of its own.
+        if (synopsis.size() < kColumn) {
+            out << std::string(kColumn - synopsis.size(), ' ');
+        } else {
+            out << '\n' << std::string(kColumn + 2, ' ');
+        }
+        out << entry.command().summary << '\n';
     }
     out << kOverallTail;
 }

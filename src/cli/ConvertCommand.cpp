@@ -43,7 +43,8 @@ int runConvert(const ParsedCommand& parsed, Console& console) {
 const Command& convertCommand() {
     static const Command command{
         {"convert", {{"--force", false}}, 2, 2},
-        "convert SOURCE DEST [--force]      convert a 1.50 beta map to 1.07",
+        "convert SOURCE DEST [--force]",
+        "convert a 1.50 beta map to 1.07",
         "Usage: korvane convert SOURCE.wld DEST.wld [--force]\n"
         "\n"
         "Writes a copy of a map saved by the 1.50 beta editor of The Second Encounter that the 1.07\n"

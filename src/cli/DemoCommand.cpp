@@ -34,7 +34,8 @@ int runDemo(const ParsedCommand& parsed, Console& console) {
 const Command& demoCommand() {
     static const Command command{
         {"demo", {{"--settings"}}, 1, 1},
-        "demo DIR [--settings FILE]         create a demo installation",
+        "demo DIR [--settings FILE]",
+        "create a demo installation",
         "Usage: korvane demo DIR [--settings FILE]\n"
         "\n"
         "Creates a small but complete installation in DIR (which must be missing or empty):\n"

@@ -31,7 +31,8 @@ int runList(const ParsedCommand& parsed, Console& console) {
 const Command& listCommand() {
     static const Command command{
         {"list", {}, 1, 1},
-        "list ARCHIVE                      list an archive's members",
+        "list ARCHIVE",
+        "list an archive's members",
         "Usage: korvane list ARCHIVE\n"
         "\n"
         "Opens the archive (a .gro or any ZIP file) and prints its member names, one a line, as the\n"

@@ -155,8 +155,8 @@ const Command& packCommand() {
           {"--deep", false}},
          1,
          std::nullopt},
-        "pack --root DIR --output FILE.gro MAP... [--add FILE]... [--exclude FILE]...\n"
-        "                                   pack the files the maps need",
+        "pack --root DIR --output FILE.gro MAP... [--add FILE]... [--exclude FILE]...",
+        "pack the files the maps need",
         "Usage: korvane pack --root DIR --output FILE.gro [--standard-cache DIR] [--deep]\n"
         "                    [--add FILE]... [--exclude FILE]... MAP...\n"
         "\n"

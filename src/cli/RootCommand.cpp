@@ -24,7 +24,8 @@ int runRoot(const ParsedCommand&, Console& console) {
 const Command& rootCommand() {
     static const Command command{
         {"root", {}, 0, 0},
-        "root                               print the configured installation",
+        "root",
+        "print the configured installation",
         "Usage: korvane root\n"
         "\n"
         "Prints the installation folder stored in the settings (the file KORVANE_SETTINGS names, or\n"

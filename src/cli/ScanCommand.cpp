@@ -30,7 +30,8 @@ int runScan(const ParsedCommand& parsed, Console& console) {
 const Command& scanCommand() {
     static const Command command{
         {"scan", {{"--root"}, {"--standard-cache"}, {"--deep", false}}, 1, std::nullopt},
-        "scan --root DIR MAP...           list the files the maps need",
+        "scan --root DIR MAP...",
+        "list the files the maps need",
         "Usage: korvane scan --root DIR [--standard-cache DIR] [--deep] MAP...\n"
         "\n"
         "Prints the files that the maps need and that the installation's standard archives do not\n"

@@ -70,8 +70,8 @@ int runStandardBuild(const ParsedCommand& parsed, Console& console) {
 const Command& standardBuildCommand() {
     static const Command command{
         {"standard build", {{"--root"}, {"--preset"}}, 0, std::nullopt},
-        "standard build --root DIR (--preset se107 | --preset fe105 | GRO...)\n"
-        "                                   build the standard file list",
+        "standard build --root DIR (--preset se107 | --preset fe105 | GRO...)",
+        "build the standard file list",
         "Usage: korvane standard build --root DIR --preset se107\n"
         "       korvane standard build --root DIR --preset fe105\n"
         "       korvane standard build --root DIR GRO...\n"

@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::uint16_t kOpenForReading = 0;
 constexpr std::uint16_t kEveryFileAttribute = 47; // all but the directory bit
-constexpr int kRefreshEvery = 201;
+constexpr int kRefreshCounterStart = 201;         // so the first member refreshes the display
 
 // The archive is closed however the listing ends; closing never raises.
 class OpenArchiveGuard {
@@ -77,7 +77,7 @@ void ListGroMembers(TZipEngine& archiver, ProgressSink& progress, const std::str
     progress.setCurrentPosition(0);
 
     int member = 0;
-    int refresh = kRefreshEvery;
+    int refresh = kRefreshCounterStart;
     TZEArchiveItem item;
     for (bool found = archiver.FindFirst("*.*", item, kEveryFileAttribute, ""); found;
          found = archiver.FindNext(item)) {

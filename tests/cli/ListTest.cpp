@@ -1,6 +1,8 @@
 // korvane list on the demo's standard archives and on files that are no archive.
 #include "CliFixture.h"
 
+#include "cli/Console.h"
+
 namespace korvane::testing {
 namespace {
 
@@ -12,6 +14,21 @@ TEST_F(ListCommand, MembersAreNamedAsTheStandardListHoldsThem) {
     EXPECT_EQ(run.outLines(), (std::vector<std::string>{"Textures\\Extra\\Lava.tex", "Sounds\\Ambient\\Wind.ogg",
                                                         "Fonts\\Display.fnt"}));
     EXPECT_TRUE(run.err.empty());
+}
+
+TEST_F(ListCommand, ProgressIsDrawnOnlyOnATerminalAndClearedBeforeTheEnd) {
+    for (const bool terminal : {false, true}) {
+        std::ostringstream out;
+        std::ostringstream err;
+        cli::Console console{out, err, terminal};
+        EXPECT_EQ(cli::runCommandLine({"list", root() + "SE1_00.gro"}, console), 0);
+        EXPECT_EQ(splitLines(out.str()).size(), 6u);
+        if (terminal) {
+            EXPECT_EQ(err.str().rfind("\r\033[K"), err.str().size() - 4) << err.str();
+        } else {
+            EXPECT_TRUE(err.str().empty());
+        }
+    }
 }
 
 TEST_F(ListCommand, AFailedOpeningGivesTheEnginesMessageAndNumber) {

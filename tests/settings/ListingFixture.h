@@ -75,10 +75,6 @@ inline void makeArchives(const std::vector<ArchiveSpec>& archives) {
     }
 }
 
-inline void makeArchive(const std::filesystem::path& archive, const std::vector<std::string>& members) {
-    makeArchives({{archive, members}});
-}
-
 inline std::vector<std::string> numberedMembers(const std::string& folder, int count) {
     std::vector<std::string> names;
     for (int i = 0; i < count; ++i) {
