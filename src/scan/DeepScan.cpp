@@ -77,14 +77,11 @@ DeepScanner::DeepScanner(const std::string& installRoot, const NameList& fileLis
     : installRoot_(installRoot), fileList_(fileList), standardFiles_(standardFiles), scanner_(scanner) {}
 
 std::string DeepScanner::chosenName(const std::string& name) const {
-    if (fileList_.contains(name) || standardFiles_.contains(name) || gameFileExists(installRoot_, name)) {
+    const auto twin = soundTwin(name);
+    if (!twin || fileList_.contains(name) || standardFiles_.contains(name) || gameFileExists(installRoot_, name)) {
         return name;
     }
-    const auto twin = soundTwin(name);
-    if (twin && (standardFiles_.contains(*twin) || gameFileExists(installRoot_, *twin))) {
-        return *twin;
-    }
-    return name;
+    return standardFiles_.contains(*twin) || gameFileExists(installRoot_, *twin) ? *twin : name;
 }
 
 bool DeepScanner::admit(std::string& name) {
