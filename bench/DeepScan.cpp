@@ -1,5 +1,5 @@
 // Deep scan speed: a map naming 400 models of 64 KB, each naming five of 1,000 textures of 8 KB that name
-// a base texture each, against a 40,000-name standard list; the design's walk over the same installation
+// a base texture each, against a 40,000-name standard list; the usual walk over the same installation
 // for comparison (it reads no model and only the textures' tails).
 #include "platform/NameList.h"
 #include "platform/ProgressSink.h"
@@ -120,7 +120,7 @@ int main() {
     for (const bool deep : {false, true}) {
         int listed = 0;
         const double seconds = bestOf(root, standard, deep, listed);
-        std::printf("%-12s %5d files listed in %7.1f ms", deep ? "deep scan" : "design walk", listed, seconds * 1e3);
+        std::printf("%-12s %5d files listed in %7.1f ms", deep ? "deep scan" : "usual walk", listed, seconds * 1e3);
         if (deep) {
             std::printf(" (%.1f MB of game files read, %.1f MB/s)", static_cast<double>(bytes) / 1e6,
                         static_cast<double>(bytes) / seconds / 1e6);

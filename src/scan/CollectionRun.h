@@ -17,7 +17,7 @@ struct CollectionLists {
     NameList& FileList;
     const NameList& StandardFiles;
     MissingList& MissingFiles;
-    // Follow every file the maps lead to, whatever its depth and type (off: the design's three levels).
+    // Follow every file the maps lead to, whatever its depth and type (off: the usual three levels).
     bool DeepScan = false;
 };
 

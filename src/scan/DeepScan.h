@@ -1,6 +1,6 @@
 // The deep dependency scan: every admitted file that exists is read for the names it gives, whatever its
 // depth and type (models, fonts, meshes, skeletons, animations, shaders, entity classes, whole textures),
-// where the design's walk stops at three levels and four types.
+// where the usual walk stops at three levels and four types.
 #pragma once
 
 #include "platform/NameList.h"
@@ -14,7 +14,7 @@ namespace korvane {
 class DeepScanner {
   public:
     // Admission goes through the scanner's own rule, so standard and listed names stay out and missing
-    // ones are reported as the design reports them.
+    // ones are reported as the usual walk reports them.
     DeepScanner(const std::string& installRoot, const NameList& fileList, const NameList& standardFiles,
                 ReferenceScanner& scanner);
 

@@ -9,7 +9,7 @@
 namespace korvane {
 
 // The names a text gives, in the order they appear, cut as raw bytes from it. The text counts up to its
-// first NUL byte, like the design's text scan; empty names are left out.
+// first NUL byte, like the usual text scan; empty names are left out.
 std::vector<std::string_view> textReferences(std::string_view text, bool withIncludes);
 
 } // namespace korvane

@@ -1,4 +1,4 @@
-// --deep on korvane scan and pack: the chain through a model that the design's walk stops at.
+// --deep on korvane scan and pack: the chain through a model that the usual walk stops at.
 #include "DeepCheckFixture.h"
 
 namespace korvane::testing {

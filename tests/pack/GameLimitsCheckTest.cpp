@@ -136,7 +136,7 @@ class PackingCheckTest : public testing::PackingFixture {
     }
 };
 
-TEST_F(PackingCheckTest, ACleanRunKeepsTheDesignsLogAndQuestion) {
+TEST_F(PackingCheckTest, ACleanRunKeepsItsLogAndQuestionUnchanged) {
     game("Textures/Own.tex", "own");
     game("Music/A.ogg", testing::noise(100));
     standard.append("Textures\\Stock.tex");

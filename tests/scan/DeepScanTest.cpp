@@ -1,4 +1,4 @@
-// The deep scan: chains the design's three levels miss, found depth-first, with the design's walk kept
+// The deep scan: chains the usual three levels miss, found depth-first, with the usual walk kept
 // unchanged when the option is off.
 #include "scan/CollectionRun.h"
 #include "scan/TextReferences.h"
@@ -49,7 +49,7 @@ class DeepScanTest : public ::testing::Test {
         lists.DeepScan = deep;
         collectDependencies(lists, maps, progress, dialogs);
     }
-    // A texture whose names sit at its start, out of reach of the design's 128-byte tail.
+    // A texture whose names sit at its start, out of reach of the usual 128-byte tail scan.
     void texture(const std::string& path, const std::string& records) { install.write(path, records + zeros(200)); }
 };
 
@@ -57,7 +57,7 @@ std::vector<std::string> texts(const std::vector<std::string_view>& views) {
     return {views.begin(), views.end()};
 }
 
-TEST(TextReferencesTest, BothFormsIncludesAndTheDesignsTextRules) {
+TEST(TextReferencesTest, BothFormsIncludesAndTheUsualTextRules) {
     const std::string text = "Package: TFNM Bin\\X.dll  \r\n"
                              "  MESH TFNM \"Models\\A.bm\";\n"
                              "TEXTURES { \"Diffuse\" TFNM \"T\\a.tex\"; \"Bump\" TFNM \"T\\b.tex\"; }\n"
@@ -70,7 +70,7 @@ TEST(TextReferencesTest, BothFormsIncludesAndTheDesignsTextRules) {
                                                         "Models\\Part.smc", "Models\\Other.smc", "unclosed.tex"}));
     // Without includes (text files other than model configurations) "#INCLUDE" names nothing by itself.
     EXPECT_EQ(texts(textReferences("#INCLUDE \"a.smc\"\nTFNM b.tex", false)), Names{"b.tex"});
-    // The text ends at its first NUL byte, as in the design's scan.
+    // The text ends at its first NUL byte, as in the usual text scan.
     EXPECT_EQ(texts(textReferences(std::string("TFNM a.tex\n") + '\0' + "TFNM b.tex", false)), Names{"a.tex"});
 }
 
@@ -90,7 +90,7 @@ TEST_F(DeepScanTest, ChainsThroughModelsFontsAndFourTextureLevels) {
                                     "T\\2.tex", "T\\3.tex", "T\\4.tex", "a.wav", "Levels\\A.wld"}));
     EXPECT_TRUE(missing.empty());
 
-    // Off: the design's walk, which reads a texture's tail only and never opens a model or a font.
+    // Off: the usual walk, which reads a texture's tail only and never opens a model or a font.
     run({"Levels\\A.wld"}, false);
     EXPECT_EQ(files.names(), (Names{"Models\\M.mdl", "Fonts\\F.fnt", "T\\1.tex", "a.wav", "Levels\\A.wld"}));
 }
@@ -110,7 +110,7 @@ TEST_F(DeepScanTest, ModelConfigurationIncludesMeshesAndShaders) {
                                     "Bin\\Shaders.dll", "Models\\Body.bm", "Levels\\A.wld"}));
     EXPECT_EQ(missing.names(), Names{"Bin\\Shaders.dll"});
 
-    // Off: the design cuts the .smc's quoted lines and follows nothing further.
+    // Off: the usual walk cuts the .smc's quoted lines and follows nothing further.
     run({"Levels\\A.wld"}, false);
     EXPECT_EQ(files.names(), (Names{"Models\\Body.smc", "Models\\Body.bm", "Models\\Body.aa", "Levels\\A.wld"}));
     EXPECT_EQ(missing.names(), Names{"Models\\Body.aa"});
@@ -168,7 +168,7 @@ TEST_F(DeepScanTest, StandardFilesStayUnreadAndHostileNamesUnopened) {
     EXPECT_EQ(missing.names(), (Names{climbing, "\xD0\x90\xD0\xB1.tex"}));
 }
 
-TEST_F(DeepScanTest, OffKeepsTheDesignsWalkOnARichInstallation) {
+TEST_F(DeepScanTest, OffKeepsTheUsualWalkOnARichInstallation) {
     install.write("Levels/A.wld", dfnm("s.txt") + dfnm("c.smc") + dfnm("t.tex") + dfnm("m.mdl") + dfnm("x.am"));
     install.write("s.txt", "TFNM in.tex\nTFNM more.txt\n");
     install.write("in.tex", dfnm("head.tex") + zeros(200) + dfnm("tail.tex"));
