@@ -12,6 +12,7 @@
 #include <vector>
 
 class QAction;
+class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -72,6 +73,7 @@ class TForm1 : public QMainWindow {
     QLabel* Label1 = nullptr;
     NameList MapItems;
     CheckListBox* MapList = nullptr;
+    QCheckBox* DeepScan = nullptr; // our own option: follow references to any depth
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
 

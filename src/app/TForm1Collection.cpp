@@ -7,6 +7,8 @@
 #include "scan/CollectionRun.h"
 #include "scan/windows/TForm6.h"
 
+#include <QCheckBox>
+
 namespace korvane {
 
 void TForm1::Button1Click() {
@@ -39,7 +41,8 @@ void TForm1::Button2Click() {
     loading->show();
     FileItems.clear();
     FileItems.beginUpdate();
-    const CollectionLists lists{context_.state.InstallRoot, FileItems, context_.state.StandardFiles, missing};
+    const CollectionLists lists{context_.state.InstallRoot, FileItems, context_.state.StandardFiles, missing,
+                                DeepScan->isChecked()};
     try {
         collectDependencies(lists, MapItems.names(), *context_.loading, context_.dialogs);
     } catch (const FileError& error) {

@@ -75,7 +75,8 @@ void TForm1::Button7Click() {
         PackingEvents*& events;
         ~Forget() { events = nullptr; }
     } forget{packingEvents_};
-    PackingRun run({*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen});
+    PackingRun run({*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen,
+                    &context_.state.StandardFiles});
     run.run(InstallRoot(), DestinationPath->text().toStdString(), FileItems);
 }
 

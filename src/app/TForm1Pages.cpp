@@ -4,6 +4,7 @@
 #include "app/Fonts.h"
 #include "platform/qt/CheckListBox.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -65,6 +66,10 @@ QWidget* TForm1::createMapsStep() {
     Label2 = title(page, "Label2", "Шаг 1.");
     Label1 = label(page, "Label1", "Пожалуйста, укажите карты, которые должны быть включены в этот .GRO архив.", 8, 40);
     MapList = checkList(page, MapItems, "MapList", 281);
+    DeepScan = new QCheckBox("Глубокий поиск зависимостей", page);
+    DeepScan->setObjectName("DeepScan");
+    DeepScan->move(kLeft, 64 + 281 + 2);
+    DeepScan->adjustSize();
     Button1 = bottomLeft(page, "Button1", "Добавить...");
     Button2 = bottomRight(page, "Button2", "Далее >>");
 

@@ -47,7 +47,7 @@ void collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dia
     collection.FileList.clear();
     collection.MissingFiles.clear();
     const CollectionLists lists{collection.state.InstallRoot, collection.FileList, collection.state.StandardFiles,
-                                collection.MissingFiles};
+                                collection.MissingFiles, collection.DeepScan};
     collectDependencies(lists, collection.MapList.names(), progress, dialogs);
 }
 

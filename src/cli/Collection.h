@@ -15,6 +15,7 @@ struct Collection {
     NameList MapList;
     NameList FileList;
     MissingList MissingFiles;
+    bool DeepScan = false; // --deep
 };
 
 // Reads --root and --standard-cache, loads the standard lists and adds the map operands; false (the

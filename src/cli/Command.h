@@ -25,5 +25,6 @@ const Command& standardBuildCommand();
 const Command& convertCommand();
 const Command& demoCommand();
 const Command& rootCommand();
+const Command& checkCommand();
 
 } // namespace korvane::cli

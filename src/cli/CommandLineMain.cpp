@@ -32,7 +32,7 @@ struct Entry {
     const Command& (*command)();
 };
 
-const std::array<Entry, 7> kCommands{{
+const std::array<Entry, 8> kCommands{{
     {"scan", scanCommand},
     {"pack", packCommand},
     {"list", listCommand},
@@ -40,6 +40,7 @@ const std::array<Entry, 7> kCommands{{
     {"convert", convertCommand},
     {"demo", demoCommand},
     {"root", rootCommand},
+    {"check", checkCommand},
 }};
 
 const Command* findCommand(const std::string& name) {

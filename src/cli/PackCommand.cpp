@@ -96,6 +96,7 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     TerminalProgress progress(console);
     dialogs.progress = &progress;
     Collection collection;
+    collection.DeepScan = parsed.has("--deep");
     if (!prepareCollection(parsed, collection, dialogs)) {
         return kExitFailed;
     }
@@ -111,7 +112,7 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     applyPackingDefaults(archiver);
     bindPackingEvents(archiver, events);
     NoShell shell;
-    PackingRun run({archiver, events, progress, dialogs, shell, screen});
+    PackingRun run({archiver, events, progress, dialogs, shell, screen, &collection.state.StandardFiles});
     run.run(collection.state.InstallRoot, destinationOf(output), collection.FileList);
     screen.flush();
     progress.clear();
@@ -128,12 +129,17 @@ int runPack(const ParsedCommand& parsed, Console& console) {
 const Command& packCommand() {
     static const Command command{
         {"pack",
-         {{"--root"}, {"--output"}, {"--standard-cache"}, {"--add", true, true}, {"--exclude", true, true}},
+         {{"--root"},
+          {"--output"},
+          {"--standard-cache"},
+          {"--add", true, true},
+          {"--exclude", true, true},
+          {"--deep", false}},
          1,
          std::nullopt},
         "pack --root DIR --output FILE.gro MAP... [--add FILE]... [--exclude FILE]...",
         "pack the files the maps need",
-        "Usage: korvane pack --root DIR --output FILE.gro [--standard-cache DIR]\n"
+        "Usage: korvane pack --root DIR --output FILE.gro [--standard-cache DIR] [--deep]\n"
         "                    [--add FILE]... [--exclude FILE]... MAP...\n"
         "\n"
         "Runs what the windows run from step 1 to \"Финиш\": the collection over the maps, then the\n"
@@ -146,13 +152,17 @@ const Command& packCommand() {
         "  --output FILE          the archive to write; \".gro\" is appended when it has no extension\n"
         "  --standard-cache DIR   read KVN_files.dat and KVN_gros.dat from DIR instead of the\n"
         "                         installation's Temp folder\n"
+        "  --deep                 deep scan: follow every file the maps lead to, at any depth\n"
         "  --add FILE             also pack this file (repeatable), as step 2's \"Добавить...\"\n"
         "  --exclude FILE         leave this listed file out (repeatable), as unchecking it in step 2\n"
         "  MAP, FILE              a game path such as Levels\\MyLevel.wld (or Levels/MyLevel.wld),\n"
         "                         or a file system path inside the installation\n"
         "\n"
-        "Exit status: 0 when every file was packed, 1 when the archive lacks some file or could\n"
-        "not be written, 2 on a usage error.\n",
+        "After packing, the archive is checked against the game's limits (as \"korvane check\"\n"
+        "does); each problem becomes a \"Warning:\" line of the log.\n"
+        "\n"
+        "Exit status: 0 when every file was packed, 1 when the archive lacks some file, could\n"
+        "not be written or has a warning, 2 on a usage error.\n",
         runPack};
     return command;
 }

@@ -11,6 +11,7 @@ int runScan(const ParsedCommand& parsed, Console& console) {
     TerminalProgress progress(console);
     dialogs.progress = &progress;
     Collection collection;
+    collection.DeepScan = parsed.has("--deep");
     if (!prepareCollection(parsed, collection, dialogs)) {
         return kExitFailed;
     }
@@ -28,10 +29,10 @@ int runScan(const ParsedCommand& parsed, Console& console) {
 
 const Command& scanCommand() {
     static const Command command{
-        {"scan", {{"--root"}, {"--standard-cache"}}, 1, std::nullopt},
+        {"scan", {{"--root"}, {"--standard-cache"}, {"--deep", false}}, 1, std::nullopt},
         "scan --root DIR MAP...",
         "list the files the maps need",
-        "Usage: korvane scan --root DIR [--standard-cache DIR] MAP...\n"
+        "Usage: korvane scan --root DIR [--standard-cache DIR] [--deep] MAP...\n"
         "\n"
         "Prints the files that the maps need and that the installation's standard archives do not\n"
         "hold, one name relative to the root a line, in the order step 2 of the windows lists them:\n"
@@ -41,6 +42,8 @@ const Command& scanCommand() {
         "  --root DIR             the installation folder (holding Bin/SeriousSam.exe)\n"
         "  --standard-cache DIR   read KVN_files.dat and KVN_gros.dat from DIR instead of the\n"
         "                         installation's Temp folder\n"
+        "  --deep                 deep scan: follow every file the maps lead to, at any depth\n"
+        "                         (models, fonts, meshes, shaders, entity classes, textures)\n"
         "  MAP                    a game path such as Levels\\MyLevel.wld (or Levels/MyLevel.wld),\n"
         "                         or a file system path to a map inside the installation\n"
         "\n"

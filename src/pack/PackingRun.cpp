@@ -2,6 +2,7 @@
 
 #include "archive/ZipEngine.h"
 #include "pack/DestinationPath.h"
+#include "pack/GameLimitsCheck.h"
 #include "pack/PackingEvents.h"
 #include "pack/PackingScreen.h"
 #include "platform/FileFacts.h"
@@ -13,6 +14,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
+#include <vector>
 
 namespace korvane {
 
@@ -178,7 +180,14 @@ void PackingRun::missing(const std::string& entry, const char* what) {
 void PackingRun::finish(const std::string& destination) {
     seams_.screen.appendLine("Done.");
     seams_.archiver.CloseArchive();
+    const std::vector<std::string> warnings = checkWrittenArchive(destination, seams_.standardFiles);
+    for (const std::string& warning : warnings) {
+        seams_.screen.appendLine(warning);
+    }
     seams_.screen.setBusy(false);
+    if (!warnings.empty()) {
+        seams_.dialogs.showMessage(gameLimitsMessage(warnings));
+    }
     if (filesMissing_) {
         seams_.dialogs.showMessage("Some files could not be included in the GRO. See the log for details.");
         return;

@@ -22,6 +22,8 @@ struct PackingSeams {
     UserDialogs& dialogs;
     Shell& shell;
     PackingScreen& screen;
+    // For the check of the written archive against the game's limits; none skips its standard-file rule.
+    const NameList* standardFiles = nullptr;
 };
 
 class PackingRun {

@@ -1,5 +1,6 @@
 #include "scan/CollectionRun.h"
 
+#include "scan/DeepScan.h"
 #include "scan/ReferenceScanner.h"
 #include "scan/ScanFiles.h"
 
@@ -51,6 +52,10 @@ Companions companionsOf(const std::string& mapName) {
 void collectDependencies(const CollectionLists& lists, const std::vector<std::string>& maps, ProgressSink& progress,
                          UserDialogs& dialogs) {
     ReferenceScanner scanner(lists.InstallRoot, lists.FileList, lists.StandardFiles, lists.MissingFiles);
+    DeepScanner deep(lists.InstallRoot, lists.FileList, lists.StandardFiles, scanner);
+    if (lists.DeepScan) {
+        scanner.setFoundNameHandler([&deep](const std::string& name) { deep.found(name); });
+    }
     MapLister lister(lists);
     const auto total = static_cast<long long>(maps.size());
     progress.setOverallMax(barValue(maps.size()));

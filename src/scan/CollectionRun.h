@@ -17,6 +17,8 @@ struct CollectionLists {
     NameList& FileList;
     const NameList& StandardFiles;
     MissingList& MissingFiles;
+    // Follow every file the maps lead to, whatever its depth and type (off: the usual three levels).
+    bool DeepScan = false;
 };
 
 // Appends to the lists (the caller empties them first). A vanished map gets "File <name> does not exist.";

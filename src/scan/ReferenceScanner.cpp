@@ -66,7 +66,9 @@ void ReferenceScanner::LookForWorldDFNM(const std::string& mapName, const Progre
         }
         forEachBlockRecord(blocks.bytesFrom(offset), BlockReader::kBlockSize, [this](std::string_view raw) {
             const std::string name = ansiToUtf8(raw);
-            if (AdmitFoundName(name)) {
+            if (foundName_) {
+                foundName_(name);
+            } else if (AdmitFoundName(name)) {
                 followWorldName(name);
             }
         });

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace korvane {
 
@@ -33,6 +34,10 @@ class ReferenceScanner {
 
     bool exists(std::string_view name) const;
 
+    // When set, each name a map gives goes to this instead of the admission rule and follow-up by extension.
+    using FoundName = std::function<void(const std::string& name)>;
+    void setFoundNameHandler(FoundName handler) { foundName_ = std::move(handler); }
+
   private:
     void scanText(const std::string& name, LineCut cut);
     // False (and the name noted missing) when a file to be scanned is absent.
@@ -43,6 +48,7 @@ class ReferenceScanner {
     NameList& fileList_;
     const NameList& standardFiles_;
     MissingList& missingFiles_;
+    FoundName foundName_;
 };
 
 } // namespace korvane

@@ -1,0 +1,132 @@
+// Deep scan speed: a map naming 400 models of 64 KB, each naming five of 1,000 textures of 8 KB that name
+// a base texture each, against a 40,000-name standard list; the usual walk over the same installation
+// for comparison (it reads no model and only the textures' tails).
+#include "platform/NameList.h"
+#include "platform/ProgressSink.h"
+#include "platform/UserDialogs.h"
+#include "scan/CollectionRun.h"
+#include "scan/MissingList.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace korvane;
+
+constexpr int kModels = 400;
+constexpr int kTextures = 1000;
+constexpr int kStandardNames = 40000;
+constexpr int kRuns = 5;
+
+std::string record(const std::string& name) {
+    std::string bytes = "DFNM";
+    bytes.push_back(static_cast<char>(name.size()));
+    bytes.append(3, '\0');
+    return bytes + name;
+}
+
+void write(const std::filesystem::path& path, const std::string& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class NoProgress : public ProgressSink {
+  public:
+    void setOverallMax(int) override {}
+    void setOverallPosition(int) override {}
+    void setOverallText(const std::string&) override {}
+    void setCurrentMax(int) override {}
+    void setCurrentPosition(int) override {}
+    void setCurrentText(const std::string&) override {}
+    void processEvents() override {}
+};
+
+class NoDialogs : public UserDialogs {
+  public:
+    void showMessage(const std::string&) override {}
+    bool askYesNo(const std::string&) override { return false; }
+    bool askOkCancel(const std::string&) override { return false; }
+    std::vector<std::string> openFiles(const OpenFilesRequest&) override { return {}; }
+    std::optional<std::string> saveFile(const SaveFileRequest&) override { return std::nullopt; }
+    std::optional<std::string> pickFolder(const FolderRequest&) override { return std::nullopt; }
+};
+
+std::string texture(int i) {
+    return "Textures\\Deep\\T" + std::to_string(i) + ".tex";
+}
+
+// The installation's bytes on disk.
+std::uint64_t makeInstallation(const std::filesystem::path& root) {
+    std::uint64_t bytes = 0;
+    std::string map = "BUIV";
+    for (int m = 0; m < kModels; ++m) {
+        const std::string name = "Models\\Deep\\M" + std::to_string(m) + ".mdl";
+        map += record(name);
+        std::string model;
+        for (int t = 0; t < 5; ++t) {
+            model += record(texture((m * 7 + t * 13) % kTextures));
+        }
+        model.resize(64 * 1024, '\0');
+        write(root / ("Models/Deep/M" + std::to_string(m) + ".mdl"), model);
+        bytes += model.size();
+    }
+    for (int t = 0; t < kTextures; ++t) {
+        std::string bytesOf = record("Textures\\Base\\B" + std::to_string(t % 50) + ".tex");
+        bytesOf.resize(8 * 1024, '\0');
+        write(root / ("Textures/Deep/T" + std::to_string(t) + ".tex"), bytesOf);
+        bytes += bytesOf.size();
+    }
+    for (int b = 0; b < 50; ++b) {
+        write(root / ("Textures/Base/B" + std::to_string(b) + ".tex"), std::string(8 * 1024, '\0'));
+    }
+    write(root / "Levels/Deep.wld", map);
+    return bytes + map.size();
+}
+
+double bestOf(const std::string& root, const NameList& standard, bool deep, int& listed) {
+    double best = 1e9;
+    for (int run = 0; run < kRuns; ++run) {
+        NameList files;
+        MissingList missing;
+        NoProgress progress;
+        NoDialogs dialogs;
+        CollectionLists lists{root, files, standard, missing};
+        lists.DeepScan = deep;
+        const auto start = std::chrono::steady_clock::now();
+        collectDependencies(lists, {"Levels\\Deep.wld"}, progress, dialogs);
+        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        listed = files.size();
+    }
+    return best;
+}
+
+} // namespace
+
+int main() {
+    const auto folder = std::filesystem::temp_directory_path() / "korvane-bench-deep";
+    std::filesystem::remove_all(folder);
+    const std::uint64_t bytes = makeInstallation(folder);
+    NameList standard;
+    for (int i = 0; i < kStandardNames; ++i) {
+        standard.append("Textures\\Standard\\T" + std::to_string(i) + ".tex");
+    }
+    const std::string root = folder.string() + "/";
+    for (const bool deep : {false, true}) {
+        int listed = 0;
+        const double seconds = bestOf(root, standard, deep, listed);
+        std::printf("%-12s %5d files listed in %7.1f ms", deep ? "deep scan" : "usual walk", listed, seconds * 1e3);
+        if (deep) {
+            std::printf(" (%.1f MB of game files read, %.1f MB/s)", static_cast<double>(bytes) / 1e6,
+                        static_cast<double>(bytes) / seconds / 1e6);
+        }
+        std::printf("\n");
+    }
+    std::filesystem::remove_all(folder);
+    return 0;
+}

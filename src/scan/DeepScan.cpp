@@ -1,0 +1,138 @@
+#include "scan/DeepScan.h"
+
+#include "platform/CodePages.h"
+#include "platform/GamePath.h"
+#include "scan/ReferenceRecords.h"
+#include "scan/ScanFiles.h"
+#include "scan/TextReferences.h"
+
+#include <initializer_list>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace korvane {
+
+namespace {
+
+enum class FileKind { None, Binary, Text, ModelConfiguration };
+
+bool hasExtension(std::string_view name, std::initializer_list<std::string_view> extensions) {
+    const std::string_view extension = extensionOf(name);
+    for (const std::string_view candidate : extensions) {
+        if (equalsAsciiNoCase(extension, candidate)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+FileKind kindOf(std::string_view name) {
+    if (hasExtension(name, {".wld", ".mdl", ".tex", ".fnt", ".bm", ".bs", ".ba"})) {
+        return FileKind::Binary;
+    }
+    if (hasExtension(name, {".smc"})) {
+        return FileKind::ModelConfiguration;
+    }
+    return hasExtension(name, {".txt", ".ecl", ".sha"}) ? FileKind::Text : FileKind::None;
+}
+
+// Source assets of the game's tools, which the game itself never loads.
+bool isSourceAsset(std::string_view name) {
+    return hasExtension(name, {".am", ".as", ".aa"});
+}
+
+// The game plays a sound's .ogg when its .mp3 is absent, and the reverse.
+std::optional<std::string> soundTwin(const std::string& name) {
+    const std::string_view extension = extensionOf(name);
+    const bool upper = extension.size() > 1 && extension[1] >= 'A' && extension[1] <= 'Z';
+    const std::string base = name.substr(0, name.size() - extension.size());
+    if (equalsAsciiNoCase(extension, ".mp3")) {
+        return base + (upper ? ".OGG" : ".ogg");
+    }
+    if (equalsAsciiNoCase(extension, ".ogg")) {
+        return base + (upper ? ".MP3" : ".mp3");
+    }
+    return std::nullopt;
+}
+
+void appendRecordNames(ScanFile& file, std::vector<std::string>& names) {
+    BlockReader blocks(file);
+    for (std::uint64_t offset = 0; offset < file.size(); offset += BlockReader::kBlockSize) {
+        forEachBlockRecord(blocks.bytesFrom(offset), BlockReader::kBlockSize,
+                           [&names](std::string_view raw) { names.push_back(ansiToUtf8(raw)); });
+    }
+}
+
+// One file being followed: the names it gave and how many of them have been taken.
+struct Frame {
+    std::vector<std::string> names;
+    std::size_t next = 0;
+};
+
+} // namespace
+
+DeepScanner::DeepScanner(const std::string& installRoot, const NameList& fileList, const NameList& standardFiles,
+                         ReferenceScanner& scanner)
+    : installRoot_(installRoot), fileList_(fileList), standardFiles_(standardFiles), scanner_(scanner) {}
+
+std::string DeepScanner::chosenName(const std::string& name) const {
+    const auto twin = soundTwin(name);
+    if (!twin || fileList_.contains(name) || standardFiles_.contains(name) || gameFileExists(installRoot_, name)) {
+        return name;
+    }
+    return standardFiles_.contains(*twin) || gameFileExists(installRoot_, *twin) ? *twin : name;
+}
+
+bool DeepScanner::admit(std::string& name) {
+    if (isSourceAsset(name)) {
+        return false;
+    }
+    name = chosenName(name);
+    return scanner_.AdmitFoundName(name);
+}
+
+std::vector<std::string> DeepScanner::referencesOf(const std::string& name) const {
+    const FileKind kind = kindOf(name);
+    std::vector<std::string> names;
+    if (kind == FileKind::None || !gameFileExists(installRoot_, name)) {
+        return names;
+    }
+    ScanFile file(installRoot_, name);
+    if (kind == FileKind::Binary) {
+        appendRecordNames(file, names);
+        return names;
+    }
+    const std::string text = file.readAll();
+    for (const std::string_view raw : textReferences(text, kind == FileKind::ModelConfiguration)) {
+        names.push_back(ansiToUtf8(raw));
+    }
+    return names;
+}
+
+void DeepScanner::found(const std::string& foundName) {
+    std::string name = foundName;
+    if (!admit(name)) {
+        return;
+    }
+    // An explicit stack rather than recursion: a long chain of files neither deepens the call stack nor
+    // keeps files open, since each file's names are read before any of them is followed.
+    std::vector<Frame> stack;
+    stack.push_back({referencesOf(name)});
+    while (!stack.empty()) {
+        Frame& top = stack.back();
+        if (top.next == top.names.size()) {
+            stack.pop_back();
+            continue;
+        }
+        std::string next = std::move(top.names[top.next++]);
+        if (admit(next)) {
+            std::vector<std::string> names = referencesOf(next);
+            if (!names.empty()) {
+                stack.push_back({std::move(names)});
+            }
+        }
+    }
+}
+
+} // namespace korvane

@@ -1,0 +1,38 @@
+// The deep dependency scan: every admitted file that exists is read for the names it gives, whatever its
+// depth and type (models, fonts, meshes, skeletons, animations, shaders, entity classes, whole textures),
+// where the usual walk stops at three levels and four types.
+#pragma once
+
+#include "platform/NameList.h"
+#include "scan/ReferenceScanner.h"
+
+#include <string>
+#include <vector>
+
+namespace korvane {
+
+class DeepScanner {
+  public:
+    // Admission goes through the scanner's own rule, so standard and listed names stay out and missing
+    // ones are reported as the usual walk reports them.
+    DeepScanner(const std::string& installRoot, const NameList& fileList, const NameList& standardFiles,
+                ReferenceScanner& scanner);
+
+    // A name found in a map: admitted, then followed depth-first through every file it leads to.
+    void found(const std::string& name);
+
+    // The names a file gives, in file order, as UTF-8; none for a type that names nothing or a missing file.
+    std::vector<std::string> referencesOf(const std::string& name) const;
+
+  private:
+    // Admits the name (or its sound twin); true when it was newly listed.
+    bool admit(std::string& name);
+    std::string chosenName(const std::string& name) const;
+
+    const std::string& installRoot_;
+    const NameList& fileList_;
+    const NameList& standardFiles_;
+    ReferenceScanner& scanner_;
+};
+
+} // namespace korvane

@@ -1,0 +1,204 @@
+// The deep scan: chains the usual three levels miss, found depth-first, with the usual walk kept
+// unchanged when the option is off.
+#include "scan/CollectionRun.h"
+#include "scan/TextReferences.h"
+
+#include "GameBytes.h"
+
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace korvane {
+namespace {
+
+using Names = std::vector<std::string>;
+using testing::dfnm;
+using testing::zeros;
+
+class SilentProgress : public ProgressSink {
+  public:
+    void setOverallMax(int) override {}
+    void setOverallPosition(int) override {}
+    void setOverallText(const std::string&) override {}
+    void setCurrentMax(int) override {}
+    void setCurrentPosition(int) override {}
+    void setCurrentText(const std::string&) override {}
+    void processEvents() override {}
+};
+
+class DeepScanTest : public ::testing::Test {
+  protected:
+    testing::TempDir install;
+    std::string root = install.root();
+    NameList files;
+    NameList standard;
+    MissingList missing;
+    SilentProgress progress;
+    testing::ScriptedDialogs dialogs;
+
+    void run(const Names& maps, bool deep) {
+        files.clear();
+        missing.clear();
+        CollectionLists lists{root, files, standard, missing};
+        lists.DeepScan = deep;
+        collectDependencies(lists, maps, progress, dialogs);
+    }
+    // A texture whose names sit at its start, out of reach of the usual 128-byte tail scan.
+    void texture(const std::string& path, const std::string& records) { install.write(path, records + zeros(200)); }
+};
+
+std::vector<std::string> texts(const std::vector<std::string_view>& views) {
+    return {views.begin(), views.end()};
+}
+
+TEST(TextReferencesTest, BothFormsIncludesAndTheUsualTextRules) {
+    const std::string text = "Package: TFNM Bin\\X.dll  \r\n"
+                             "  MESH TFNM \"Models\\A.bm\";\n"
+                             "TEXTURES { \"Diffuse\" TFNM \"T\\a.tex\"; \"Bump\" TFNM \"T\\b.tex\"; }\n"
+                             "#INCLUDE \"Models\\Part.smc\"\n"
+                             "#include TFNM \"Models\\Other.smc\";\n"
+                             "tfnm lower-case is no marker\n"
+                             "NAME TFNM \"unclosed.tex\";\n"
+                             "TFNM \n";
+    EXPECT_EQ(texts(textReferences(text, true)), (Names{"Bin\\X.dll", "Models\\A.bm", "T\\a.tex", "T\\b.tex",
+                                                        "Models\\Part.smc", "Models\\Other.smc", "unclosed.tex"}));
+    // Without includes (text files other than model configurations) "#INCLUDE" names nothing by itself.
+    EXPECT_EQ(texts(textReferences("#INCLUDE \"a.smc\"\nTFNM b.tex", false)), Names{"b.tex"});
+    // The text ends at its first NUL byte, as in the usual text scan.
+    EXPECT_EQ(texts(textReferences(std::string("TFNM a.tex\n") + '\0' + "TFNM b.tex", false)), Names{"a.tex"});
+}
+
+TEST_F(DeepScanTest, ChainsThroughModelsFontsAndFourTextureLevels) {
+    install.write("Levels/A.wld", dfnm("Models\\M.mdl") + dfnm("Fonts\\F.fnt") + dfnm("T\\1.tex") + dfnm("a.wav"));
+    install.write("Models/M.mdl", dfnm("Models\\Skin.tex") + zeros(300));
+    texture("Models/Skin.tex", "");
+    install.write("Fonts/F.fnt", dfnm("Fonts\\F.tex") + zeros(300));
+    texture("Fonts/F.tex", "");
+    texture("T/1.tex", dfnm("T\\2.tex"));
+    texture("T/2.tex", dfnm("T\\3.tex"));
+    texture("T/3.tex", dfnm("T\\4.tex"));
+    texture("T/4.tex", "");
+    install.write("a.wav", "");
+    run({"Levels\\A.wld"}, true);
+    EXPECT_EQ(files.names(), (Names{"Models\\M.mdl", "Models\\Skin.tex", "Fonts\\F.fnt", "Fonts\\F.tex", "T\\1.tex",
+                                    "T\\2.tex", "T\\3.tex", "T\\4.tex", "a.wav", "Levels\\A.wld"}));
+    EXPECT_TRUE(missing.empty());
+
+    // Off: the usual walk, which reads a texture's tail only and never opens a model or a font.
+    run({"Levels\\A.wld"}, false);
+    EXPECT_EQ(files.names(), (Names{"Models\\M.mdl", "Fonts\\F.fnt", "T\\1.tex", "a.wav", "Levels\\A.wld"}));
+}
+
+TEST_F(DeepScanTest, ModelConfigurationIncludesMeshesAndShaders) {
+    install.write("Levels/A.wld", dfnm("Models\\Body.smc"));
+    install.write("Models/Body.smc",
+                  "NAME \"Body\";\r\n{\r\n  #INCLUDE \"Models\\Head.smc\"\r\n"
+                  "  MESH TFNM \"Models\\Body.bm\";\r\n  ANIMSET TFNM \"Models\\Body.aa\";\r\n}\r\n");
+    install.write("Models/Head.smc", "  MESH TFNM \"Models\\Head.bm\";\r\n  SKELETON TFNM \"Models\\Head.as\";\r\n");
+    install.write("Models/Head.bm", zeros(10) + dfnm("Shaders\\Skin.sha") + zeros(10));
+    install.write("Shaders/Skin.sha", "Package: TFNM Bin\\Shaders.dll\r\nName: Skin\r\n");
+    install.write("Models/Body.bm", "");
+    run({"Levels\\A.wld"}, true);
+    // The tools' source assets (.am, .as, .aa) are neither listed nor reported.
+    EXPECT_EQ(files.names(), (Names{"Models\\Body.smc", "Models\\Head.smc", "Models\\Head.bm", "Shaders\\Skin.sha",
+                                    "Bin\\Shaders.dll", "Models\\Body.bm", "Levels\\A.wld"}));
+    EXPECT_EQ(missing.names(), Names{"Bin\\Shaders.dll"});
+
+    // Off: the usual walk cuts the .smc's quoted lines and follows nothing further.
+    run({"Levels\\A.wld"}, false);
+    EXPECT_EQ(files.names(), (Names{"Models\\Body.smc", "Models\\Body.bm", "Models\\Body.aa", "Levels\\A.wld"}));
+    EXPECT_EQ(missing.names(), Names{"Models\\Body.aa"});
+}
+
+TEST_F(DeepScanTest, SoundTwinsStandInForMissingSounds) {
+    install.write("Levels/A.wld",
+                  dfnm("Music\\A.mp3") + dfnm("Music\\B.OGG") + dfnm("Music\\C.mp3") + dfnm("Music\\D.mp3"));
+    install.write("Music/A.ogg", "");
+    install.write("Music/B.MP3", "");
+    standard.append("Music\\D.ogg");
+    run({"Levels\\A.wld"}, true);
+    // D's twin is stock content: nothing to pack and nothing missing. C has no twin at all.
+    EXPECT_EQ(files.names(), (Names{"Music\\A.ogg", "Music\\B.MP3", "Music\\C.mp3", "Levels\\A.wld"}));
+    EXPECT_EQ(missing.names(), Names{"Music\\C.mp3"});
+}
+
+TEST_F(DeepScanTest, LoopsEndAndEachFileIsListedOnce) {
+    install.write("Levels/A.wld", dfnm("a.smc") + dfnm("x.tex") + dfnm("A.SMC"));
+    install.write("a.smc", "#INCLUDE \"b.smc\"\n");
+    install.write("b.smc", "#INCLUDE \"a.smc\"\n#INCLUDE \"b.smc\"\n");
+    texture("x.tex", dfnm("y.tex"));
+    texture("y.tex", dfnm("x.tex") + dfnm("Levels\\A.wld"));
+    run({"Levels\\A.wld"}, true);
+    EXPECT_EQ(files.names(), (Names{"a.smc", "b.smc", "x.tex", "y.tex", "Levels\\A.wld"}));
+}
+
+TEST_F(DeepScanTest, ALongChainNeitherOverflowsNorHoldsFilesOpen) {
+    constexpr int kLength = 1000;
+    install.write("Levels/A.wld", dfnm("T\\0.tex"));
+    Names expected;
+    for (int i = 0; i < kLength; ++i) {
+        const std::string name = "T\\" + std::to_string(i) + ".tex";
+        expected.push_back(name);
+        install.write("T/" + std::to_string(i) + ".tex", dfnm("T\\" + std::to_string(i + 1) + ".tex"));
+    }
+    expected.push_back("T\\" + std::to_string(kLength) + ".tex");
+    expected.push_back("Levels\\A.wld");
+    run({"Levels\\A.wld"}, true);
+    EXPECT_EQ(files.names(), expected);
+    EXPECT_EQ(missing.names(), Names{"T\\" + std::to_string(kLength) + ".tex"});
+}
+
+TEST_F(DeepScanTest, StandardFilesStayUnreadAndHostileNamesUnopened) {
+    testing::TempDir outside;
+    outside.write("evil.txt", "TFNM stolen.tex\n");
+    const std::string climbing = "..\\" + outside.path().filename().string() + "\\evil.txt";
+    install.write("Levels/A.wld", dfnm("Models\\Stock.mdl") + dfnm("list.txt"));
+    install.write("Models/Stock.mdl", dfnm("Models\\Stock.tex"));
+    install.write("list.txt", "TFNM " + climbing + "\r\nTFNM \xC0\xE1.tex\r\n");
+    standard.append("Models\\Stock.mdl");
+    run({"Levels\\A.wld"}, true);
+    // The name in the code page's bytes arrives as UTF-8; the climbing name is listed as missing, never read.
+    EXPECT_EQ(files.names(), (Names{"list.txt", climbing, "\xD0\x90\xD0\xB1.tex", "Levels\\A.wld"}));
+    EXPECT_EQ(missing.names(), (Names{climbing, "\xD0\x90\xD0\xB1.tex"}));
+}
+
+TEST_F(DeepScanTest, OffKeepsTheUsualWalkOnARichInstallation) {
+    install.write("Levels/A.wld", dfnm("s.txt") + dfnm("c.smc") + dfnm("t.tex") + dfnm("m.mdl") + dfnm("x.am"));
+    install.write("s.txt", "TFNM in.tex\nTFNM more.txt\n");
+    install.write("in.tex", dfnm("head.tex") + zeros(200) + dfnm("tail.tex"));
+    install.write("more.txt", "TFNM never.tex\n");
+    install.write("c.smc", "  MESH TFNM \"c.bm\";\n#INCLUDE \"d.smc\"\n");
+    install.write("t.tex", zeros(10));
+    install.write("m.mdl", dfnm("skin.tex"));
+    run({"Levels\\A.wld"}, false);
+    EXPECT_EQ(files.names(), (Names{"s.txt", "in.tex", "tail.tex", "more.txt", "c.smc", "c.bm", "t.tex", "m.mdl",
+                                    "x.am", "Levels\\A.wld"}));
+    EXPECT_EQ(missing.names(), (Names{"tail.tex", "c.bm", "x.am"}));
+    run({"Levels\\A.wld"}, true);
+    EXPECT_EQ(files.names(), (Names{"s.txt", "in.tex", "head.tex", "tail.tex", "more.txt", "never.tex", "c.smc", "c.bm",
+                                    "d.smc", "t.tex", "m.mdl", "skin.tex", "Levels\\A.wld"}));
+}
+
+TEST_F(DeepScanTest, SampleEntityClassNamesItsLibrary) {
+    const std::filesystem::path sample = std::filesystem::path(KORVANE_SAMPLES_DIR) / "ParametricParticles.ecl";
+    if (!std::filesystem::exists(sample)) {
+        GTEST_SKIP() << "samples absent";
+    }
+    std::ifstream in(sample, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    install.write("Levels/A.wld", dfnm("Classes\\ParametricParticles.ecl"));
+    install.write("Classes/ParametricParticles.ecl", bytes);
+    run({"Levels\\A.wld"}, true);
+    EXPECT_EQ(files.names(),
+              (Names{"Classes\\ParametricParticles.ecl", "Bin\\ParametricParticles.dll", "Levels\\A.wld"}));
+    EXPECT_EQ(missing.names(), Names{"Bin\\ParametricParticles.dll"});
+}
+
+} // namespace
+} // namespace korvane
