@@ -33,8 +33,12 @@ class ConsoleScreen : public PackingScreen {
     void appendLine(const std::string& line) override {
         flush();
         pending_ = line;
+        hasPending_ = true;
     }
-    void extendLastLine(const std::string& text) override { pending_ = pending_.value_or("") + text; }
+    void extendLastLine(const std::string& text) override {
+        pending_ += text;
+        hasPending_ = true;
+    }
     void setBusy(bool busy) override {
         if (!busy) {
             flush();
@@ -42,18 +46,20 @@ class ConsoleScreen : public PackingScreen {
     }
 
     void flush() {
-        if (pending_) {
+        if (hasPending_) {
             progress_.clear();
-            console_.out << *pending_ << '\n';
+            console_.out << pending_ << '\n';
             console_.out.flush();
-            pending_.reset();
+            pending_.clear();
+            hasPending_ = false;
         }
     }
 
   private:
     Console& console_;
     TerminalProgress& progress_;
-    std::optional<std::string> pending_;
+    std::string pending_;
+    bool hasPending_ = false;
 };
 
 class NoShell : public Shell {
