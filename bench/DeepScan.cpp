@@ -37,7 +37,7 @@ void write(const std::filesystem::path& path, const std::string& bytes) {
 }
 
 class NoProgress : public ProgressSink {
-  public:
+public:
     void setOverallMax(int) override {}
     void setOverallPosition(int) override {}
     void setOverallText(const std::string&) override {}
@@ -48,7 +48,7 @@ class NoProgress : public ProgressSink {
 };
 
 class NoDialogs : public UserDialogs {
-  public:
+public:
     void showMessage(const std::string&) override {}
     bool askYesNo(const std::string&) override { return false; }
     bool askOkCancel(const std::string&) override { return false; }

@@ -81,7 +81,7 @@ std::string upper(std::string text) {
 }
 
 class QuietRun : public RunWindow, public ProgressSink, public UserDialogs {
-  public:
+public:
     int pumps = 0;
     void showLoading() override {}
     void hideLoading() override {}

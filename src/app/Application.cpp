@@ -20,10 +20,10 @@ namespace korvane {
 namespace {
 
 class QuitWithMainWindow : public QObject {
-  public:
+public:
     using QObject::QObject;
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Close) {
             QCoreApplication::quit();

@@ -19,7 +19,7 @@ class TForm7;
 
 // The seven windows, created once in their fixed order and destroyed only when the program ends.
 class KorvaneWindows {
-  public:
+public:
     explicit KorvaneWindows(WindowContext& context);
     ~KorvaneWindows();
     KorvaneWindows(const KorvaneWindows&) = delete;

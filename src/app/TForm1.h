@@ -35,7 +35,7 @@ class TForm7;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     explicit TForm1(WindowContext& context);
     ~TForm1() override;
 
@@ -103,7 +103,7 @@ class TForm1 : public QMainWindow {
     // Shows only the tab of the step (0, 1, 2) and makes it the active page.
     void showStep(int pageIndex);
 
-  public slots:
+public slots:
     void New1Click();
     void Exit1Click();
     void Options1Click();
@@ -124,19 +124,17 @@ class TForm1 : public QMainWindow {
     void Button9Click();            // choose destination
     void Button7Click();            // packing run
 
-  public:
+public:
     // Archiver events, bound when the window is created; they come up only during a packing run.
     void ArchiverFileProgress(TZEBaseArchiver& Sender, const std::string& FileName, double Progress,
                               TZEProcessOperation Operation, TZEProgressPhase ProgressPhase, bool& Cancel);
-    void ArchiverProcessFileFailure(TZEBaseArchiver& Sender, const std::string& FileName,
-                                    TZEProcessOperation Operation, int NativeError, int ErrorCode,
-                                    const std::string& ErrorMessage, TZEAction& Action);
-    void ArchiverDiskFull(TZEBaseArchiver& Sender, int VolumeNumber, const std::string& VolumeFileName,
-                          bool& Cancel);
-    void ArchiverConfirmOverwrite(TZEBaseArchiver& Sender, const std::string& SourceFileName,
-                                  std::string& DestFileName, bool& Confirm);
+    void ArchiverProcessFileFailure(TZEBaseArchiver& Sender, const std::string& FileName, TZEProcessOperation Operation,
+                                    int NativeError, int ErrorCode, const std::string& ErrorMessage, TZEAction& Action);
+    void ArchiverDiskFull(TZEBaseArchiver& Sender, int VolumeNumber, const std::string& VolumeFileName, bool& Cancel);
+    void ArchiverConfirmOverwrite(TZEBaseArchiver& Sender, const std::string& SourceFileName, std::string& DestFileName,
+                                  bool& Confirm);
 
-  private:
+private:
     void createMenu();
     void createPages();
     QWidget* createMapsStep();

@@ -18,7 +18,7 @@ namespace korvane {
 namespace {
 
 class MainWindowScreen : public PackingScreen {
-  public:
+public:
     MainWindowScreen(TForm1& form, QLineEdit& destination, QPlainTextEdit& log, LoadingWindowControl& loading)
         : form_(form), destination_(destination), log_(log), loading_(loading) {}
 
@@ -40,7 +40,7 @@ class MainWindowScreen : public PackingScreen {
         }
     }
 
-  private:
+private:
     TForm1& form_;
     QLineEdit& destination_;
     QPlainTextEdit& log_;

@@ -12,7 +12,7 @@ namespace korvane {
 
 class TForm3 : public QWidget, public LoadingWindowControl {
     Q_OBJECT
-  public:
+public:
     TForm3();
 
     QLabel* Label1 = nullptr;

@@ -12,7 +12,7 @@ namespace korvane {
 
 class TForm7 : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit TForm7(WindowContext& context);
 
     QLabel* Image1 = nullptr;
@@ -20,10 +20,10 @@ class TForm7 : public QWidget {
     QLabel* Label2 = nullptr;
     QTextEdit* Memo1 = nullptr;
 
-  protected:
+protected:
     void hideEvent(QHideEvent* event) override;
 
-  private:
+private:
     void FormHide();
     void createCredits();
 

@@ -13,7 +13,7 @@ namespace korvane::cli {
 
 // A command line the sub-command cannot take: exit code 2.
 class UsageError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 

@@ -25,7 +25,7 @@ struct Console {
 class TerminalProgress;
 
 class ConsoleDialogs : public UserDialogs {
-  public:
+public:
     explicit ConsoleDialogs(Console& console) : console_(console) {}
 
     void showMessage(const std::string& text) override;
@@ -51,7 +51,7 @@ class ConsoleDialogs : public UserDialogs {
     int reported() const { return reported_; }
     const std::vector<std::string>& questions() const { return questions_; }
 
-  private:
+private:
     bool listed(const std::vector<std::string>& texts, const std::string& text) const;
 
     Console& console_;
@@ -64,7 +64,7 @@ class ConsoleDialogs : public UserDialogs {
 
 // The loading window's two counters as one self-rewriting line on a terminal; silent otherwise.
 class TerminalProgress : public ProgressSink {
-  public:
+public:
     explicit TerminalProgress(Console& console) : console_(console) {}
     ~TerminalProgress() override;
     TerminalProgress(const TerminalProgress&) = delete;
@@ -80,7 +80,7 @@ class TerminalProgress : public ProgressSink {
     // Clears the progress line so that the next message starts on a clean line.
     void clear();
 
-  private:
+private:
     void draw(bool force);
 
     Console& console_;

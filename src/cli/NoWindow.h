@@ -6,7 +6,7 @@
 namespace korvane::cli {
 
 class NoWindow : public RunWindow {
-  public:
+public:
     void showLoading() override {}
     void hideLoading() override {}
     void setCallerEnabled(bool) override {}

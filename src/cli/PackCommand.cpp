@@ -22,7 +22,7 @@ inline constexpr const char* kPacked =
 // The packing log on standard output. A line is written once it is complete, since the run may still
 // extend it; the progress line on a terminal is cleared first.
 class ConsoleScreen : public PackingScreen {
-  public:
+public:
     ConsoleScreen(Console& console, TerminalProgress& progress) : console_(console), progress_(progress) {}
     ~ConsoleScreen() override { flush(); }
     ConsoleScreen(const ConsoleScreen&) = delete;
@@ -55,7 +55,7 @@ class ConsoleScreen : public PackingScreen {
         }
     }
 
-  private:
+private:
     Console& console_;
     TerminalProgress& progress_;
     std::string pending_;
@@ -63,7 +63,7 @@ class ConsoleScreen : public PackingScreen {
 };
 
 class NoShell : public Shell {
-  public:
+public:
     void openFolder(const std::string&) override {}
     void openUrl(const std::string&) override {}
 };

@@ -15,7 +15,7 @@ namespace {
 
 // The temporary file: closed on every way out and removed unless it was committed under its final name.
 class PendingFile {
-  public:
+public:
     explicit PendingFile(const std::filesystem::path& destination) {
         const auto folder = destination.has_parent_path() ? destination.parent_path() : std::filesystem::path(".");
         std::string name = (folder / ("." + destination.filename().string() + ".XXXXXX")).string();
@@ -65,7 +65,7 @@ class PendingFile {
         return true;
     }
 
-  private:
+private:
     bool closeFd() {
         if (fd_ < 0) {
             return true;

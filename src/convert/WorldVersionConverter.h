@@ -30,12 +30,12 @@ inline constexpr std::array<std::uint8_t, 2> kVersion107Marker{16, 39};
 inline constexpr std::array<std::uint8_t, 2> kVersion150Marker{152, 58};
 
 class WorldVersionConverter {
-  public:
+public:
     WorldVersionConverter(UserDialogs& dialogs, std::string installRoot);
     // The menu command from its intro question to "Done.".
     void run();
 
-  private:
+private:
     bool confirmVersion(WorldVersion version);
     void saveCopy(std::istream& source, const std::filesystem::path& sourcePath);
 

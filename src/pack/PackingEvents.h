@@ -12,7 +12,7 @@ class ProgressSink;
 class UserDialogs;
 
 class PackingEvents {
-  public:
+public:
     PackingEvents(ProgressSink& progress, UserDialogs& dialogs, PackingScreen& screen);
 
     // The current-file bar and its label follow the engine's percentage.
@@ -29,7 +29,7 @@ class PackingEvents {
     bool fileFailed() const { return failed_; }
     bool fileWritten() const { return written_; }
 
-  private:
+private:
     void reportError(const std::string& text);
 
     ProgressSink& progress_;

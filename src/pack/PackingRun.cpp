@@ -26,7 +26,7 @@ constexpr std::uint16_t kPackedAttributes = 47;
 // One call takes exactly its own file: without this, a call also takes files of the same relative name from
 // every sub-folder, and a name at the root takes its namesakes from the whole installation.
 class RecurseOff {
-  public:
+public:
     explicit RecurseOff(TZipEngine& archiver) : archiver_(archiver), saved_(archiver.Options.Recurse) {
         archiver_.Options.Recurse = false;
     }
@@ -34,7 +34,7 @@ class RecurseOff {
     RecurseOff(const RecurseOff&) = delete;
     RecurseOff& operator=(const RecurseOff&) = delete;
 
-  private:
+private:
     TZipEngine& archiver_;
     bool saved_;
 };

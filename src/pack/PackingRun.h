@@ -27,13 +27,13 @@ struct PackingSeams {
 };
 
 class PackingRun {
-  public:
+public:
     explicit PackingRun(const PackingSeams& seams);
 
     // installRoot is native and ends in the separator; destination is the text of DestinationPath.
     void run(const std::string& installRoot, const std::string& destination, const NameList& files);
 
-  private:
+private:
     bool prepareFolder(const std::string& destination);
     bool probeDestination(const std::string& installRoot, const std::string& destination, const NameList& files);
     void setUp(const std::string& installRoot);

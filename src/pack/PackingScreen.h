@@ -6,7 +6,7 @@
 namespace korvane {
 
 class PackingScreen {
-  public:
+public:
     virtual ~PackingScreen() = default;
     // DestinationPath after the run appended an extension to it.
     virtual void showDestination(const std::string& path) = 0;

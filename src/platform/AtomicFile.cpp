@@ -15,7 +15,7 @@ namespace {
 
 // Owns the temporary file until it has been renamed into place.
 class TemporaryFile {
-  public:
+public:
     explicit TemporaryFile(const std::filesystem::path& target) {
         static std::atomic<unsigned> counter{0};
         for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
@@ -68,7 +68,7 @@ class TemporaryFile {
         return true;
     }
 
-  private:
+private:
     bool closeFile() {
         if (fd_ < 0) {
             return true;

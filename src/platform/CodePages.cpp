@@ -16,7 +16,7 @@ constexpr char32_t kPrivateBase = 0xF700;
 
 // One single-byte code page as a pair of tables, built once through ICU.
 class CodePage {
-  public:
+public:
     // A code page ICU does not know as a single-byte one gives way to the fallback.
     CodePage(int number, int fallback) {
         auto converter = openConverter(number);
@@ -70,7 +70,7 @@ class CodePage {
         return bytes;
     }
 
-  private:
+private:
     struct ConverterClose {
         void operator()(UConverter* converter) const { ucnv_close(converter); }
     };

@@ -8,7 +8,9 @@
 namespace korvane {
 
 int collate(std::string_view a, std::string_view b); // <0, 0, >0
-inline bool collateEqual(std::string_view a, std::string_view b) { return collate(a, b) == 0; }
+inline bool collateEqual(std::string_view a, std::string_view b) {
+    return collate(a, b) == 0;
+}
 
 // Key for whole-name membership that ignores letter case (full Unicode case folding of UTF-8 text).
 std::string caseFoldKey(std::string_view text);

@@ -113,7 +113,7 @@ bool matchesWildcard(std::string_view name, std::string_view mask) {
 
 // Closes a descriptor when it goes out of scope.
 class Descriptor {
-  public:
+public:
     explicit Descriptor(int fd) : fd_(fd) {}
     ~Descriptor() {
         if (fd_ >= 0) {
@@ -124,7 +124,7 @@ class Descriptor {
     Descriptor& operator=(const Descriptor&) = delete;
     bool valid() const { return fd_ >= 0; }
 
-  private:
+private:
     int fd_;
 };
 

@@ -55,7 +55,7 @@ Listing readListing(const std::string& folder) {
 // A folder changed within the last seconds is listed afresh each time: its time stamp might not yet tell
 // a later change in the same clock tick apart.
 class ListingCache {
-  public:
+public:
     std::vector<FolderEntry> matches(const std::string& folder, std::string_view name) {
         const std::string key = caseFoldKey(name);
         struct stat info {};
@@ -82,7 +82,7 @@ class ListingCache {
         return find(slot.listing, key);
     }
 
-  private:
+private:
     struct Cached {
         Stamp stamp;
         Listing listing;

@@ -21,8 +21,8 @@ struct SaveFileRequest {
 };
 
 struct FolderRequest {
-    std::string title;         // "Выбор папки"
-    std::string status;        // "Пожалуйста, выберите папку..."
+    std::string title;  // "Выбор папки"
+    std::string status; // "Пожалуйста, выберите папку..."
     std::string initialFolder;
 };
 

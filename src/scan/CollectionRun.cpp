@@ -20,7 +20,7 @@ std::string withoutLast(const std::string& name, std::size_t count) {
 }
 
 class MapLister {
-  public:
+public:
     explicit MapLister(const CollectionLists& lists) : lists_(lists) {}
 
     // True when the name is in the list afterwards because it qualifies. A scan may have listed it already;
@@ -39,7 +39,7 @@ class MapLister {
         }
     }
 
-  private:
+private:
     const CollectionLists& lists_;
 };
 

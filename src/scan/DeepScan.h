@@ -12,7 +12,7 @@
 namespace korvane {
 
 class DeepScanner {
-  public:
+public:
     // Admission goes through the scanner's own rule, so standard and listed names stay out and missing
     // ones are reported as the usual walk reports them.
     DeepScanner(const std::string& installRoot, const NameList& fileList, const NameList& standardFiles,
@@ -24,7 +24,7 @@ class DeepScanner {
     // The names a file gives, in file order, as UTF-8; none for a type that names nothing or a missing file.
     std::vector<std::string> referencesOf(const std::string& name) const;
 
-  private:
+private:
     // Admits the name (or its sound twin); true when it was newly listed.
     bool admit(std::string& name);
     std::string chosenName(const std::string& name) const;

@@ -10,7 +10,7 @@
 namespace korvane {
 
 class MissingList {
-  public:
+public:
     const std::vector<std::string>& names() const { return names_; }
     bool empty() const { return names_.empty(); }
     bool contains(std::string_view name) const;
@@ -18,7 +18,7 @@ class MissingList {
     void add(std::string_view name);
     void clear();
 
-  private:
+private:
     std::vector<std::string> names_;
     // Case-folded name to line: the collation check runs only on the few lines that fold alike.
     std::unordered_multimap<std::string, std::size_t> byKey_;

@@ -15,7 +15,7 @@
 namespace korvane {
 
 class ReferenceScanner {
-  public:
+public:
     // Called before some blocks of a map with the block's offset and the map's size.
     using ProgressReport = std::function<void(std::uint64_t offset, std::uint64_t size)>;
 
@@ -38,7 +38,7 @@ class ReferenceScanner {
     using FoundName = std::function<void(const std::string& name)>;
     void setFoundNameHandler(FoundName handler) { foundName_ = std::move(handler); }
 
-  private:
+private:
     void scanText(const std::string& name, LineCut cut);
     // False (and the name noted missing) when a file to be scanned is absent.
     bool presentForScan(const std::string& name);

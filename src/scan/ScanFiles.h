@@ -18,7 +18,7 @@ bool gameFileExists(const std::string& installRoot, std::string_view name);
 std::uint64_t gameFileSize(const std::string& installRoot, std::string_view name);
 
 class ScanFile {
-  public:
+public:
     // Opens InstallRoot + name for reading; throws FileError "Cannot open file <InstallRoot + name>".
     ScanFile(const std::string& installRoot, std::string_view name);
 
@@ -29,21 +29,21 @@ class ScanFile {
     // The last count bytes, or the whole file when it is shorter.
     std::string readTail(std::size_t count);
 
-  private:
+private:
     std::ifstream stream_;
     std::uint64_t size_ = 0;
 };
 
 // Walks a file in 1024-byte blocks with the bytes after each block at hand, holding a bounded buffer.
 class BlockReader {
-  public:
+public:
     static constexpr std::size_t kBlockSize = 1024;
 
     explicit BlockReader(ScanFile& file, std::size_t chunkSize = std::size_t{1} << 20);
     // The bytes from offset on: at least the block and the record span after it, where the file has them.
     std::string_view bytesFrom(std::uint64_t offset);
 
-  private:
+private:
     ScanFile& file_;
     // Left uninitialised: every byte is read before it is looked at.
     std::unique_ptr<char[]> buffer_;

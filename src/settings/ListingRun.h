@@ -10,7 +10,7 @@ class TZipEngine;
 
 // The calling window and the loading window, seen from the listing.
 class RunWindow {
-  public:
+public:
     virtual ~RunWindow() = default;
     // Centres the loading window over the calling window and shows it.
     virtual void showLoading() = 0;

@@ -16,20 +16,20 @@ constexpr int kRefreshCounterStart = 201;         // so the first member refresh
 
 // The archive is closed however the listing ends; closing never raises.
 class OpenArchiveGuard {
-  public:
+public:
     explicit OpenArchiveGuard(TZipEngine& archiver) : archiver_(archiver) {}
     ~OpenArchiveGuard() { archiver_.CloseArchive(); }
     OpenArchiveGuard(const OpenArchiveGuard&) = delete;
     OpenArchiveGuard& operator=(const OpenArchiveGuard&) = delete;
 
-  private:
+private:
     TZipEngine& archiver_;
 };
 
 // Whatever happens during a run, the calling window ends enabled, the target's repainting resumed and the
 // loading window hidden, before any message is shown.
 class RunScope {
-  public:
+public:
     RunScope(RunWindow& window, NameList* suspended) : window_(window), suspended_(suspended) {}
     ~RunScope() { finish(); }
     RunScope(const RunScope&) = delete;
@@ -47,7 +47,7 @@ class RunScope {
         window_.hideLoading();
     }
 
-  private:
+private:
     RunWindow& window_;
     NameList* suspended_;
     bool finished_ = false;

@@ -19,7 +19,7 @@ namespace korvane::testing {
 
 // Scripted dialogs that also let a test look at the windows while a message is up.
 class WatchedDialogs : public ScriptedDialogs {
-  public:
+public:
     std::function<void()> onMessage;
     void showMessage(const std::string& text) override {
         ScriptedDialogs::showMessage(text);
@@ -30,7 +30,7 @@ class WatchedDialogs : public ScriptedDialogs {
 };
 
 class AppFixture : public ::testing::Test {
-  protected:
+protected:
     TempDir dir;
     FileSettingsStore settings{dir.path() / "settings.reg"};
     WatchedDialogs dialogs;

@@ -23,7 +23,7 @@ namespace {
 
 // The main window as the program builds it, with the start-up check already past.
 class MainWindow : public AppFixture {
-  protected:
+protected:
     TForm1* main = nullptr;
     void SetUp() override {
         main = &start();

@@ -19,7 +19,7 @@ namespace korvane::testing {
 namespace {
 
 class Notices : public AppFixture {
-  protected:
+protected:
     TForm1* main = nullptr;
     void SetUp() override {
         main = &start();

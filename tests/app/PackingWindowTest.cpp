@@ -33,7 +33,7 @@ constexpr const char* kSuccess =
 
 // An installation with one map, its references and companions, and a standard archive made with the engine.
 class PackingWindow : public AppFixture {
-  protected:
+protected:
     TForm1* main = nullptr;
     const std::string wall = std::string(3000, 'w');
     const std::string music = std::string(2000, 'm') + "end";

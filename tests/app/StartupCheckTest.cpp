@@ -129,7 +129,7 @@ TEST_F(StartupCheck, TwoEmptyCacheFilesAreAValidEmptyCatalogue) {
 
 // A stored root that is not a string: the store's error reaches the user and start-up stops there.
 class WrongTypeStore : public SettingsStore {
-  public:
+public:
     std::optional<std::string> readString(std::string_view, std::string_view value) override {
         throw SettingsError("Invalid data type for '" + std::string(value) + "'");
     }

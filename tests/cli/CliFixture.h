@@ -30,7 +30,7 @@ std::vector<std::string> splitLines(const std::string& text);
 
 // One demo installation shared by the tests of a suite that only read it.
 class DemoInstallationTest : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();
 
@@ -40,7 +40,7 @@ class DemoInstallationTest : public ::testing::Test {
 
     TempDir scratch_;
 
-  private:
+private:
     static std::unique_ptr<TempDir> demo_;
 };
 

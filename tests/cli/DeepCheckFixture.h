@@ -19,7 +19,7 @@ inline std::string record(const std::string& name) {
 }
 
 class DeepCheckFixture : public ::testing::Test {
-  protected:
+protected:
     TempDir dir;
     std::string root = dir.root();
 

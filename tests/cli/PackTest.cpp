@@ -78,7 +78,7 @@ TEST_F(PackCommand, ADestinationThatCannotBeMadeStopsWithTheWindowsMessage) {
 
 // What the main window does for the same maps: the collection run, then the packing run class.
 class WindowScreen : public PackingScreen {
-  public:
+public:
     void showDestination(const std::string&) override {}
     void clearLog() override {}
     void appendLine(const std::string&) override {}
@@ -87,7 +87,7 @@ class WindowScreen : public PackingScreen {
 };
 
 class NoProgress : public ProgressSink {
-  public:
+public:
     void setOverallMax(int) override {}
     void setOverallPosition(int) override {}
     void setOverallText(const std::string&) override {}

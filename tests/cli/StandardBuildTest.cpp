@@ -7,7 +7,7 @@ namespace korvane::testing {
 namespace {
 
 class StandardBuild : public DemoInstallationTest {
-  protected:
+protected:
     void SetUp() override {
         std::filesystem::copy(root(), scratch_.path() / "install", std::filesystem::copy_options::recursive);
         std::filesystem::remove_all(scratch_.path() / "install" / "Temp");

@@ -56,7 +56,7 @@ std::vector<std::string> folderNames(const std::filesystem::path& folder) {
 }
 
 class ConverterRun : public ::testing::Test {
-  protected:
+protected:
     TempDir dir;
     ScriptedDialogs dialogs;
 
@@ -224,7 +224,7 @@ TEST_F(ConverterRun, AnUncreatableDestinationIsReportedAndNothingIsLeftBehind) {
 
 // Stands in for a full disk: writes past the limit fail with EFBIG instead of raising SIGXFSZ.
 class FileSizeLimit {
-  public:
+public:
     explicit FileSizeLimit(rlim_t bytes) {
         previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &previous_);
@@ -237,7 +237,7 @@ class FileSizeLimit {
         std::signal(SIGXFSZ, previousHandler_);
     }
 
-  private:
+private:
     rlimit previous_{};
     void (*previousHandler_)(int) = nullptr;
 };

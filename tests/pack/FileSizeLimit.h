@@ -8,7 +8,7 @@
 namespace korvane::testing {
 
 class FileSizeLimit {
-  public:
+public:
     explicit FileSizeLimit(rlim_t bytes) {
         // A write past the limit then fails instead of ending the process.
         std::signal(SIGXFSZ, SIG_IGN);
@@ -21,7 +21,7 @@ class FileSizeLimit {
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
-  private:
+private:
     rlimit saved_{};
 };
 

@@ -19,7 +19,7 @@ constexpr const char* kPacked =
     "The gro has been successfully created.\nDo you wish to open the destination directory?";
 
 class GameLimitsCheckTest : public ::testing::Test {
-  protected:
+protected:
     testing::TempDir dir;
     NameList standard;
 
@@ -128,7 +128,7 @@ TEST_F(GameLimitsCheckTest, AnArchiveThatCannotBeReadBackAndALongList) {
 }
 
 class PackingCheckTest : public testing::PackingFixture {
-  protected:
+protected:
     NameList standard;
     void packChecked(const std::string& destination) {
         PackingRun run({archiver, events, progress, dialogs, shell, screen, &standard});

@@ -18,7 +18,7 @@
 namespace korvane::testing {
 
 class RecordingScreen : public PackingScreen {
-  public:
+public:
     std::vector<std::string> log;
     std::string destination;
     std::vector<bool> busy;
@@ -31,7 +31,7 @@ class RecordingScreen : public PackingScreen {
 };
 
 class RecordingProgress : public ProgressSink {
-  public:
+public:
     std::vector<std::string> events;
     void setOverallMax(int max) override { events.push_back("overall max " + std::to_string(max)); }
     void setOverallPosition(int position) override { events.push_back("overall " + std::to_string(position)); }
@@ -43,7 +43,7 @@ class RecordingProgress : public ProgressSink {
 };
 
 class PackingFixture : public ::testing::Test {
-  protected:
+protected:
     TempDir dir;
     std::string root = dir.root() + "game/";
     std::string out = dir.root() + "out/";

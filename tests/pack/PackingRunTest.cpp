@@ -16,7 +16,7 @@ constexpr const char* kSuccess =
     "The gro has been successfully created.\nDo you wish to open the destination directory?";
 
 class PackingRunTest : public PackingFixture {
-  protected:
+protected:
     const std::string map = repeated("world ", 300);
     const std::string wall = repeated("texture ", 500);
     const std::string music = noise(4096);

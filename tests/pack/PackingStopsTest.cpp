@@ -27,7 +27,7 @@ TEST(DestinationPath, GetsAnExtensionOnlyWhenItHasNone) {
 }
 
 class PackingStopsTest : public PackingFixture {
-  protected:
+protected:
     void SetUp() override {
         game("Textures/Wall.tex", "wall");
         game("Sounds/Music.ogg", noise(4096));

@@ -21,7 +21,7 @@ std::size_t entriesIn(const std::filesystem::path& folder) {
 
 // Files larger than the limit cannot be written, as on a full disk.
 class FileSizeLimit {
-  public:
+public:
     explicit FileSizeLimit(rlim_t bytes) {
         ::getrlimit(RLIMIT_FSIZE, &saved_);
         oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
@@ -36,7 +36,7 @@ class FileSizeLimit {
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
-  private:
+private:
     rlimit saved_{};
     void (*oldHandler_)(int) = nullptr;
 };

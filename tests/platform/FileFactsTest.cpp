@@ -59,7 +59,7 @@ TEST(FileFacts, AttributesStoredByAFileServerTakePrecedence) {
 }
 
 class LocalTimeZone : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         const char* old = std::getenv("TZ");
         saved_ = old ? std::optional<std::string>(old) : std::nullopt;
@@ -75,7 +75,7 @@ class LocalTimeZone : public ::testing::Test {
         ::tzset();
     }
 
-  private:
+private:
     std::optional<std::string> saved_;
 };
 

@@ -9,7 +9,7 @@ namespace korvane {
 namespace {
 
 class RecordingListener : public NameList::Listener {
-  public:
+public:
     std::vector<std::string> calls;
     void listReset() override { calls.push_back("reset"); }
     void entryInserted(int index) override { calls.push_back("insert " + std::to_string(index)); }

@@ -73,7 +73,7 @@ TEST(SettingsStore, AFailedWriteReportsAndKeepsTheOldFile) {
 }
 
 class Environment : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override {
         for (const auto& [name, value] : saved_) {
             if (value) {
@@ -95,7 +95,7 @@ class Environment : public ::testing::Test {
         }
     }
 
-  private:
+private:
     std::map<std::string, std::optional<std::string>> saved_;
 };
 

@@ -11,7 +11,7 @@ namespace {
 using Names = std::vector<std::string>;
 
 class ChosenFilesTest : public ::testing::Test {
-  protected:
+protected:
     testing::TempDir install;
     std::string root = install.root();
     NameList list;

@@ -18,7 +18,7 @@ using testing::dfnm;
 using testing::zeros;
 
 class RecordingProgress : public ProgressSink {
-  public:
+public:
     std::vector<std::string> events;
     void setOverallMax(int max) override { events.push_back("overall max " + std::to_string(max)); }
     void setOverallPosition(int position) override { events.push_back("overall " + std::to_string(position)); }
@@ -30,7 +30,7 @@ class RecordingProgress : public ProgressSink {
 };
 
 class CollectionRunTest : public ::testing::Test {
-  protected:
+protected:
     testing::TempDir install;
     std::string root = install.root();
     NameList files;

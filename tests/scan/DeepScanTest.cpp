@@ -22,7 +22,7 @@ using testing::dfnm;
 using testing::zeros;
 
 class SilentProgress : public ProgressSink {
-  public:
+public:
     void setOverallMax(int) override {}
     void setOverallPosition(int) override {}
     void setOverallText(const std::string&) override {}
@@ -33,7 +33,7 @@ class SilentProgress : public ProgressSink {
 };
 
 class DeepScanTest : public ::testing::Test {
-  protected:
+protected:
     testing::TempDir install;
     std::string root = install.root();
     NameList files;

@@ -7,7 +7,7 @@ namespace korvane {
 namespace {
 
 class SampleFilesTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         if (!std::filesystem::exists(std::filesystem::path(KORVANE_SAMPLES_DIR) / "README.md")) {
             GTEST_SKIP() << "no sample files";

@@ -14,7 +14,7 @@
 namespace korvane::testing {
 
 class ScannerFixture : public ::testing::Test {
-  protected:
+protected:
     TempDir install;
     std::string root = install.root();
     NameList files;

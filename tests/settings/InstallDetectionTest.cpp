@@ -17,7 +17,7 @@ constexpr const char* kSeKey = "\\Software\\Croteam\\SeriousSamSE";
 constexpr const char* kFeKey = "\\Software\\Croteam\\SeriousSam";
 
 class InstallDetectionTest : public ::testing::Test {
-  protected:
+protected:
     TempDir home;
     DetectionPlaces places{home.path(), home.path() / ".wine"};
     MemorySettingsStore settings;

@@ -15,7 +15,7 @@
 namespace korvane::testing {
 
 class RecordingRun : public RunWindow, public ProgressSink, public ScriptedDialogs {
-  public:
+public:
     std::vector<std::string> log;
     std::vector<std::string> currentTexts, overallTexts;
     int overallMax = -1, overallPosition = -1, currentMax = -1, currentPosition = -1;
@@ -46,7 +46,7 @@ class RecordingRun : public RunWindow, public ProgressSink, public ScriptedDialo
         ScriptedDialogs::showMessage(text);
     }
 
-  private:
+private:
     void note(const char* what, bool) { log.emplace_back(what); }
 };
 

@@ -11,7 +11,7 @@
 namespace korvane::testing {
 
 class MemorySettingsStore : public SettingsStore {
-  public:
+public:
     std::map<std::pair<std::string, std::string>, std::string> values;
     std::set<std::pair<std::string, std::string>> nonStrings; // values of another type
     bool failWrites = false;

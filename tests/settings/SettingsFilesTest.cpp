@@ -16,7 +16,7 @@ using testing::readFile;
 using testing::TempDir;
 
 class CacheFiles : public ::testing::Test {
-  protected:
+protected:
     TempDir dir;
     AppState state;
     void SetUp() override { state.InstallRoot = dir.root(); }

@@ -17,7 +17,7 @@ using testing::TempDir;
 using Names = std::vector<std::string>;
 
 class StandardListBuilderTest : public ::testing::Test {
-  protected:
+protected:
     // One installation with its archives for the whole suite.
     static void SetUpTestSuite() {
         shared = std::make_unique<TempDir>();

@@ -20,8 +20,8 @@ TempDir::~TempDir() {
     // Tests may leave read-only files or folders behind; give rights back before removing.
     for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
          it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
-        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                     ignored);
     }
     std::filesystem::remove_all(path_, ignored);
 }

@@ -8,7 +8,7 @@ namespace korvane {
 // so the view never sees a count that disagrees with what it was told; the list itself has changed already
 // when the listener hears of it.
 class CheckListBox::Model : public QAbstractListModel, public NameList::Listener {
-  public:
+public:
     Model(CheckListBox& owner, NameList& list, bool checkable)
         : QAbstractListModel(&owner), owner_(owner), list_(list), checkable_(checkable), rows_(list.size()) {}
 
@@ -70,7 +70,7 @@ class CheckListBox::Model : public QAbstractListModel, public NameList::Listener
         emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::CheckStateRole});
     }
 
-  private:
+private:
     CheckListBox& owner_;
     NameList& list_;
     bool checkable_;

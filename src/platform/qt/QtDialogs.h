@@ -12,7 +12,7 @@ class QWidget;
 namespace korvane {
 
 class QtDialogs : public UserDialogs {
-  public:
+public:
     explicit QtDialogs(QWidget* parent);
 
     void showMessage(const std::string& text) override;
@@ -22,7 +22,7 @@ class QtDialogs : public UserDialogs {
     std::optional<std::string> saveFile(const SaveFileRequest& request) override;
     std::optional<std::string> pickFolder(const FolderRequest& request) override;
 
-  private:
+private:
     QWidget* parent_;
 };
 

@@ -18,7 +18,7 @@ namespace korvane {
 
 class TForm6 : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit TForm6(WindowContext& context);
 
     // One name per line, replacing what the text area held.
@@ -30,19 +30,19 @@ class TForm6 : public QDialog {
     QPushButton* Button1 = nullptr;  // "OK"
     QPushButton* Button2 = nullptr;  // "Игнорировать!"
 
-  signals:
+signals:
     // "Игнорировать!" was pressed; the dialog is already hidden.
     void ignored();
 
-  public slots:
+public slots:
     void Button1Click();
     void Button2Click();
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-  private:
+private:
     WindowContext& context_;
 };
 

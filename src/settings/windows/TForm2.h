@@ -21,7 +21,7 @@ class TZipEngine;
 
 class TForm2 : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit TForm2(WindowContext& context);
     ~TForm2() override;
 
@@ -50,18 +50,18 @@ class TForm2 : public QDialog {
 
     std::unique_ptr<TZipEngine> Archiver;
 
-  public slots:
+public slots:
     void Button1Click();
     void Button2Click();
     void Button3Click();
     void Button4Click();
     void Button5Click();
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-  private:
+private:
     void FormShow();
     void FormHide();
     bool pathFieldValid() const;

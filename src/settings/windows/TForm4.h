@@ -23,7 +23,7 @@ class TZipEngine;
 
 class TForm4 : public QDialog {
     Q_OBJECT
-  public:
+public:
     TForm4(WindowContext& context, TForm2& options);
     ~TForm4() override;
 
@@ -48,17 +48,17 @@ class TForm4 : public QDialog {
 
     std::unique_ptr<TZipEngine> Archiver;
 
-  public slots:
+public slots:
     void Button1Click();
     void Button2Click();
     void Button3Click();
     void SecondEncounter1Click();
     void FirstEncounter1Click();
 
-  protected:
+protected:
     void hideEvent(QHideEvent* event) override;
 
-  private:
+private:
     WindowContext& context_;
     TForm2& options_;
 };

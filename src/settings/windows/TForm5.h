@@ -26,7 +26,7 @@ class TZipEngine;
 
 class TForm5 : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit TForm5(WindowContext& context);
     ~TForm5() override;
 
@@ -81,7 +81,7 @@ class TForm5 : public QDialog {
 
     std::unique_ptr<TZipEngine> Archiver;
 
-  public slots:
+public slots:
     void Button1Click();
     void Button2Click();
     void Button3Click();
@@ -93,10 +93,10 @@ class TForm5 : public QDialog {
     void InstallPathFieldChange();
     void VersionChoiceClick();
 
-  protected:
+protected:
     void hideEvent(QHideEvent* event) override;
 
-  private:
+private:
     void buildPage1();
     void buildPage2();
     void buildPage3();

@@ -10,14 +10,14 @@ namespace korvane {
 class LoadingWindowControl;
 
 class WindowRun : public RunWindow {
-  public:
+public:
     WindowRun(QWidget& caller, LoadingWindowControl& loading) : caller_(caller), loading_(loading) {}
 
     void showLoading() override;
     void hideLoading() override;
     void setCallerEnabled(bool enabled) override;
 
-  private:
+private:
     QWidget& caller_;
     LoadingWindowControl& loading_;
 };

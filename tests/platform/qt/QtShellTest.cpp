@@ -11,9 +11,9 @@ namespace {
 // Stands in for the desktop: receives the links the shell hands out.
 class UrlCatcher : public QObject {
     Q_OBJECT
-  public:
+public:
     QList<QUrl> urls;
-  public slots:
+public slots:
     void open(const QUrl& url) { urls.push_back(url); }
 };
 

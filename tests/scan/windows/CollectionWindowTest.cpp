@@ -14,7 +14,7 @@ using testing::dfnm;
 using testing::zeros;
 
 class CollectionWindowTest : public testing::MainWindowFixture {
-  protected:
+protected:
     void addMaps(const Names& relative) {
         Names chosen;
         for (const auto& name : relative) {

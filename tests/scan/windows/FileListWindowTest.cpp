@@ -9,7 +9,7 @@ namespace {
 using Names = std::vector<std::string>;
 
 class FileListWindowTest : public testing::MainWindowFixture {
-  protected:
+protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
         form->showStep(1);

@@ -24,7 +24,7 @@ namespace korvane::testing {
 
 // Notes, for every message, what the windows looked like when it showed.
 class WatchingDialogs : public ScriptedDialogs {
-  public:
+public:
     std::function<std::string()> describe;
     std::vector<std::string> states;
     void showMessage(const std::string& text) override {
@@ -34,7 +34,7 @@ class WatchingDialogs : public ScriptedDialogs {
 };
 
 class MainWindowFixture : public ::testing::Test {
-  protected:
+protected:
     TempDir install;
     TempDir settingsFolder;
     AppState state;

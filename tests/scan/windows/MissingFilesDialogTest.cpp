@@ -17,7 +17,7 @@ namespace korvane {
 namespace {
 
 class MissingFilesDialogTest : public ::testing::Test {
-  protected:
+protected:
     testing::TempDir folder;
     AppState state;
     testing::ScriptedDialogs dialogs;

@@ -16,7 +16,7 @@ namespace {
 using Names = std::vector<std::string>;
 
 class ListEditorTest : public testing::WindowTest {
-  protected:
+protected:
     TForm2 options{context};
     TForm4 editor{context, options};
 

@@ -15,7 +15,7 @@ namespace {
 using Names = std::vector<std::string>;
 
 class OptionsDialogTest : public testing::WindowTest {
-  protected:
+protected:
     TForm2 options{context};
     TForm4 editor{context, options};
 

@@ -23,7 +23,7 @@ const Names kSecondEncounterMembers{"Models\\Player\\Sam.mdl", "Textures\\Sky.te
                                     "Bin\\Tools107.dll"};
 
 class SetupWizardTest : public testing::WindowTest {
-  protected:
+protected:
     TForm5 wizard{context};
 
     // As start-up opens it on a first run: the main window hidden, the wizard shown.

@@ -24,10 +24,10 @@ namespace korvane::testing {
 
 // The main window as the settings windows see it: shown, hidden, enabled and closed.
 class StandInMainWindow : public QWidget {
-  public:
+public:
     int closes = 0;
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override {
         ++closes;
         QWidget::closeEvent(event);
@@ -56,7 +56,7 @@ inline const std::filesystem::path& archiveStock() {
 }
 
 class WindowTest : public ::testing::Test {
-  protected:
+protected:
     TempDir install;
     TempDir home;
     std::string root = install.root();
