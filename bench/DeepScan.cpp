@@ -1,6 +1,7 @@
 // Deep scan speed: a map naming 400 models of 64 KB, each naming five of 1,000 textures of 8 KB that name
 // a base texture each, against a 40,000-name standard list; the usual walk over the same installation
 // for comparison (it reads no model and only the textures' tails).
+#include "BenchRecords.h"
 #include "platform/NameList.h"
 #include "platform/ProgressSink.h"
 #include "platform/UserDialogs.h"
@@ -23,13 +24,6 @@ constexpr int kModels = 400;
 constexpr int kTextures = 1000;
 constexpr int kStandardNames = 40000;
 constexpr int kRuns = 5;
-
-std::string record(const std::string& name) {
-    std::string bytes = "DFNM";
-    bytes.push_back(static_cast<char>(name.size()));
-    bytes.append(3, '\0');
-    return bytes + name;
-}
 
 void write(const std::filesystem::path& path, const std::string& bytes) {
     std::filesystem::create_directories(path.parent_path());
@@ -67,17 +61,17 @@ std::uint64_t makeInstallation(const std::filesystem::path& root) {
     std::string map = "BUIV";
     for (int m = 0; m < kModels; ++m) {
         const std::string name = "Models\\Deep\\M" + std::to_string(m) + ".mdl";
-        map += record(name);
+        map += bench::referenceRecord(name);
         std::string model;
         for (int t = 0; t < 5; ++t) {
-            model += record(texture((m * 7 + t * 13) % kTextures));
+            model += bench::referenceRecord(texture((m * 7 + t * 13) % kTextures));
         }
         model.resize(64 * 1024, '\0');
         write(root / ("Models/Deep/M" + std::to_string(m) + ".mdl"), model);
         bytes += model.size();
     }
     for (int t = 0; t < kTextures; ++t) {
-        std::string bytesOf = record("Textures\\Base\\B" + std::to_string(t % 50) + ".tex");
+        std::string bytesOf = bench::referenceRecord("Textures\\Base\\B" + std::to_string(t % 50) + ".tex");
         bytesOf.resize(8 * 1024, '\0');
         write(root / ("Textures/Deep/T" + std::to_string(t) + ".tex"), bytesOf);
         bytes += bytesOf.size();

@@ -1,5 +1,6 @@
 // Map scanning speed: a 64 MB map with 10,000 references against a 40,000-name standard list, next to a
 // plain memchr pass over the same bytes.
+#include "BenchRecords.h"
 #include "platform/NameList.h"
 #include "scan/MissingList.h"
 #include "scan/ReferenceRecords.h"
@@ -28,13 +29,6 @@ constexpr int kReferences = 10000;
 constexpr int kStandardNames = 40000;
 constexpr int kRuns = 5;
 
-std::string record(const std::string& name) {
-    std::string bytes = "DFNM";
-    bytes.push_back(static_cast<char>(name.size()));
-    bytes.append(3, '\0');
-    return bytes + name;
-}
-
 std::string standardName(int i) {
     return "Textures\\Standard\\Set" + std::to_string(i % 97) + "\\T" + std::to_string(i) + ".tex";
 }
@@ -57,7 +51,7 @@ std::string syntheticMap(bool withCustomNames) {
                 c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
             }
         }
-        const std::string bytes = record(name);
+        const std::string bytes = korvane::bench::referenceRecord(name);
         std::memcpy(map.data() + static_cast<std::size_t>(i) * spacing + 17, bytes.data(), bytes.size());
     }
     return map;
