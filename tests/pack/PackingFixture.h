@@ -7,6 +7,7 @@
 #include "pack/PackingScreen.h"
 #include "platform/NameList.h"
 #include "platform/ProgressSink.h"
+#include "support/RecordingProgress.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -28,18 +29,6 @@ public:
     void appendLine(const std::string& line) override { log.push_back(line); }
     void extendLastLine(const std::string& text) override { log.back() += text; }
     void setBusy(bool value) override { busy.push_back(value); }
-};
-
-class RecordingProgress : public ProgressSink {
-public:
-    std::vector<std::string> events;
-    void setOverallMax(int max) override { events.push_back("overall max " + std::to_string(max)); }
-    void setOverallPosition(int position) override { events.push_back("overall " + std::to_string(position)); }
-    void setOverallText(const std::string& text) override { events.push_back("Label3 " + text); }
-    void setCurrentMax(int max) override { events.push_back("current max " + std::to_string(max)); }
-    void setCurrentPosition(int position) override { events.push_back("current " + std::to_string(position)); }
-    void setCurrentText(const std::string& text) override { events.push_back("Label2 " + text); }
-    void processEvents() override { events.push_back("pump"); }
 };
 
 class PackingFixture : public ::testing::Test {

@@ -3,6 +3,7 @@
 #include "GameBytes.h"
 
 #include "platform/FileError.h"
+#include "support/RecordingProgress.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -15,19 +16,8 @@ namespace {
 
 using Names = std::vector<std::string>;
 using testing::dfnm;
+using testing::RecordingProgress;
 using testing::zeros;
-
-class RecordingProgress : public ProgressSink {
-public:
-    std::vector<std::string> events;
-    void setOverallMax(int max) override { events.push_back("overall max " + std::to_string(max)); }
-    void setOverallPosition(int position) override { events.push_back("overall " + std::to_string(position)); }
-    void setOverallText(const std::string& text) override { events.push_back("Label3 " + text); }
-    void setCurrentMax(int max) override { events.push_back("current max " + std::to_string(max)); }
-    void setCurrentPosition(int position) override { events.push_back("current " + std::to_string(position)); }
-    void setCurrentText(const std::string& text) override { events.push_back("Label2 " + text); }
-    void processEvents() override { events.push_back("pump"); }
-};
 
 class CollectionRunTest : public ::testing::Test {
 protected:
