@@ -2,6 +2,7 @@
 
 #include "archive/ZipEngine.h"
 #include "platform/qt/CheckListBox.h"
+#include "platform/qt/QuietEnter.h"
 #include "settings/StandardPresets.h"
 #include "settings/TextLines.h"
 #include "settings/windows/Named.h"
@@ -134,6 +135,9 @@ void TForm5::buildPage2() {
     layout->addLayout(buttonRow(nullptr, Button3));
     PageControl1->addTab(TabSheet2, "Установки для \"Крутого Сэма\"");
 
+    Button2->setAutoDefault(false);
+    ignoreEnter(*InstallPathField);
+
     connect(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm5::Button3Click);
     connect(InstallPathField, &QLineEdit::textChanged, this, &TForm5::InstallPathFieldChange);
@@ -157,6 +161,8 @@ void TForm5::buildPage3() {
     layout->addWidget(WizardStandardList);
     layout->addLayout(buttons);
     PageControl1->addTab(TabSheet3, "Стандартные файлы");
+
+    Button4->setAutoDefault(false);
 
     connect(Button4, &QPushButton::clicked, this, &TForm5::Button4Click);
     connect(Button5, &QPushButton::clicked, this, &TForm5::Button5Click);

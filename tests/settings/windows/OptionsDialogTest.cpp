@@ -125,7 +125,6 @@ TEST_F(OptionsDialogTest, FailedRegistryWriteKeepsTheDialogOpenAndCancelStillRes
     EXPECT_EQ(dialogs.shown, Names{"Failed to set data for 'SSPath15'"});
     EXPECT_FALSE(options.isHidden());
     EXPECT_TRUE(options.isEnabled());
-    EXPECT_TRUE(loading.window.isHidden());
     EXPECT_FALSE(cacheFolderExists());
     EXPECT_EQ(state.InstallRoot, root);
 
@@ -134,41 +133,27 @@ TEST_F(OptionsDialogTest, FailedRegistryWriteKeepsTheDialogOpenAndCancelStillRes
     EXPECT_EQ(state.StandardFiles.checkedCount(), 3);
 }
 
-TEST_F(OptionsDialogTest, FailedCacheWriteKeepsTheDialogOpen) {
-    install.write("Temp", "a file where the cache folder belongs");
+TEST_F(OptionsDialogTest, AddFileListsAnArchiveUnderTheFieldsRoot) {
     open();
-    click(options.Button4);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].rfind("Cannot create file ", 0), 0u);
-    EXPECT_FALSE(options.isHidden());
-    EXPECT_TRUE(options.isEnabled());
-    EXPECT_TRUE(loading.window.isHidden());
-}
-
-TEST_F(OptionsDialogTest, AddFileListsAnArchiveAndUsesTheOptionsMessages) {
-    open();
-    const testing::TempDir elsewhere;
-    dialogs.openAnswers = {{(install.path() / "Patch.gro").string()},
-                           {(install.path() / "Patch.gro").string()},
-                           {elsewhere.write("x.txt", "").string()}};
+    dialogs.openAnswers = {{(install.path() / "Patch.gro").string()}};
     click(options.Button3);
     EXPECT_EQ(state.StandardFiles.names(),
               (Names{"Textures\\Wall.tex", "Models\\Item.mdl", "Read.txt", "Sounds\\Step.wav"}));
-    EXPECT_EQ(state.StandardGroList.names(), Names{"Base.gro"});
     EXPECT_TRUE(options.isEnabled());
-    EXPECT_TRUE(loading.window.isHidden());
-    EXPECT_EQ(loading.overallText, "1 out of 1");
-
-    state.StandardFiles.append("Patch.gro");
-    click(options.Button3);
-    click(options.Button3);
-    EXPECT_EQ(dialogs.shown, (Names{"This file is already in the list.",
-                                    "The file must reside inside the SS installation directory.\n"
-                                    "If you are sure that it's there, then please check that the\n"
-                                    "path is correctly defined in the Options menu."}));
     setField(install.path().string());
     click(options.Button3);
-    EXPECT_EQ(dialogs.shown.back(), kChooseValidPathFirst);
+    EXPECT_EQ(dialogs.shown, Names{kChooseValidPathFirst});
+}
+
+TEST_F(OptionsDialogTest, EnterInThePathFieldOpensNoPicker) {
+    open();
+    options.InstallPathField->setFocus();
+    QTest::keyClick(options.InstallPathField, Qt::Key_Return);
+    QTest::keyClick(options.InstallPathField, Qt::Key_Enter);
+    EXPECT_TRUE(dialogs.folderRequests.empty());
+    EXPECT_FALSE(options.isHidden());
+    EXPECT_FALSE(options.Button1->isDefault() || options.Button1->autoDefault());
+    EXPECT_TRUE(options.Button4->isDefault());
 }
 
 } // namespace
