@@ -11,4 +11,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "shared-mime-info")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, desktop-file-utils")
+# Packaging takes the program as built; it does not build the tests and benchmarks first.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 include(CPack)

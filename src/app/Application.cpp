@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QTranslator>
 #include <QWidget>
 
@@ -85,6 +86,8 @@ int runKorvane(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Korvane");
     QApplication::setDesktopFileName("korvane");
+    // The installed icon theme's picture; none when running from the build folder.
+    QApplication::setWindowIcon(QIcon::fromTheme("korvane"));
     QTranslator toolkitTexts;
     installToolkitTranslation(toolkitTexts);
     FileSettingsStore settings(FileSettingsStore::defaultLocation());

@@ -24,7 +24,7 @@ constexpr const char* kSomeMissing = "Some files could not be included in the GR
 constexpr const char* kSuccess =
     "The gro has been successfully created.\nDo you wish to open the destination directory?";
 
-// An installation with one map, its references and companions, and a standard archive made with the engine.
+// An installation with one map, its references and companions, one of them standard.
 class PackingWindow : public AppFixture {
 protected:
     TForm1* main = nullptr;
@@ -40,27 +40,12 @@ protected:
         writeGameFile("Textures/Wall.tex", wall + zeros(128));
         writeGameFile("Textures/Std.tex", zeros(128));
         writeGameFile("Sounds/Music.ogg", music);
-        makeStandardArchive();
+        state.StandardFiles.assign({"Textures\\Std.tex"}, true);
         main = &startConfigured();
         std::filesystem::create_directory(out());
     }
 
     std::string out() const { return dir.root() + "out/"; }
-
-    void makeStandardArchive() {
-        TZipEngine engine;
-        engine.FileName = root() + "SE1_00.gro";
-        engine.OpenArchive(0xFFFF);
-        engine.BaseDir = root();
-        engine.AddFiles("Textures\\Std.tex", 47, "");
-        engine.CloseArchive();
-        engine.OpenArchive(0);
-        TZEArchiveItem item;
-        for (bool found = engine.FindFirst("*.*", item, 47, ""); found; found = engine.FindNext(item)) {
-            state.StandardFiles.append(item.StoredPath + item.FileName);
-        }
-        engine.CloseArchive();
-    }
 
     // Step 1 to step 3 through the buttons, ignoring the missing file.
     void toStepThree() {

@@ -34,7 +34,7 @@ TForm4::TForm4(WindowContext& context, TForm2& options)
     GroListMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     GroListMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Wide enough for the whole title in the caption bar.
-    GroListMemo->setFixedSize(360, 160);
+    GroListMemo->setFixedSize(440, 160);
     Label3 = named<QLabel>("Label3", "Нажав \"OK\" Вы перезагрузите список файлов.");
     Label4 = named<QLabel>("Label4", "Все в ручную созданные архивы");
     Label5 = named<QLabel>("Label5", "остануться на месте.");

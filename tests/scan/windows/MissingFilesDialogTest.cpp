@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -57,24 +56,6 @@ TEST_F(MissingFilesDialogTest, ShowsOneNamePerLine) {
     EXPECT_EQ(form->MissingFiles->toPlainText(), QStringLiteral("Textures\\Стена.tex\nb.wav"));
     form->setMissingFiles({});
     EXPECT_TRUE(form->MissingFiles->toPlainText().isEmpty());
-}
-
-TEST_F(MissingFilesDialogTest, OkHidesAndEnablesTheMainWindow) {
-    QSignalSpy ignored(form.get(), &TForm6::ignored);
-    showOverDisabledMain();
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(mainWindow.isEnabled());
-    EXPECT_EQ(ignored.count(), 0);
-}
-
-TEST_F(MissingFilesDialogTest, IgnoreSignalsAfterHiding) {
-    bool hiddenWhenSignalled = false;
-    QObject::connect(form.get(), &TForm6::ignored,
-                     [&] { hiddenWhenSignalled = !form->isVisible() && mainWindow.isEnabled(); });
-    showOverDisabledMain();
-    QTest::mouseClick(form->Button2, Qt::LeftButton);
-    EXPECT_TRUE(hiddenWhenSignalled);
 }
 
 TEST_F(MissingFilesDialogTest, CloseBoxAndEscapeEnableTheMainWindow) {
