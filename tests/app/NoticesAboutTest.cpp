@@ -39,14 +39,6 @@ TEST_F(Notices, CycleOverSixteenTicksWithEachNoticeShownTwice) {
     EXPECT_NE(n4.find("trademark of Croteam"), std::string::npos);
 }
 
-TEST_F(Notices, KeepCyclingWhileTheMainWindowIsHiddenOrDisabled) {
-    main->hide();
-    EXPECT_EQ(tick(), noticeForTick(1));
-    main->show();
-    main->setEnabled(false);
-    EXPECT_EQ(tick(), noticeForTick(2));
-}
-
 TEST_F(Notices, AMenuItemUnderThePointerLeavesTheNoticeStanding) {
     const std::string notice = tick();
     ASSERT_FALSE(notice.empty());

@@ -106,25 +106,15 @@ TEST_F(PackingWindow, PacksTheMapsFilesFromStepOneToFinish) {
                                                          {"Levels/My Map.vis", 8, "visibility"}}));
 }
 
-TEST_F(PackingWindow, BackToStepTwoKeepsTheLogAndAFullRunOffersTheFolder) {
+TEST_F(PackingWindow, ARunWithEveryFileOffersTheDestinationFolder) {
     toStepThree();
-    finish(out() + "first.gro");
-    click(main->Button8);
-    EXPECT_EQ(main->PageControl1->currentIndex(), 1);
-    EXPECT_EQ(main->DestinationPath->text().toStdString(), out() + "first.gro");
-    EXPECT_EQ(logLines().back(), "Done.");
-
     main->FileItems.setChecked(main->FileItems.indexOf("Textures\\Gone.tex"), false);
-    click(main->Button4);
-    EXPECT_TRUE(main->PackingLog->toPlainText().isEmpty());
     dialogs.shown.clear();
     dialogs.answers = {true};
-    finish(out() + "second.gro");
-    EXPECT_EQ(logLines(), (Lines{"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...",
-                                 "Packing...", "Done."}));
+    finish(out() + "full.gro");
+    EXPECT_EQ(logLines().back(), "Done.");
     EXPECT_EQ(dialogs.shown, Lines{kSuccess});
     EXPECT_EQ(shell.openedFolders, Lines{out()});
-    EXPECT_EQ(readMembers(out() + "second.gro").size(), 4u);
 }
 
 TEST_F(PackingWindow, AnEarlyStopLeavesTheWindowUsable) {

@@ -51,13 +51,6 @@ TEST_F(MissingFilesDialogTest, HasItsCaptionControlsAndLayout) {
     EXPECT_LE(form->Button2->geometry().right(), 375);
 }
 
-TEST_F(MissingFilesDialogTest, ShowsOneNamePerLine) {
-    form->setMissingFiles({"Textures\\Стена.tex", "b.wav"});
-    EXPECT_EQ(form->MissingFiles->toPlainText(), QStringLiteral("Textures\\Стена.tex\nb.wav"));
-    form->setMissingFiles({});
-    EXPECT_TRUE(form->MissingFiles->toPlainText().isEmpty());
-}
-
 TEST_F(MissingFilesDialogTest, CloseBoxAndEscapeEnableTheMainWindow) {
     showOverDisabledMain();
     form->close();
