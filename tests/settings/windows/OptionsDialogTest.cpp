@@ -126,15 +126,6 @@ TEST_F(OptionsDialogTest, FailedRegistryWriteKeepsTheDialogOpenAndCancelStillRes
     EXPECT_EQ(state.StandardFiles.checkedCount(), 3);
 }
 
-TEST_F(OptionsDialogTest, AddFileListsAnArchiveUnderTheFieldsRoot) {
-    open();
-    dialogs.openAnswers = {{(install.path() / "Patch.gro").string()}};
-    click(options.Button3);
-    EXPECT_EQ(state.StandardFiles.names(),
-              (Names{"Textures\\Wall.tex", "Models\\Item.mdl", "Read.txt", "Sounds\\Step.wav"}));
-    EXPECT_TRUE(options.isEnabled());
-}
-
 TEST_F(OptionsDialogTest, EnterInThePathFieldOpensNoPicker) {
     open();
     options.InstallPathField->setFocus();
