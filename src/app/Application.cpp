@@ -1,18 +1,23 @@
 #include "app/Application.h"
 
+#include "app/ArchiveViewer.h"
 #include "app/TForm1.h"
 #include "app/TForm3.h"
 #include "app/TForm7.h"
+#include "app/Translations.h"
 #include "platform/SettingsStore.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtShell.h"
 #include "scan/windows/TForm6.h"
+#include "settings/SettingsFiles.h"
 #include "settings/windows/TForm2.h"
 #include "settings/windows/TForm4.h"
 #include "settings/windows/TForm5.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QIcon>
+#include <QTranslator>
 #include <QWidget>
 
 namespace korvane {
@@ -53,18 +58,53 @@ void quitWhenClosed(QWidget& mainWindow) {
     mainWindow.installEventFilter(new QuitWithMainWindow(&mainWindow));
 }
 
+namespace {
+
+// The configured installation's standard files, when there are any, so that the check can name the packed
+// files that would replace them; an unreadable configuration only drops that rule.
+bool loadConfiguredStandardFiles(SettingsStore& settings, AppState& state) {
+    try {
+        ReadInstallRoot(state, settings);
+        return !state.InstallRoot.empty() && LoadStandardLists(state);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+int runArchiveViewer(const std::string& archivePath, SettingsStore& settings) {
+    QApplication::setQuitOnLastWindowClosed(true);
+    AppState state;
+    const bool standard = loadConfiguredStandardFiles(settings, state);
+    ArchiveViewer viewer(archivePath, standard ? &state.StandardFiles : nullptr);
+    viewer.show();
+    return QApplication::exec();
+}
+
+} // namespace
+
 int runKorvane(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Korvane");
-    QApplication::setQuitOnLastWindowClosed(false);
-
+    QApplication::setDesktopFileName("korvane");
+    // The installed icon theme's picture; none when running from the build folder.
+    QApplication::setWindowIcon(QIcon::fromTheme("korvane"));
+    QTranslator toolkitTexts;
+    installToolkitTranslation(toolkitTexts);
     FileSettingsStore settings(FileSettingsStore::defaultLocation());
-    // Message boxes without an owner are modal to the whole application, whichever window is showing.
+
+    // What is left after the toolkit's own options: a .gro to show, from the file manager or a terminal.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() == 2 && isArchiveToView(arguments[1].toStdString())) {
+        return runArchiveViewer(arguments[1].toStdString(), settings);
+    }
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Message boxes are modal to the whole application and centred over the window they belong to.
     QtDialogs dialogs(nullptr);
     QtShell shell;
     AppState state;
     WindowContext context{state, dialogs, shell, settings};
     KorvaneWindows windows(context);
+    dialogs.setFallbackOwner(windows.form1.get());
 
     quitWhenClosed(*windows.form1);
     windows.form1->show();

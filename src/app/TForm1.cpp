@@ -1,8 +1,8 @@
 #include "app/TForm1.h"
 
 #include "app/Fonts.h"
-#include "app/ShowCentred.h"
 #include "archive/ZipEngine.h"
+#include "platform/qt/Centring.h"
 #include "platform/qt/CheckListBox.h"
 #include "settings/windows/TForm2.h"
 

@@ -134,6 +134,9 @@ public:
     void ArchiverConfirmOverwrite(TZEBaseArchiver& Sender, const std::string& SourceFileName, std::string& DestFileName,
                                   bool& Confirm);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void createMenu();
     void createPages();

@@ -1,9 +1,10 @@
 // Status-bar notices, the about box and the bug-report mail link.
 #include "app/Notices.h"
-#include "app/ShowCentred.h"
 #include "app/TForm1.h"
 #include "app/TForm7.h"
+#include "platform/qt/Centring.h"
 
+#include <QEvent>
 #include <QStatusBar>
 
 namespace korvane {
@@ -37,6 +38,14 @@ void TForm1::Timer2Timer() {
         NoticeIndex = 0;
     }
     StatusBar1->showMessage(QString::fromStdString(text));
+}
+
+// The status bar belongs to the notice cycle: menu hover must not wipe a notice before its ten seconds.
+bool TForm1::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void TForm1::About1Click() {

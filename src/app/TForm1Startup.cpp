@@ -1,8 +1,8 @@
 // The start-up check: is the installation configured, and is its catalogue of standard files present?
 #include "app/TForm1.h"
 
-#include "app/ShowCentred.h"
 #include "platform/FileError.h"
+#include "platform/qt/Centring.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsFiles.h"
 #include "settings/windows/TForm5.h"

@@ -1,10 +1,12 @@
 #include "app/TForm7.h"
 
 #include "app/Fonts.h"
+#include "platform/qt/Centring.h"
 
 #include <QHideEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QShowEvent>
 #include <QTextEdit>
 
 namespace korvane {
@@ -52,9 +54,10 @@ QPixmap archivePicture() {
 
 } // namespace
 
-TForm7::TForm7(WindowContext& context) : QWidget(nullptr, Qt::Dialog), context_(context) {
+TForm7::TForm7(WindowContext& context) : context_(context) {
     setObjectName("Form7");
     setWindowTitle("О программе...");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(282, 353);
     setFont(verdana(8));
 
@@ -93,8 +96,13 @@ void TForm7::createCredits() {
     Memo1->moveCursor(QTextCursor::Start);
 }
 
+void TForm7::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    keepAbove(*this, context_.mainWindow);
+}
+
 void TForm7::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
+    QDialog::hideEvent(event);
     if (!event->spontaneous()) {
         FormHide();
     }

@@ -1,16 +1,17 @@
-// The about box: picture, title, a second line and the credits. Hiding it gives the main window its input back.
+// The about box: picture, title, a second line and the credits. It stays above the main window it disables;
+// hiding it (also by Escape) gives the main window its input back.
 #pragma once
 
 #include "settings/windows/WindowContext.h"
 
-#include <QWidget>
+#include <QDialog>
 
 class QLabel;
 class QTextEdit;
 
 namespace korvane {
 
-class TForm7 : public QWidget {
+class TForm7 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm7(WindowContext& context);
@@ -21,6 +22,7 @@ public:
     QTextEdit* Memo1 = nullptr;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

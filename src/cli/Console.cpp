@@ -46,47 +46,4 @@ std::optional<std::string> ConsoleDialogs::pickFolder(const FolderRequest&) {
     return std::nullopt;
 }
 
-TerminalProgress::~TerminalProgress() {
-    clear();
-}
-
-void TerminalProgress::setOverallText(const std::string& text) {
-    overall_ = text;
-}
-
-void TerminalProgress::setCurrentText(const std::string& text) {
-    current_ = text;
-    draw(false);
-}
-
-void TerminalProgress::processEvents() {
-    draw(false);
-}
-
-void TerminalProgress::draw(bool force) {
-    if (!console_.progressOnTerminal) {
-        return;
-    }
-    // A terminal redrawn thousands of times a second only slows the run down.
-    const auto now = std::chrono::steady_clock::now();
-    if (!force && drawn_ && now - lastDraw_ < std::chrono::milliseconds(100)) {
-        return;
-    }
-    lastDraw_ = now;
-    console_.err << "\r\033[K" << overall_;
-    if (!current_.empty()) {
-        console_.err << (overall_.empty() ? "" : "  ") << current_;
-    }
-    console_.err.flush();
-    drawn_ = true;
-}
-
-void TerminalProgress::clear() {
-    if (drawn_) {
-        console_.err << "\r\033[K";
-        console_.err.flush();
-        drawn_ = false;
-    }
-}
-
 } // namespace korvane::cli

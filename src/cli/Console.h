@@ -2,10 +2,9 @@
 // message boxes of the windows turned into lines.
 #pragma once
 
-#include "platform/ProgressSink.h"
+#include "cli/TerminalProgress.h"
 #include "platform/UserDialogs.h"
 
-#include <chrono>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -22,8 +21,6 @@ struct Console {
 
 // The windows' message boxes without a display: each message is written to standard error and counted;
 // questions get the answers the command line fixed in advance; file dialogs return the chosen operands.
-class TerminalProgress;
-
 class ConsoleDialogs : public UserDialogs {
 public:
     explicit ConsoleDialogs(Console& console) : console_(console) {}
@@ -60,34 +57,6 @@ private:
     std::vector<std::string> questions_;
     int problems_ = 0;
     int reported_ = 0;
-};
-
-// The loading window's two counters as one self-rewriting line on a terminal; silent otherwise.
-class TerminalProgress : public ProgressSink {
-public:
-    explicit TerminalProgress(Console& console) : console_(console) {}
-    ~TerminalProgress() override;
-    TerminalProgress(const TerminalProgress&) = delete;
-    TerminalProgress& operator=(const TerminalProgress&) = delete;
-
-    void setOverallMax(int) override {}
-    void setOverallPosition(int) override {}
-    void setOverallText(const std::string& text) override;
-    void setCurrentMax(int) override {}
-    void setCurrentPosition(int) override {}
-    void setCurrentText(const std::string& text) override;
-    void processEvents() override;
-    // Clears the progress line so that the next message starts on a clean line.
-    void clear();
-
-private:
-    void draw(bool force);
-
-    Console& console_;
-    std::string overall_;
-    std::string current_;
-    bool drawn_ = false;
-    std::chrono::steady_clock::time_point lastDraw_{};
 };
 
 } // namespace korvane::cli

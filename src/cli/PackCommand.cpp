@@ -106,6 +106,7 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     if (!prepareCollection(parsed, collection, dialogs)) {
         return kExitFailed;
     }
+    progress.nameItems(collection.MapList.names(), 1);
     collect(collection, progress, dialogs);
     progress.clear();
     // The missing-files dialog, answered with "Игнорировать!": the run goes on and logs each one.
@@ -118,6 +119,7 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     applyPackingDefaults(archiver);
     bindPackingEvents(archiver, events);
     NoShell shell;
+    progress.nameItems(collection.FileList.names(), 0);
     PackingRun run({archiver, events, progress, dialogs, shell, screen, &collection.state.StandardFiles});
     run.run(collection.state.InstallRoot, destinationOf(output), collection.FileList);
     screen.flush();

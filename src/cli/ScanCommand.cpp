@@ -15,6 +15,7 @@ int runScan(const ParsedCommand& parsed, Console& console) {
     if (!prepareCollection(parsed, collection, dialogs)) {
         return kExitFailed;
     }
+    progress.nameItems(collection.MapList.names(), 1);
     collect(collection, progress, dialogs);
     progress.clear();
     for (const std::string& name : collection.FileList.names()) {

@@ -55,6 +55,7 @@ int runStandardBuild(const ParsedCommand& parsed, Console& console) {
         dialogs.showMessage(kNoValidGro);
         return kExitFailed;
     }
+    progress.nameItems(names, 1);
     const StandardCacheResult result = buildStandardCache(installRoot, names, dialogs, progress);
     progress.clear();
     if (!result.saved) {

@@ -6,34 +6,29 @@
 #include "platform/SettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
+#include "support/qt/Centred.h"
 
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace korvane::testing {
 
-// Scripted dialogs that also let a test look at the windows while a message is up.
-class WatchedDialogs : public ScriptedDialogs {
-public:
-    std::function<void()> onMessage;
-    void showMessage(const std::string& text) override {
-        ScriptedDialogs::showMessage(text);
-        if (onMessage) {
-            onMessage();
-        }
-    }
-};
+using Names = std::vector<std::string>;
 
 class AppFixture : public ::testing::Test {
 protected:
     TempDir dir;
     FileSettingsStore settings{dir.path() / "settings.reg"};
-    WatchedDialogs dialogs;
+    ScriptedDialogs dialogs;
     ScriptedShell shell;
     AppState state;
     WindowContext context{state, dialogs, shell, settings};
@@ -41,6 +36,7 @@ protected:
 
     // The installation lives in its own folder beside the settings file.
     std::string root() const { return dir.root() + "game/"; }
+    std::string path(const std::string& relative) const { return root() + relative; }
     void storeRoot(const std::string& installRoot) {
         settings.writeString("\\Software\\Korvane", "SSPath15", installRoot);
     }
@@ -52,13 +48,30 @@ protected:
         windows->form1->show();
         return *windows->form1;
     }
-};
+    // The main window with a configured installation and the start-up check already past.
+    TForm1& startConfigured() {
+        state.InstallRoot = root();
+        TForm1& main = start();
+        main.Timer1->stop();
+        return main;
+    }
 
-// Where a window would stand if centred over its owner by outer sizes.
-inline QPoint centredPosition(const QWidget& window, const QWidget& owner) {
-    const QRect outer = owner.frameGeometry();
-    const QRect own = window.frameGeometry();
-    return {outer.left() + outer.width() / 2 - own.width() / 2, outer.top() + outer.height() / 2 - own.height() / 2};
-}
+    static void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // The one visible step tab, which must be the active page; -1 for none.
+    static int visibleStep(const TForm1& main) {
+        int shown = -1;
+        for (int index = 0; index < main.PageControl1->count(); ++index) {
+            if (main.PageControl1->isTabVisible(index)) {
+                EXPECT_EQ(shown, -1) << "more than one step tab visible";
+                shown = index;
+            }
+        }
+        if (shown >= 0) {
+            EXPECT_EQ(main.PageControl1->currentIndex(), shown);
+        }
+        return shown;
+    }
+};
 
 } // namespace korvane::testing

@@ -1,7 +1,6 @@
 #include "AppFixture.h"
 
 #include "../pack/ArchiveCheck.h"
-#include "../pack/FileSizeLimit.h"
 #include "../scan/GameBytes.h"
 
 #include "app/TForm3.h"
@@ -12,14 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
-#include <QTimer>
 
-#include <algorithm>
 #include <filesystem>
-#include <optional>
 
 namespace korvane::testing {
 namespace {
@@ -31,7 +24,7 @@ constexpr const char* kSomeMissing = "Some files could not be included in the GR
 constexpr const char* kSuccess =
     "The gro has been successfully created.\nDo you wish to open the destination directory?";
 
-// An installation with one map, its references and companions, and a standard archive made with the engine.
+// An installation with one map, its references and companions, one of them standard.
 class PackingWindow : public AppFixture {
 protected:
     TForm1* main = nullptr;
@@ -45,34 +38,14 @@ protected:
         writeGameFile("Levels/My Map.wld", mapBytes);
         writeGameFile("Levels/My Map.vis", "visibility");
         writeGameFile("Textures/Wall.tex", wall + zeros(128));
-        writeGameFile("Textures/Old/Textures/Wall.tex", "an older copy" + zeros(128));
         writeGameFile("Textures/Std.tex", zeros(128));
         writeGameFile("Sounds/Music.ogg", music);
-        makeStandardArchive();
-        state.InstallRoot = root();
-        main = &start();
-        main->Timer1->stop();
+        state.StandardFiles.assign({"Textures\\Std.tex"}, true);
+        main = &startConfigured();
         std::filesystem::create_directory(out());
     }
 
     std::string out() const { return dir.root() + "out/"; }
-
-    void makeStandardArchive() {
-        TZipEngine engine;
-        engine.FileName = root() + "SE1_00.gro";
-        engine.OpenArchive(0xFFFF);
-        engine.BaseDir = root();
-        engine.AddFiles("Textures\\Std.tex", 47, "");
-        engine.CloseArchive();
-        engine.OpenArchive(0);
-        TZEArchiveItem item;
-        for (bool found = engine.FindFirst("*.*", item, 47, ""); found; found = engine.FindNext(item)) {
-            state.StandardFiles.append(item.StoredPath + item.FileName);
-        }
-        engine.CloseArchive();
-    }
-
-    void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     // Step 1 to step 3 through the buttons, ignoring the missing file.
     void toStepThree() {
@@ -131,117 +104,28 @@ TEST_F(PackingWindow, PacksTheMapsFilesFromStepOneToFinish) {
                                                          {"Sounds/Music.ogg", 0, music},
                                                          {"Levels/My Map.wld", 8, mapBytes},
                                                          {"Levels/My Map.vis", 8, "visibility"}}));
-    expectToolsAccept(out() + "mymap.gro");
 }
 
-TEST_F(PackingWindow, BackToStepTwoKeepsTheLogAndAFullRunOffersTheFolder) {
+TEST_F(PackingWindow, ARunWithEveryFileOffersTheDestinationFolder) {
     toStepThree();
-    finish(out() + "first.gro");
-    click(main->Button8);
-    EXPECT_EQ(main->PageControl1->currentIndex(), 1);
-    EXPECT_EQ(main->DestinationPath->text().toStdString(), out() + "first.gro");
-    EXPECT_EQ(logLines().back(), "Done.");
-
     main->FileItems.setChecked(main->FileItems.indexOf("Textures\\Gone.tex"), false);
-    click(main->Button4);
-    EXPECT_TRUE(main->PackingLog->toPlainText().isEmpty());
     dialogs.shown.clear();
     dialogs.answers = {true};
-    finish(out() + "second.gro");
-    EXPECT_EQ(logLines(), (Lines{"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...",
-                                 "Packing...", "Done."}));
+    finish(out() + "full.gro");
+    EXPECT_EQ(logLines().back(), "Done.");
     EXPECT_EQ(dialogs.shown, Lines{kSuccess});
     EXPECT_EQ(shell.openedFolders, Lines{out()});
-    EXPECT_EQ(readMembers(out() + "second.gro").size(), 4u);
 }
 
-TEST_F(PackingWindow, AFileThatCannotBeReadIsLoggedShownAndCountedWhileTheOthersLand) {
+TEST_F(PackingWindow, AnEarlyStopLeavesTheWindowUsable) {
     toStepThree();
-    // The file goes between the run's existence check and the engine opening it.
-    main->Archiver->OnConfirmProcessFile = [&](TZEBaseArchiver&, const std::string& name, TZEProcessOperation, bool&) {
-        if (name.ends_with("Music.ogg")) {
-            std::filesystem::remove(root() + "Sounds/Music.ogg");
-        }
-    };
     dialogs.shown.clear();
-    finish(out() + "mymap.gro");
-    const Lines log = logLines();
-    ASSERT_EQ(log.size(), 7u);
-    EXPECT_TRUE(log[4].starts_with("Error:Archiver: Cannot open file \"")) << log[4];
-    EXPECT_TRUE(log[4].ends_with("Music.ogg\" - Native error: 00033")) << log[4];
-    EXPECT_EQ(log[5], "  ERROR: File Textures\\Gone.tex was not found!");
-    EXPECT_EQ(dialogs.shown, (Lines{log[4], kSomeMissing}));
-    EXPECT_EQ(readMembers(out() + "mymap.gro").size(), 3u);
-    expectToolsAccept(out() + "mymap.gro");
-}
-
-TEST_F(PackingWindow, AFullDiskWhileTheDirectoryIsWrittenEndsTheRunWithTheEnginesMessage) {
-    toStepThree();
-    // The sound's data fits on the disk, the directory after it does not.
-    std::optional<FileSizeLimit> limit;
-    main->Archiver->OnConfirmProcessFile = [&](TZEBaseArchiver&, const std::string& name, TZEProcessOperation, bool&) {
-        if (name.ends_with("Music.ogg")) {
-            const auto size = std::filesystem::file_size(out() + "mymap.gro");
-            limit.emplace(size + 30 + std::string("Sounds/Music.ogg").size() + music.size() + 10);
-        }
-    };
-    dialogs.shown.clear();
-    finish(out() + "mymap.gro");
-    limit.reset();
-    const std::string message = "Archiver: Write to stream error - Native error: 00046";
-    EXPECT_EQ(logLines(), (Lines{"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...",
-                                 "Packing...", "Error:" + message}));
-    EXPECT_EQ(dialogs.shown, Lines{message});
+    main->DestinationPath->setText(QString::fromStdString(out() + "one/two/x.gro"));
+    click(main->Button7);
+    EXPECT_EQ(dialogs.shown, Lines{"Error: The path did not exist and could not be created!"});
+    EXPECT_EQ(logLines(), Lines{"Checking file path..."});
     EXPECT_TRUE(main->isEnabled());
     EXPECT_FALSE(windows->form3->isVisible());
-    EXPECT_EQ(readMembers(out() + "mymap.gro"), (Members{{"Textures/Wall.tex", 8, wall + zeros(128)}}));
-    expectToolsAccept(out() + "mymap.gro");
-}
-
-TEST_F(PackingWindow, AFileAlsoInASubFolderOfTheSameNameIsPackedOnce) {
-    toStepThree();
-    finish(out() + "mymap.gro");
-    const auto members = readMembers(out() + "mymap.gro");
-    const auto walls =
-        std::count_if(members.begin(), members.end(), [](const Member& m) { return m.name.ends_with("Wall.tex"); });
-    EXPECT_EQ(walls, 1);
-}
-
-TEST_F(PackingWindow, EveryEarlyStopLeavesTheWindowUsable) {
-    toStepThree();
-    std::filesystem::create_directory(out() + "taken.gro");
-    struct Stop {
-        std::string destination;
-        std::string message;
-        Lines log;
-    };
-    const std::vector<Stop> stops{
-        {out(), "Please choose a valid name and location for your GRO.", Lines{""}},
-        {out() + "one/two/x.gro", "Error: The path did not exist and could not be created!",
-         Lines{"Checking file path..."}},
-        {out() + "taken.gro", "Error: The file is not writable!",
-         Lines{"Checking file path... Exists.", "Checking file writability..."}},
-        {root() + "Levels/My Map.wld",
-         "Error: The GRO would replace Levels\\My Map.wld, which is one of the files to be packed.\n"
-         "Please choose another name or location for your GRO.",
-         Lines{"Checking file path... Exists.", "Checking file writability..."}},
-    };
-    for (const auto& stop : stops) {
-        dialogs.shown.clear();
-        main->DestinationPath->setText(QString::fromStdString(stop.destination));
-        click(main->Button7);
-        EXPECT_EQ(dialogs.shown, Lines{stop.message}) << stop.destination;
-        EXPECT_EQ(logLines(), stop.log) << stop.destination;
-        EXPECT_TRUE(main->isEnabled());
-        EXPECT_FALSE(windows->form3->isVisible());
-    }
-    EXPECT_EQ(readFile(root() + "Levels/My Map.wld"), mapBytes);
-
-    dialogs.answers = {false};
-    main->DestinationPath->setText(QString::fromStdString(out() + "new/x"));
-    click(main->Button7);
-    EXPECT_EQ(logLines().front(), "Checking file path... Created.");
-    EXPECT_TRUE(std::filesystem::is_regular_file(out() + "new/x.gro"));
 }
 
 } // namespace

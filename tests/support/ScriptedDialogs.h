@@ -4,6 +4,7 @@
 #include "platform/UserDialogs.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +25,15 @@ public:
     std::vector<SaveFileRequest> saveRequests;
     std::vector<FolderRequest> folderRequests;
 
-    void showMessage(const std::string& text) override { shown.push_back(text); }
+    // Called as each message shows, so that a test can look at the windows while it is up.
+    std::function<void(const std::string&)> onMessage;
+
+    void showMessage(const std::string& text) override {
+        shown.push_back(text);
+        if (onMessage) {
+            onMessage(text);
+        }
+    }
     bool askYesNo(const std::string& text) override { return answer(text); }
     bool askOkCancel(const std::string& text) override { return answer(text); }
 

@@ -1,15 +1,44 @@
 #include "platform/qt/QtDialogs.h"
 
+#include "platform/qt/SaveDialog.h"
+
+#include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace korvane {
 namespace {
+
+// Room for the caption bar's title and buttons, so that even "Done." shows its caption whole.
+constexpr int kMinimumTextWidth = 220;
+
+// Qt wraps a message wider than a fixed share of the screen mid-sentence; the texts break their own lines,
+// so each line is given the room it needs, as far as the screen allows.
+void fitLines(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+    if (label == nullptr) {
+        return;
+    }
+    const QFontMetrics metrics(label->font());
+    int widest = kMinimumTextWidth;
+    for (const QString& line : box.text().split('\n')) {
+        widest = std::max(widest, metrics.horizontalAdvance(line) + 2);
+    }
+    const QScreen* screen = box.screen();
+    const int room = screen != nullptr ? screen->availableGeometry().width() - 120 : widest;
+    label->setMinimumWidth(std::min(widest, room));
+}
 
 QMessageBox::StandardButton ask(QWidget* parent, const std::string& caption, const std::string& text,
                                 QMessageBox::StandardButtons buttons) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text), buttons,
                     parent);
+    fitLines(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -20,20 +49,32 @@ const char* const kQuestionCaption = "Korvane v1.5";
 
 QtDialogs::QtDialogs(QWidget* parent) : parent_(parent) {}
 
+QWidget* QtDialogs::owner() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    // The borderless loading window is nobody's owner: a message over it belongs to the window it serves.
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && !active->windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        return active;
+    }
+    return parent_;
+}
+
 void QtDialogs::showMessage(const std::string& text) {
-    ask(parent_, kMessageCaption, text, QMessageBox::Ok);
+    ask(owner(), kMessageCaption, text, QMessageBox::Ok);
 }
 
 bool QtDialogs::askYesNo(const std::string& text) {
-    return ask(parent_, kQuestionCaption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return ask(owner(), kQuestionCaption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool QtDialogs::askOkCancel(const std::string& text) {
-    return ask(parent_, kQuestionCaption, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    return ask(owner(), kQuestionCaption, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 std::vector<std::string> QtDialogs::openFiles(const OpenFilesRequest& request) {
-    QFileDialog dialog(parent_);
+    QFileDialog dialog(owner());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (request.multiSelect) {
         dialog.setFileMode(QFileDialog::ExistingFiles);
@@ -52,9 +93,7 @@ std::vector<std::string> QtDialogs::openFiles(const OpenFilesRequest& request) {
 }
 
 std::optional<std::string> QtDialogs::saveFile(const SaveFileRequest& request) {
-    QFileDialog dialog(parent_);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    SaveDialog dialog(owner());
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
     dialog.setNameFilters(qtNameFilters(request.filter));
     dialog.setDirectory(QString::fromStdString(request.initialFolder));
@@ -65,7 +104,7 @@ std::optional<std::string> QtDialogs::saveFile(const SaveFileRequest& request) {
 }
 
 std::optional<std::string> QtDialogs::pickFolder(const FolderRequest& request) {
-    const QString folder = QFileDialog::getExistingDirectory(parent_, QString::fromStdString(request.title),
+    const QString folder = QFileDialog::getExistingDirectory(owner(), QString::fromStdString(request.title),
                                                              QString::fromStdString(request.initialFolder));
     if (folder.isEmpty()) {
         return std::nullopt;

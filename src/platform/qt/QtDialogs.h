@@ -1,4 +1,5 @@
-// The program's message boxes and file dialogs, shown over a parent window.
+// The program's message boxes and file dialogs, shown over the window they belong to: the active one, or the
+// fallback owner when none is active.
 #pragma once
 
 #include "platform/UserDialogs.h"
@@ -22,7 +23,11 @@ public:
     std::optional<std::string> saveFile(const SaveFileRequest& request) override;
     std::optional<std::string> pickFolder(const FolderRequest& request) override;
 
+    void setFallbackOwner(QWidget* parent) { parent_ = parent; }
+
 private:
+    QWidget* owner() const;
+
     QWidget* parent_;
 };
 

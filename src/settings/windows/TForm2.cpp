@@ -4,6 +4,7 @@
 #include "platform/GamePath.h"
 #include "platform/qt/Centring.h"
 #include "platform/qt/CheckListBox.h"
+#include "platform/qt/QuietEnter.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsFiles.h"
 #include "settings/StandardListBuilder.h"
@@ -75,6 +76,13 @@ TForm2::TForm2(WindowContext& context) : Archiver(std::make_unique<TZipEngine>("
     layout->setSizeConstraint(QLayout::SetFixedSize);
     StandardGroList->setFixedSize(400, 100);
     StandardFiles->setFixedSize(400, 200);
+
+    // Enter confirms the dialog; it never opens a picker or the editor.
+    for (QPushButton* opensWindow : {Button1, Button2, Button3}) {
+        opensWindow->setAutoDefault(false);
+    }
+    Button4->setDefault(true);
+    ignoreEnter(*InstallPathField);
 
     connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
@@ -159,9 +167,8 @@ void TForm2::Button2Click() {
         return;
     }
     setEnabled(false);
-    centreOver(editor_, this);
     editor_->setLines(context_.state.StandardGroList.names());
-    editor_->show();
+    showCentredOver(*editor_, *this);
 }
 
 void TForm2::Button3Click() {

@@ -1,6 +1,7 @@
 #include "settings/windows/TForm4.h"
 
 #include "archive/ZipEngine.h"
+#include "platform/qt/Centring.h"
 #include "settings/StandardListBuilder.h"
 #include "settings/StandardPresets.h"
 #include "settings/TextLines.h"
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace korvane {
@@ -31,7 +33,8 @@ TForm4::TForm4(WindowContext& context, TForm2& options)
     GroListMemo = named<QPlainTextEdit>("GroListMemo");
     GroListMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     GroListMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    GroListMemo->setFixedSize(260, 160);
+    // Wide enough for the whole title in the caption bar.
+    GroListMemo->setFixedSize(440, 160);
     Label3 = named<QLabel>("Label3", "Нажав \"OK\" Вы перезагрузите список файлов.");
     Label4 = named<QLabel>("Label4", "Все в ручную созданные архивы");
     Label5 = named<QLabel>("Label5", "остануться на месте.");
@@ -105,6 +108,11 @@ void TForm4::SecondEncounter1Click() {
 
 void TForm4::FirstEncounter1Click() {
     setLines(presetArchives(GamePreset::FirstEncounter105));
+}
+
+void TForm4::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    keepAbove(*this, &options_);
 }
 
 void TForm4::hideEvent(QHideEvent* event) {

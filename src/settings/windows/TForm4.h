@@ -56,6 +56,7 @@ public slots:
     void FirstEncounter1Click();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "archive/ZipEngine.h"
 #include "platform/qt/CheckListBox.h"
+#include "platform/qt/QuietEnter.h"
 #include "settings/StandardPresets.h"
 #include "settings/TextLines.h"
 #include "settings/windows/Named.h"
@@ -38,6 +39,25 @@ QHBoxLayout* buttonRow(QPushButton* left, QPushButton* right) {
     return row;
 }
 
+// The explanation across the whole group, tall enough to be read without scrolling, on the window's grey;
+// the list and its example side by side below it.
+void layOutCustomArchives(QGroupBox& group, QPlainTextEdit& note, QPlainTextEdit& list, QPlainTextEdit& example) {
+    note.setFrameShape(QFrame::NoFrame);
+    note.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    note.setFixedHeight(note.fontMetrics().lineSpacing() * 8 + 8);
+    QPalette background = note.palette();
+    background.setColor(QPalette::Base, background.color(QPalette::Window));
+    note.setPalette(background);
+    list.setFixedHeight(130);
+    example.setFixedHeight(130);
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(&list);
+    lists->addWidget(&example);
+    auto* layout = new QVBoxLayout(&group);
+    layout->addWidget(&note);
+    layout->addLayout(lists);
+}
+
 } // namespace
 
 TForm5::TForm5(WindowContext& context) : Archiver(std::make_unique<TZipEngine>("Archiver")), context_(context) {
@@ -52,7 +72,7 @@ TForm5::TForm5(WindowContext& context) : Archiver(std::make_unique<TZipEngine>("
     buildPage4();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1);
-    setFixedSize(560, 460);
+    setFixedSize(560, 600);
 
     for (int page = 1; page < PageControl1->count(); ++page) {
         PageControl1->setTabVisible(page, false);
@@ -114,10 +134,7 @@ void TForm5::buildPage2() {
     CustomGroList->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo3 = readOnlyText("Memo3", "Например, список для SS:SE v1.07:\n" +
                                       joinLines(presetArchives(GamePreset::SecondEncounter107)));
-    auto* custom = new QHBoxLayout(GroupBox1);
-    custom->addWidget(Memo2);
-    custom->addWidget(CustomGroList);
-    custom->addWidget(Memo3);
+    layOutCustomArchives(*GroupBox1, *Memo2, *CustomGroList, *Memo3);
     GroupBox1->hide();
 
     Button3 = named<QPushButton>("Button3", "Далее >>");
@@ -133,6 +150,9 @@ void TForm5::buildPage2() {
     layout->addStretch();
     layout->addLayout(buttonRow(nullptr, Button3));
     PageControl1->addTab(TabSheet2, "Установки для \"Крутого Сэма\"");
+
+    Button2->setAutoDefault(false);
+    ignoreEnter(*InstallPathField);
 
     connect(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm5::Button3Click);
@@ -157,6 +177,8 @@ void TForm5::buildPage3() {
     layout->addWidget(WizardStandardList);
     layout->addLayout(buttons);
     PageControl1->addTab(TabSheet3, "Стандартные файлы");
+
+    Button4->setAutoDefault(false);
 
     connect(Button4, &QPushButton::clicked, this, &TForm5::Button4Click);
     connect(Button5, &QPushButton::clicked, this, &TForm5::Button5Click);

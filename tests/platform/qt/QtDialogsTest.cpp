@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
@@ -32,13 +33,16 @@ struct SeenBox {
     QString caption, text;
     QMessageBox::Icon icon = QMessageBox::Warning;
     QMessageBox::StandardButtons buttons;
+    QWidget* owner = nullptr;
+    int textWidth = 0;
 };
 
 void pressButton(QMessageBox::StandardButton button, SeenBox& seen) {
     whenDialogShows([button, &seen](QWidget* widget) {
         auto* box = qobject_cast<QMessageBox*>(widget);
         ASSERT_NE(box, nullptr);
-        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        seen = {box->windowTitle(),     box->text(),         box->icon(),
+                box->standardButtons(), box->parentWidget(), box->findChild<QLabel*>("qt_msgbox_label")->width()};
         box->button(button)->click();
     });
 }
@@ -54,6 +58,15 @@ TEST(QtDialogs, MessagesAndQuestionsUseTheirCaptionsAndButtons) {
     EXPECT_EQ(seen.text, "Cannot open file C:\\x.wld\nSecond line");
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
     EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+    EXPECT_EQ(seen.owner, &owner);
+    // A line is never wrapped mid-sentence, and even a short message leaves room for its caption.
+    const QString line = "It might become necessary if you have accidentally made your map in 150 although";
+    pressButton(QMessageBox::Ok, seen);
+    dialogs.showMessage(line.toStdString() + "\nyou meant to release it in 107.");
+    EXPECT_GE(seen.textWidth, QFontMetrics(QApplication::font()).horizontalAdvance(line));
+    pressButton(QMessageBox::Ok, seen);
+    dialogs.showMessage("Done.");
+    EXPECT_GE(seen.textWidth, 200);
 
     pressButton(QMessageBox::Yes, seen);
     EXPECT_TRUE(dialogs.askYesNo("Открыть папку?"));
@@ -108,21 +121,33 @@ TEST(QtDialogs, OpenDialogStartsInTheFolderAndReturnsEveryChosenFile) {
     EXPECT_TRUE(dialogs.openFiles({"*.*|*.*", dir.path().string(), true, false}).empty());
 }
 
-TEST(QtDialogs, SaveDialogAsksBeforeOverwriting) {
+TEST(QtDialogs, SaveDialogAsksBeforeOverwritingAndNeedsAnExistingFolder) {
     TempDir dir;
     QWidget owner;
     QtDialogs dialogs(&owner);
     bool confirms = false;
+    bool refused = false;
+    QString warning;
     whenDialogShows([&](QWidget* widget) {
         auto* dialog = qobject_cast<QFileDialog*>(widget);
         ASSERT_NE(dialog, nullptr);
         confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-        dialog->selectFile("map.gro");
+        whenDialogShows([&](QWidget* box) {
+            warning = qobject_cast<QMessageBox*>(box)->text();
+            qobject_cast<QDialog*>(box)->reject();
+        });
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        name->setText(QString::fromStdString(dir.root() + "no such folder/map.gro"));
+        static_cast<QDialog*>(dialog)->accept();
+        refused = dialog->isVisible();
+        name->setText(QString::fromStdString(dir.root() + "map.gro"));
         static_cast<QDialog*>(dialog)->accept();
     });
     EXPECT_EQ(dialogs.saveFile({"GRO|*.gro", dir.path().string(), true}), (dir.path() / "map.gro").string());
     EXPECT_TRUE(confirms);
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(warning.contains("no such folder")) << warning.toStdString();
 }
 
 TEST(QtDialogs, FolderPickerGivesTheFolderWithoutTrailingSeparator) {
@@ -135,7 +160,8 @@ TEST(QtDialogs, FolderPickerGivesTheFolderWithoutTrailingSeparator) {
         auto* dialog = qobject_cast<QFileDialog*>(widget);
         ASSERT_NE(dialog, nullptr);
         caption = dialog->windowTitle();
-        dialog->selectFile(QString::fromStdString((dir.path() / "Serious Sam").string()));
+        // Typed, as selectFile leaves a focused name field alone.
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(dir.root() + "Serious Sam"));
         static_cast<QDialog*>(dialog)->accept();
     });
     const auto folder = dialogs.pickFolder({"Выбор папки", "Пожалуйста, выберите папку...", dir.root()});

@@ -33,19 +33,11 @@ protected:
     void setField(const std::string& text) { options.InstallPathField->setText(QString::fromStdString(text)); }
 };
 
-TEST_F(OptionsDialogTest, OpeningFillsTheFieldAndTakesSnapshots) {
+TEST_F(OptionsDialogTest, OkDeletesUncheckedEntriesAndSavesUnderTheRoot) {
     open();
     EXPECT_EQ(options.windowTitle(), "Настройки");
     EXPECT_EQ(options.InstallPathField->text().toStdString(), root);
-    EXPECT_EQ(options.StandardFilesBackup.names(), state.StandardFiles.names());
-    EXPECT_EQ(options.StandardGroBackup.names(), state.StandardGroList.names());
-    EXPECT_TRUE(loading.window.isHidden());
-    EXPECT_GE(loading.eventPumps, 1);
     EXPECT_TRUE(mainWindow.isEnabled());
-}
-
-TEST_F(OptionsDialogTest, OkDeletesUncheckedEntriesAndSavesUnderTheRoot) {
-    open();
     options.StandardFiles->toggleCheck(1);
     click(options.Button4);
     EXPECT_TRUE(options.isHidden());
@@ -53,7 +45,7 @@ TEST_F(OptionsDialogTest, OkDeletesUncheckedEntriesAndSavesUnderTheRoot) {
     EXPECT_EQ(cacheLines("KVN_files.dat"), (Names{"Textures\\Wall.tex", "Read.txt"}));
     EXPECT_EQ(cacheLines("KVN_gros.dat"), Names{"Base.gro"});
     EXPECT_EQ((settings.values[{"\\Software\\Korvane", "SSPath15"}]), root);
-    EXPECT_TRUE(loading.window.isHidden());
+    EXPECT_TRUE(loading.isHidden());
 
     open();
     EXPECT_EQ(state.StandardFiles.checkedCount(), 2);
@@ -106,12 +98,13 @@ TEST_F(OptionsDialogTest, BrowseWarnsAboutInvalidAndChangedFolders) {
     EXPECT_FALSE(cacheFolderExists());
 }
 
-TEST_F(OptionsDialogTest, InvalidPathIsRefusedAtOkAndAtTheEditorButton) {
+TEST_F(OptionsDialogTest, APathWithoutItsSeparatorIsRefusedAtOkAndAtTheEditorButton) {
     open();
     setField(install.path().string());
     click(options.Button4);
     click(options.Button2);
-    EXPECT_EQ(dialogs.shown, (Names{kChooseValidPathFirst, kChooseValidPathFirst}));
+    click(options.Button3);
+    EXPECT_EQ(dialogs.shown, (Names{kChooseValidPathFirst, kChooseValidPathFirst, kChooseValidPathFirst}));
     EXPECT_FALSE(options.isHidden());
     EXPECT_TRUE(editor.isHidden());
     EXPECT_EQ(settings.writes, 0);
@@ -125,7 +118,6 @@ TEST_F(OptionsDialogTest, FailedRegistryWriteKeepsTheDialogOpenAndCancelStillRes
     EXPECT_EQ(dialogs.shown, Names{"Failed to set data for 'SSPath15'"});
     EXPECT_FALSE(options.isHidden());
     EXPECT_TRUE(options.isEnabled());
-    EXPECT_TRUE(loading.window.isHidden());
     EXPECT_FALSE(cacheFolderExists());
     EXPECT_EQ(state.InstallRoot, root);
 
@@ -134,41 +126,15 @@ TEST_F(OptionsDialogTest, FailedRegistryWriteKeepsTheDialogOpenAndCancelStillRes
     EXPECT_EQ(state.StandardFiles.checkedCount(), 3);
 }
 
-TEST_F(OptionsDialogTest, FailedCacheWriteKeepsTheDialogOpen) {
-    install.write("Temp", "a file where the cache folder belongs");
+TEST_F(OptionsDialogTest, EnterInThePathFieldOpensNoPicker) {
     open();
-    click(options.Button4);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].rfind("Cannot create file ", 0), 0u);
+    options.InstallPathField->setFocus();
+    QTest::keyClick(options.InstallPathField, Qt::Key_Return);
+    QTest::keyClick(options.InstallPathField, Qt::Key_Enter);
+    EXPECT_TRUE(dialogs.folderRequests.empty());
     EXPECT_FALSE(options.isHidden());
-    EXPECT_TRUE(options.isEnabled());
-    EXPECT_TRUE(loading.window.isHidden());
-}
-
-TEST_F(OptionsDialogTest, AddFileListsAnArchiveAndUsesTheOptionsMessages) {
-    open();
-    const testing::TempDir elsewhere;
-    dialogs.openAnswers = {{(install.path() / "Patch.gro").string()},
-                           {(install.path() / "Patch.gro").string()},
-                           {elsewhere.write("x.txt", "").string()}};
-    click(options.Button3);
-    EXPECT_EQ(state.StandardFiles.names(),
-              (Names{"Textures\\Wall.tex", "Models\\Item.mdl", "Read.txt", "Sounds\\Step.wav"}));
-    EXPECT_EQ(state.StandardGroList.names(), Names{"Base.gro"});
-    EXPECT_TRUE(options.isEnabled());
-    EXPECT_TRUE(loading.window.isHidden());
-    EXPECT_EQ(loading.overallText, "1 out of 1");
-
-    state.StandardFiles.append("Patch.gro");
-    click(options.Button3);
-    click(options.Button3);
-    EXPECT_EQ(dialogs.shown, (Names{"This file is already in the list.",
-                                    "The file must reside inside the SS installation directory.\n"
-                                    "If you are sure that it's there, then please check that the\n"
-                                    "path is correctly defined in the Options menu."}));
-    setField(install.path().string());
-    click(options.Button3);
-    EXPECT_EQ(dialogs.shown.back(), kChooseValidPathFirst);
+    EXPECT_FALSE(options.Button1->isDefault() || options.Button1->autoDefault());
+    EXPECT_TRUE(options.Button4->isDefault());
 }
 
 } // namespace

@@ -1,13 +1,14 @@
 // Shared set-up of the settings window tests: an installation with standard archives, the shared state,
-// scripted dialogs, a stand-in main window and loading window, and a fake home folder.
+// scripted dialogs, a stand-in main window, the loading window, and a fake home folder.
 #pragma once
 
+#include "app/TForm3.h"
 #include "settings/ListingFixture.h"
 #include "settings/MemorySettingsStore.h"
+#include "settings/SettingsFiles.h"
 #include "settings/windows/WindowContext.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
-#include "support/qt/FakeLoadingWindow.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -64,7 +65,7 @@ protected:
     ScriptedDialogs dialogs;
     ScriptedShell shell;
     MemorySettingsStore settings;
-    FakeLoadingWindow loading;
+    TForm3 loading;
     StandInMainWindow mainWindow;
     WindowContext context{state, dialogs, shell, settings, &loading, &mainWindow};
 
@@ -84,15 +85,7 @@ protected:
     }
 
     std::vector<std::string> cacheLines(const char* name) const {
-        const std::string bytes = readFile(install.path() / "Temp" / name);
-        std::vector<std::string> lines;
-        std::size_t start = 0;
-        while (start < bytes.size()) {
-            const std::size_t end = bytes.find("\r\n", start);
-            lines.push_back(bytes.substr(start, end - start));
-            start = end == std::string::npos ? bytes.size() : end + 2;
-        }
-        return lines;
+        return decodeCacheLines(readFile(install.path() / "Temp" / name));
     }
     bool cacheFolderExists() const { return std::filesystem::exists(install.path() / "Temp"); }
 };

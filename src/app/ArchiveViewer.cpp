@@ -1,0 +1,107 @@
+#include "app/ArchiveViewer.h"
+
+#include "app/Fonts.h"
+#include "archive/ZEException.h"
+#include "archive/ZipEngine.h"
+#include "pack/GameLimitsCheck.h"
+#include "platform/ProgressSink.h"
+#include "settings/StandardListBuilder.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace korvane {
+
+namespace {
+
+// The listing of one archive is quick; the window shows its result, not a loading window.
+class NoProgress : public ProgressSink {
+public:
+    void setOverallMax(int) override {}
+    void setOverallPosition(int) override {}
+    void setOverallText(const std::string&) override {}
+    void setCurrentMax(int) override {}
+    void setCurrentPosition(int) override {}
+    void setCurrentText(const std::string&) override {}
+    void processEvents() override {}
+};
+
+} // namespace
+
+ArchiveViewer::ArchiveViewer(std::string archivePath, const NameList* standardFiles)
+    : archivePath_(std::move(archivePath)), standardFiles_(standardFiles) {
+    setObjectName("ArchiveViewer");
+    const QString path = QString::fromStdString(archivePath_);
+    setWindowTitle(QFileInfo(path).fileName() + " - Korvane v1.5");
+    setFont(verdana(8));
+    resize(561, 451);
+
+    PathLabel = new QLabel(path, this);
+    PathLabel->setObjectName("PathLabel");
+    PathLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Members = new QListWidget(this);
+    Members->setObjectName("Members");
+    Members->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    CheckButton = new QPushButton("Проверить", this);
+    CheckButton->setObjectName("CheckButton");
+    CheckResult = new QPlainTextEdit(this);
+    CheckResult->setObjectName("CheckResult");
+    CheckResult->setReadOnly(true);
+    CheckResult->setLineWrapMode(QPlainTextEdit::NoWrap);
+    CheckResult->setFixedHeight(96);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CheckButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(PathLabel);
+    layout->addWidget(Members);
+    layout->addLayout(buttons);
+    layout->addWidget(CheckResult);
+
+    connect(CheckButton, &QPushButton::clicked, this, &ArchiveViewer::CheckButtonClick);
+    loadMembers();
+}
+
+void ArchiveViewer::loadMembers() {
+    TZipEngine archiver("Archiver");
+    NoProgress progress;
+    NameList members;
+    try {
+        ListGroMembers(archiver, progress, archivePath_, members, {false, false});
+    } catch (const EZEException& error) {
+        CheckResult->setPlainText(QString::fromStdString(error.Message()));
+        CheckButton->setEnabled(false);
+        return;
+    }
+    for (const std::string& name : members.names()) {
+        Members->addItem(QString::fromStdString(name));
+    }
+}
+
+void ArchiveViewer::CheckButtonClick() {
+    QStringList lines;
+    try {
+        const std::vector<std::string> warnings = checkGameLimits(readCheckedArchive(archivePath_), standardFiles_);
+        for (const std::string& warning : warnings) {
+            lines.push_back(QString::fromStdString(warning));
+        }
+        if (warnings.empty()) {
+            lines.push_back("No problems found.");
+        }
+    } catch (const EZEException& error) {
+        lines.push_back(QString::fromStdString(error.Message()));
+    }
+    CheckResult->setPlainText(lines.join('\n'));
+}
+
+bool isArchiveToView(const std::string& word) {
+    return !word.empty() && word.front() != '-' && word.find_first_of("./") != std::string::npos;
+}
+
+} // namespace korvane

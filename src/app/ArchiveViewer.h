@@ -1,0 +1,42 @@
+// The window a .gro opens in (from the file manager or "korvane FILE.gro"): its members, read-only, as
+// "korvane list" prints them, and "Проверить", which runs the archive check of "korvane check".
+#pragma once
+
+#include "platform/NameList.h"
+
+#include <QWidget>
+
+#include <string>
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace korvane {
+
+class ArchiveViewer : public QWidget {
+    Q_OBJECT
+public:
+    // Without a standard file list the check skips the rule about replacing standard files.
+    ArchiveViewer(std::string archivePath, const NameList* standardFiles);
+
+    QLabel* PathLabel = nullptr;
+    QListWidget* Members = nullptr;
+    QPushButton* CheckButton = nullptr;
+    QPlainTextEdit* CheckResult = nullptr;
+
+    void CheckButtonClick();
+
+private:
+    void loadMembers();
+
+    std::string archivePath_;
+    const NameList* standardFiles_;
+};
+
+// The single command-line word that opens the viewer instead of the main window: a path, told apart from the
+// command names by its dot or separator.
+bool isArchiveToView(const std::string& word);
+
+} // namespace korvane
