@@ -1,9 +1,11 @@
 #include "cli/Collection.h"
 
+#include "archive/ZipEngine.h"
 #include "cli/Installation.h"
 #include "platform/GamePath.h"
 #include "scan/ChosenFiles.h"
 #include "scan/CollectionRun.h"
+#include "settings/GameMods.h"
 
 namespace korvane::cli {
 
@@ -25,16 +27,50 @@ void addMap(const std::string& chosen, const std::string& installRoot, NameList&
     }
 }
 
+class SilentProgress : public ProgressSink {
+public:
+    void setOverallMax(int) override {}
+    void setOverallPosition(int) override {}
+    void setOverallText(const std::string&) override {}
+    void setCurrentMax(int) override {}
+    void setCurrentPosition(int) override {}
+    void setCurrentText(const std::string&) override {}
+    void processEvents() override {}
+};
+
+// The mod's archives are loaded with it, so their members are as standard as the installation's own.
+bool joinModArchives(Collection& collection, ConsoleDialogs& dialogs) {
+    TZipEngine archiver;
+    SilentProgress progress;
+    try {
+        collection.state.StandardFiles.assign(
+            withModArchives(collection.state.StandardFiles, collection.ModFolder, archiver, progress).names(), true);
+    } catch (const std::exception& error) {
+        dialogs.showMessage(error.what());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool prepareCollection(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs) {
     AppState& state = collection.state;
     state.InstallRoot = installRootFrom(required(parsed, "--root"));
+    if (const auto mod = parsed.value("--mod")) {
+        collection.ModFolder = modFolderFrom(state.InstallRoot, *mod);
+        collection.ModName = modOfFolder(collection.ModFolder).value_or(*mod);
+    }
     if (!loadStandardLists(state, parsed.value("--standard-cache").value_or(""), dialogs)) {
         return false;
     }
+    if (!collection.ModFolder.empty() && !joinModArchives(collection, dialogs)) {
+        return false;
+    }
+    const GameFolders folders = collection.folders();
     for (const std::string& operand : parsed.operands) {
-        addMap(chosenPathOf(operand, state.InstallRoot), state.InstallRoot, collection.MapList, dialogs);
+        const std::string chosen = chosenPathOf(operand, folders);
+        addMap(chosen, folders.rootFor(chosen), collection.MapList, dialogs);
     }
     if (collection.MapList.empty()) {
         dialogs.showMessage(kNoMaps);
@@ -47,7 +83,7 @@ void collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dia
     collection.FileList.clear();
     collection.MissingFiles.clear();
     const CollectionLists lists{collection.state.InstallRoot, collection.FileList, collection.state.StandardFiles,
-                                collection.MissingFiles, collection.DeepScan};
+                                collection.MissingFiles,      collection.DeepScan, collection.ModFolder};
     collectDependencies(lists, collection.MapList.names(), progress, dialogs);
 }
 

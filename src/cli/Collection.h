@@ -4,6 +4,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
+#include "platform/GameFolders.h"
 #include "platform/NameList.h"
 #include "scan/MissingList.h"
 #include "settings/AppState.h"
@@ -16,10 +17,15 @@ struct Collection {
     NameList FileList;
     MissingList MissingFiles;
     bool DeepScan = false; // --deep
+    std::string ModName;   // --mod, as spelled on disk; empty for none
+    std::string ModFolder;
+
+    GameFolders folders() const { return {state.InstallRoot, ModFolder}; }
 };
 
-// Reads --root and --standard-cache, loads the standard lists and adds the map operands; false (the
-// messages written) when the lists are missing or no map could be listed.
+// Reads --root, --mod and --standard-cache, loads the standard lists (with a mod's archives joining them) and
+// adds the map operands; false (the messages written) when the lists are missing or unreadable or no map
+// could be listed.
 bool prepareCollection(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs);
 
 // Runs the collection over MapList into FileList and MissingFiles, as "Далее >>" does.
