@@ -60,7 +60,9 @@ void TForm1::setUpArchiver() {
 void TForm1::Button9Click() {
     SaveFileRequest request;
     request.filter = "*.GRO|*.GRO";
-    request.initialFolder = InstallRoot();
+    // A mod's archive belongs in the mod's folder, where the game loads it with the mod.
+    const GameFolders folders = gameFolders();
+    request.initialFolder = folders.modFolder().empty() ? InstallRoot() : folders.modFolder();
     request.promptOverwrite = true;
     if (const auto chosen = context_.dialogs.saveFile(request)) {
         DestinationPath->setText(QString::fromStdString(*chosen));
@@ -75,9 +77,9 @@ void TForm1::Button7Click() {
         PackingEvents*& events;
         ~Forget() { events = nullptr; }
     } forget{packingEvents_};
-    PackingRun run({*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen,
-                    &context_.state.StandardFiles});
-    run.run(InstallRoot(), DestinationPath->text().toStdString(), FileItems);
+    PackingRun run({*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen, &runStandardFiles(),
+                    chosenMod()});
+    run.run(gameFolders(), DestinationPath->text().toStdString(), FileItems);
 }
 
 void TForm1::ArchiverFileProgress(TZEBaseArchiver&, const std::string&, double Progress, TZEProcessOperation,
