@@ -73,7 +73,10 @@ void TForm5::TabSheet2Show() {
     InstallPathField->setText(QString::fromStdString(root));
     if (pathFieldValid()) {
         VersionChoice->show();
-        preselectVersion();
+        // Coming back to the page keeps what the user chose.
+        if (versionIndex() < 0) {
+            preselectVersion();
+        }
     } else {
         VersionChoice->hide();
         GroupBox1->hide();
