@@ -152,9 +152,10 @@ private:
     void fillModChoice();
     std::string chosenMod() const;
     GameFolders gameFolders() const;
-    // The standard list with the chosen mod's archives for the next collection and packing run; false (the
-    // engine's message shown) when one of them cannot be read.
-    bool prepareStandardFiles();
+    // The standard list with the chosen mod's archives, but the map maker's own (those named after a map, and
+    // the destination), for the next collection or packing run; false (the engine's message shown) when one
+    // of them cannot be read.
+    bool prepareStandardFiles(const std::string& destination = {});
     const NameList& runStandardFiles() const;
 
     WindowContext& context_;

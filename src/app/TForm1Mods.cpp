@@ -40,7 +40,7 @@ GameFolders TForm1::gameFolders() const {
     return {InstallRoot(), mod.empty() ? std::string() : modFolderOf(InstallRoot(), mod).value_or(std::string())};
 }
 
-bool TForm1::prepareStandardFiles() {
+bool TForm1::prepareStandardFiles(const std::string& destination) {
     modStandardFiles_.clear();
     const GameFolders folders = gameFolders();
     if (folders.modFolder().empty()) {
@@ -49,8 +49,9 @@ bool TForm1::prepareStandardFiles() {
     TZipEngine reader;
     QuietProgress quiet;
     try {
+        const auto own = ownArchives(MapItems.names(), destination, folders.modFolder());
         modStandardFiles_.assign(
-            withModArchives(context_.state.StandardFiles, folders.modFolder(), reader, quiet).names(), true);
+            withModArchives(context_.state.StandardFiles, folders.modFolder(), reader, quiet, own).names(), true);
     } catch (const std::exception& error) {
         context_.dialogs.showMessage(error.what());
         return false;

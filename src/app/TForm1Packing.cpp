@@ -2,6 +2,7 @@
 #include "app/TForm1.h"
 
 #include "archive/ZipEngine.h"
+#include "pack/DestinationPath.h"
 #include "pack/PackingArchiver.h"
 #include "pack/PackingEvents.h"
 #include "pack/PackingRun.h"
@@ -70,6 +71,10 @@ void TForm1::Button9Click() {
 }
 
 void TForm1::Button7Click() {
+    // The check after packing must not take the archive being replaced for one of the mod's own.
+    if (!prepareStandardFiles(withGroExtension(DestinationPath->text().toStdString()))) {
+        return;
+    }
     MainWindowScreen screen(*this, *DestinationPath, *PackingLog, *context_.loading);
     PackingEvents events(*context_.loading, context_.dialogs, screen);
     packingEvents_ = &events;

@@ -38,13 +38,14 @@ public:
     void processEvents() override {}
 };
 
-// The mod's archives are loaded with it, so their members are as standard as the installation's own.
-bool joinModArchives(Collection& collection, ConsoleDialogs& dialogs) {
+} // namespace
+
+bool joinModArchives(NameList& standardFiles, const std::string& modFolder, const std::vector<std::string>& leaveOut,
+                     ConsoleDialogs& dialogs) {
     TZipEngine archiver;
     SilentProgress progress;
     try {
-        collection.state.StandardFiles.assign(
-            withModArchives(collection.state.StandardFiles, collection.ModFolder, archiver, progress).names(), true);
+        standardFiles.assign(withModArchives(standardFiles, modFolder, archiver, progress, leaveOut).names(), true);
     } catch (const std::exception& error) {
         dialogs.showMessage(error.what());
         return false;
@@ -52,9 +53,8 @@ bool joinModArchives(Collection& collection, ConsoleDialogs& dialogs) {
     return true;
 }
 
-} // namespace
-
-bool prepareCollection(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs) {
+bool prepareCollection(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs,
+                       const std::string& destination) {
     AppState& state = collection.state;
     state.InstallRoot = installRootFrom(required(parsed, "--root"));
     if (const auto mod = parsed.value("--mod")) {
@@ -62,9 +62,6 @@ bool prepareCollection(const ParsedCommand& parsed, Collection& collection, Cons
         collection.ModName = modOfFolder(collection.ModFolder).value_or(*mod);
     }
     if (!loadStandardLists(state, parsed.value("--standard-cache").value_or(""), dialogs)) {
-        return false;
-    }
-    if (!collection.ModFolder.empty() && !joinModArchives(collection, dialogs)) {
         return false;
     }
     const GameFolders folders = collection.folders();
@@ -76,7 +73,9 @@ bool prepareCollection(const ParsedCommand& parsed, Collection& collection, Cons
         dialogs.showMessage(kNoMaps);
         return false;
     }
-    return true;
+    return collection.ModFolder.empty() ||
+           joinModArchives(state.StandardFiles, collection.ModFolder,
+                           ownArchives(collection.MapList.names(), destination, collection.ModFolder), dialogs);
 }
 
 void collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dialogs) {

@@ -86,22 +86,24 @@ void editFileList(const ParsedCommand& parsed, Collection& collection, ConsoleDi
     }
 }
 
-// The save dialog returns a full path; a bare name typed here means one in the current folder. Without
-// --output a mod's archive goes into the mod's folder, where the game loads it with the mod.
-std::string destinationOf(const ParsedCommand& parsed, const Collection& collection) {
-    if (!parsed.has("--output") && !collection.ModFolder.empty()) {
-        std::string map = collection.MapList.name(0);
-        std::replace(map.begin(), map.end(), '\\', '/');
-        return collection.ModFolder + std::filesystem::path(map).stem().string() + ".gro";
-    }
-    const std::string output = required(parsed, "--output");
+// The save dialog returns a full path; a bare name typed here means one in the current folder.
+std::string destinationOf(const std::string& output) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(output, error);
     return error ? output : absolute.string();
 }
 
+// Without --output a mod's archive goes into the mod's folder, where the game loads it with the mod, named
+// after the first map.
+std::string defaultDestination(const Collection& collection) {
+    std::string map = collection.MapList.name(0);
+    std::replace(map.begin(), map.end(), '\\', '/');
+    return collection.ModFolder + std::filesystem::path(map).stem().string() + ".gro";
+}
+
 int runPack(const ParsedCommand& parsed, Console& console) {
-    if (!parsed.has("--mod")) {
+    const auto output = parsed.value("--output");
+    if (!output && !parsed.has("--mod")) {
         required(parsed, "--output");
     }
     ConsoleDialogs dialogs(console);
@@ -109,10 +111,11 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     dialogs.progress = &progress;
     Collection collection;
     collection.DeepScan = parsed.has("--deep");
-    if (!prepareCollection(parsed, collection, dialogs)) {
+    const std::string given = output ? destinationOf(*output) : std::string();
+    if (!prepareCollection(parsed, collection, dialogs, given)) {
         return kExitFailed;
     }
-    const std::string destination = destinationOf(parsed, collection);
+    const std::string destination = output ? given : defaultDestination(collection);
     collect(collection, progress, dialogs);
     progress.clear();
     // The missing-files dialog, answered with "Игнорировать!": the run goes on and logs each one.

@@ -63,13 +63,30 @@ std::optional<std::string> modOfFolder(const std::string& folder) {
     return mod.filename().string();
 }
 
+std::vector<std::string> ownArchives(const std::vector<std::string>& maps, const std::string& destination,
+                                     const std::string& modFolder) {
+    std::vector<std::string> names;
+    for (std::string map : maps) {
+        std::replace(map.begin(), map.end(), '\\', kNativeSeparator);
+        names.push_back(std::filesystem::path(map).stem().string() + ".gro");
+    }
+    std::error_code error;
+    const std::filesystem::path target(destination);
+    if (!destination.empty() && std::filesystem::equivalent(target.parent_path(), modFolder, error)) {
+        names.push_back(target.filename().string());
+    }
+    return names;
+}
+
 NameList withModArchives(const NameList& standardFiles, const std::string& modFolder, TZipEngine& archiver,
-                         ProgressSink& progress) {
+                         ProgressSink& progress, const std::vector<std::string>& leaveOut) {
     // A fresh list: the standard list may have a view attached, which must not see these names.
     NameList combined;
     combined.assign(standardFiles.names(), true);
     for (const FolderItem& item : listFolder(modFolder, "*.gro")) {
-        if ((item.attributes & faDirectory) == 0) {
+        const bool own = std::any_of(leaveOut.begin(), leaveOut.end(),
+                                     [&item](const std::string& name) { return equalsAsciiNoCase(name, item.name); });
+        if ((item.attributes & faDirectory) == 0 && !own) {
             ListGroMembers(archiver, progress, modFolder + item.name, combined, {true, false});
         }
     }

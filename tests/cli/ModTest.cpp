@@ -39,7 +39,13 @@ TEST_F(ModCommands, PacksIntoTheModsFolderAnArchiveTheModThenNeedsNothingElseFor
     const std::string archive = install + "Mods/DemoMod/DemoModLevel.gro";
     EXPECT_EQ(korvane({"list", archive}).outLines(), kModFiles);
 
-    // Without the map maker's loose files, the archive in the mod's folder gives the game every name.
+    // Packing again into the same archive does not take the first one for the mod's own.
+    EXPECT_EQ(korvane({"pack", "--root", install, "--mod", "DemoMod", "--deep", "Levels\\DemoModLevel.wld"}).code, 0);
+    EXPECT_EQ(korvane({"list", archive}).outLines(), kModFiles);
+
+    // A player's mod folder: the archive beside the mod's own, none of the map maker's loose files. The
+    // game then finds every name.
+    std::filesystem::rename(archive, install + "Mods/DemoMod/Received.gro");
     for (const char* folder : {"Textures", "Classes", "Bin", "Models", "Sounds"}) {
         std::filesystem::remove_all(install + "Mods/DemoMod/" + folder);
     }
