@@ -38,6 +38,8 @@ TEST_F(ModCommands, PacksIntoTheModsFolderAnArchiveTheModThenNeedsNothingElseFor
     EXPECT_EQ(pack.code, 0) << pack.err;
     const std::string archive = install + "Mods/DemoMod/DemoModLevel.gro";
     EXPECT_EQ(korvane({"list", archive}).outLines(), kModFiles);
+    // Checked where it lies, the archive is not taken for one of the mod's own.
+    EXPECT_EQ(korvane({"check", archive, "--root", install, "--mod", "DemoMod"}).out, "No problems found.\n");
 
     // Packing again into the same archive does not take the first one for the mod's own.
     EXPECT_EQ(korvane({"pack", "--root", install, "--mod", "DemoMod", "--deep", "Levels\\DemoModLevel.wld"}).code, 0);
