@@ -136,6 +136,7 @@ void TForm1::showStep(int pageIndex) {
 
 void TForm1::New1Click() {
     MapItems.clear();
+    fillModChoice();
     DestinationPath->clear();
     showStep(0);
     PageControl1->show();

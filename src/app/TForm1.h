@@ -2,6 +2,7 @@
 #pragma once
 
 #include "archive/ZipTypes.h"
+#include "platform/GameFolders.h"
 #include "platform/NameList.h"
 #include "settings/windows/WindowContext.h"
 
@@ -13,6 +14,7 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -74,6 +76,8 @@ public:
     NameList MapItems;
     CheckListBox* MapList = nullptr;
     QCheckBox* DeepScan = nullptr; // our own option: follow references to any depth
+    QLabel* Label8 = nullptr;
+    QComboBox* ComboBox1 = nullptr; // our own option: the mod the maps are made for, "(нет)" first
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
 
@@ -147,10 +151,22 @@ private:
     void setUpArchiver();
     void checkInstallation();
 
+    // The mod choice of step 1 (TForm1Mods.cpp).
+    void fillModChoice();
+    std::string chosenMod() const;
+    GameFolders gameFolders() const;
+    // The standard list with the chosen mod's archives, but the map maker's own (those named after a map, and
+    // the destination), for the next collection or packing run; false (the engine's message shown) when one
+    // of them cannot be read.
+    bool prepareStandardFiles(const std::string& destination = {});
+    const NameList& runStandardFiles() const;
+
     WindowContext& context_;
     Forms forms_;
     // The answers of the packing run in progress; null between runs.
     PackingEvents* packingEvents_ = nullptr;
+    // The standard list with the chosen mod's archives, as the last collection run used it.
+    NameList modStandardFiles_;
 };
 
 } // namespace korvane

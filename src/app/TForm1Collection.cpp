@@ -14,11 +14,14 @@ namespace korvane {
 void TForm1::Button1Click() {
     OpenFilesRequest request;
     request.filter = "Карта*.wld|*.wld";
-    request.initialFolder = InstallRoot();
+    const GameFolders folders = gameFolders();
+    request.initialFolder = folders.modFolder().empty() ? InstallRoot() : folders.modFolder();
     request.multiSelect = true;
     request.mustExist = true;
-    const auto chosen = context_.dialogs.openFiles(request);
-    addChosenMaps(chosen, InstallRoot(), MapItems, context_.dialogs);
+    // A mod's map is named as the game names it with the mod active.
+    for (const std::string& chosen : context_.dialogs.openFiles(request)) {
+        addChosenMaps({chosen}, folders.rootFor(chosen), MapItems, context_.dialogs);
+    }
 }
 
 void TForm1::CheckListBox1ClickCheck() {
@@ -28,6 +31,9 @@ void TForm1::CheckListBox1ClickCheck() {
 void TForm1::Button2Click() {
     if (MapItems.empty()) {
         context_.dialogs.showMessage("Please add at least one map to the list before proceeding.");
+        return;
+    }
+    if (!prepareStandardFiles()) {
         return;
     }
     TForm6* missingDialog = forms_.Form6;
@@ -41,8 +47,9 @@ void TForm1::Button2Click() {
     loading->show();
     FileItems.clear();
     FileItems.beginUpdate();
-    const CollectionLists lists{context_.state.InstallRoot, FileItems, context_.state.StandardFiles, missing,
-                                DeepScan->isChecked()};
+    const CollectionLists lists{context_.state.InstallRoot, FileItems,
+                                runStandardFiles(),         missing,
+                                DeepScan->isChecked(),      gameFolders().modFolder()};
     try {
         collectDependencies(lists, MapItems.names(), *context_.loading, context_.dialogs);
     } catch (const FileError& error) {

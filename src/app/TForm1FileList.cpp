@@ -12,11 +12,13 @@ namespace korvane {
 void TForm1::Button3Click() {
     OpenFilesRequest request;
     request.filter = "*.*|*.*";
+    const GameFolders folders = gameFolders();
     request.initialFolder = InstallRoot();
     request.multiSelect = true;
     request.mustExist = false;
-    const auto chosen = context_.dialogs.openFiles(request);
-    addChosenFiles(chosen, InstallRoot(), FileItems, context_.dialogs);
+    for (const std::string& chosen : context_.dialogs.openFiles(request)) {
+        addChosenFiles({chosen}, folders.rootFor(chosen), FileItems, context_.dialogs);
+    }
 }
 
 void TForm1::Button6Click() {

@@ -2,6 +2,7 @@
 #include "app/TForm1.h"
 
 #include "archive/ZipEngine.h"
+#include "pack/DestinationPath.h"
 #include "pack/PackingArchiver.h"
 #include "pack/PackingEvents.h"
 #include "pack/PackingRun.h"
@@ -60,7 +61,9 @@ void TForm1::setUpArchiver() {
 void TForm1::Button9Click() {
     SaveFileRequest request;
     request.filter = "*.GRO|*.GRO";
-    request.initialFolder = InstallRoot();
+    // A mod's archive belongs in the mod's folder, where the game loads it with the mod.
+    const GameFolders folders = gameFolders();
+    request.initialFolder = folders.modFolder().empty() ? InstallRoot() : folders.modFolder();
     request.promptOverwrite = true;
     if (const auto chosen = context_.dialogs.saveFile(request)) {
         DestinationPath->setText(QString::fromStdString(*chosen));
@@ -68,6 +71,10 @@ void TForm1::Button9Click() {
 }
 
 void TForm1::Button7Click() {
+    // The check after packing must not take the archive being replaced for one of the mod's own.
+    if (!prepareStandardFiles(withGroExtension(DestinationPath->text().toStdString()))) {
+        return;
+    }
     MainWindowScreen screen(*this, *DestinationPath, *PackingLog, *context_.loading);
     PackingEvents events(*context_.loading, context_.dialogs, screen);
     packingEvents_ = &events;
@@ -75,9 +82,9 @@ void TForm1::Button7Click() {
         PackingEvents*& events;
         ~Forget() { events = nullptr; }
     } forget{packingEvents_};
-    PackingRun run({*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen,
-                    &context_.state.StandardFiles});
-    run.run(InstallRoot(), DestinationPath->text().toStdString(), FileItems);
+    PackingRun run({*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen, &runStandardFiles(),
+                    chosenMod()});
+    run.run(gameFolders(), DestinationPath->text().toStdString(), FileItems);
 }
 
 void TForm1::ArchiverFileProgress(TZEBaseArchiver&, const std::string&, double Progress, TZEProcessOperation,

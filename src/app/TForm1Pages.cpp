@@ -5,6 +5,7 @@
 #include "platform/qt/CheckListBox.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -70,6 +71,10 @@ QWidget* TForm1::createMapsStep() {
     DeepScan->setObjectName("DeepScan");
     DeepScan->move(kLeft, 64 + 281 + 2);
     DeepScan->adjustSize();
+    ComboBox1 = new QComboBox(page);
+    ComboBox1->setObjectName("ComboBox1");
+    ComboBox1->setGeometry(kRight - 160, 64 + 281 + 2, 160, DeepScan->height());
+    Label8 = label(page, "Label8", "Мод:", kRight - 160 - 40, 64 + 281 + 2 + 3);
     Button1 = bottomLeft(page, "Button1", "Добавить...");
     Button2 = bottomRight(page, "Button2", "Далее >>");
 

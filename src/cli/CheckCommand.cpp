@@ -1,9 +1,11 @@
 // korvane check: an archive against the limits of the game's own reader, as the packing run checks its own.
 #include "archive/ZEException.h"
+#include "cli/Collection.h"
 #include "cli/Command.h"
 #include "cli/Installation.h"
 #include "pack/GameLimitsCheck.h"
 #include "platform/FileError.h"
+#include "settings/GameMods.h"
 
 namespace korvane::cli {
 
@@ -11,12 +13,24 @@ namespace {
 
 int runCheck(const ParsedCommand& parsed, Console& console) {
     AppState state;
+    std::string modName;
     if (const auto root = parsed.value("--root")) {
         ConsoleDialogs dialogs(console);
         state.InstallRoot = installRootFrom(*root);
         if (!loadStandardLists(state, "", dialogs)) {
             return kExitFailed;
         }
+        if (const auto mod = parsed.value("--mod")) {
+            const std::string folder = modFolderFrom(state.InstallRoot, *mod);
+            modName = modOfFolder(folder).value_or(*mod);
+            // The archive checked is not one of the mod's own, even when it lies in the mod's folder.
+            if (!joinModArchives(state.StandardFiles, folder, ownArchives({}, parsed.operands.front(), folder),
+                                 dialogs)) {
+                return kExitFailed;
+            }
+        }
+    } else if (parsed.has("--mod")) {
+        throw UsageError("--mod needs --root");
     }
     CheckedArchive archive;
     try {
@@ -26,7 +40,7 @@ int runCheck(const ParsedCommand& parsed, Console& console) {
         return kExitFailed;
     }
     const std::vector<std::string> warnings =
-        checkGameLimits(archive, state.InstallRoot.empty() ? nullptr : &state.StandardFiles);
+        checkGameLimits(archive, state.InstallRoot.empty() ? nullptr : &state.StandardFiles, modName);
     for (const std::string& warning : warnings) {
         console.out << warning << '\n';
     }
@@ -40,10 +54,10 @@ int runCheck(const ParsedCommand& parsed, Console& console) {
 
 const Command& checkCommand() {
     static const Command command{
-        {"check", {{"--root"}}, 1, 1},
-        "check ARCHIVE [--root DIR]",
+        {"check", {{"--root"}, {"--mod"}}, 1, 1},
+        "check ARCHIVE [--root DIR [--mod NAME]]",
         "check an archive against the game's limits",
-        "Usage: korvane check ARCHIVE [--root DIR]\n"
+        "Usage: korvane check ARCHIVE [--root DIR [--mod NAME]]\n"
         "\n"
         "Reads the archive's directory and prints one \"Warning:\" line for each thing the game\n"
         "would refuse or misread: more than 32767 entries, a name over 254 bytes or with non-ASCII\n"
@@ -53,6 +67,8 @@ const Command& checkCommand() {
         "\n"
         "  --root DIR   the installation whose standard file list (its Temp\\KVN_files.dat)\n"
         "               is checked against\n"
+        "  --mod NAME   the archive is loaded with the mod in Mods/NAME: the mod's archives\n"
+        "               count as standard too\n"
         "\n"
         "Exit status: 0 when the archive passes, 1 when it has a problem or cannot be read,\n"
         "2 on a usage error.\n",

@@ -1,9 +1,11 @@
 #include "cli/Collection.h"
 
+#include "archive/ZipEngine.h"
 #include "cli/Installation.h"
 #include "platform/GamePath.h"
 #include "scan/ChosenFiles.h"
 #include "scan/CollectionRun.h"
+#include "settings/GameMods.h"
 
 namespace korvane::cli {
 
@@ -25,29 +27,62 @@ void addMap(const std::string& chosen, const std::string& installRoot, NameList&
     }
 }
 
+class SilentProgress : public ProgressSink {
+public:
+    void setOverallMax(int) override {}
+    void setOverallPosition(int) override {}
+    void setOverallText(const std::string&) override {}
+    void setCurrentMax(int) override {}
+    void setCurrentPosition(int) override {}
+    void setCurrentText(const std::string&) override {}
+    void processEvents() override {}
+};
+
 } // namespace
 
-bool prepareCollection(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs) {
+bool joinModArchives(NameList& standardFiles, const std::string& modFolder, const std::vector<std::string>& leaveOut,
+                     ConsoleDialogs& dialogs) {
+    TZipEngine archiver;
+    SilentProgress progress;
+    try {
+        standardFiles.assign(withModArchives(standardFiles, modFolder, archiver, progress, leaveOut).names(), true);
+    } catch (const std::exception& error) {
+        dialogs.showMessage(error.what());
+        return false;
+    }
+    return true;
+}
+
+bool prepareCollection(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs,
+                       const std::string& destination) {
     AppState& state = collection.state;
     state.InstallRoot = installRootFrom(required(parsed, "--root"));
+    if (const auto mod = parsed.value("--mod")) {
+        collection.ModFolder = modFolderFrom(state.InstallRoot, *mod);
+        collection.ModName = modOfFolder(collection.ModFolder).value_or(*mod);
+    }
     if (!loadStandardLists(state, parsed.value("--standard-cache").value_or(""), dialogs)) {
         return false;
     }
+    const GameFolders folders = collection.folders();
     for (const std::string& operand : parsed.operands) {
-        addMap(chosenPathOf(operand, state.InstallRoot), state.InstallRoot, collection.MapList, dialogs);
+        const std::string chosen = chosenPathOf(operand, folders);
+        addMap(chosen, folders.rootFor(chosen), collection.MapList, dialogs);
     }
     if (collection.MapList.empty()) {
         dialogs.showMessage(kNoMaps);
         return false;
     }
-    return true;
+    return collection.ModFolder.empty() ||
+           joinModArchives(state.StandardFiles, collection.ModFolder,
+                           ownArchives(collection.MapList.names(), destination, collection.ModFolder), dialogs);
 }
 
 void collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dialogs) {
     collection.FileList.clear();
     collection.MissingFiles.clear();
     const CollectionLists lists{collection.state.InstallRoot, collection.FileList, collection.state.StandardFiles,
-                                collection.MissingFiles, collection.DeepScan};
+                                collection.MissingFiles,      collection.DeepScan, collection.ModFolder};
     collectDependencies(lists, collection.MapList.names(), progress, dialogs);
 }
 

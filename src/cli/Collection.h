@@ -4,6 +4,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
+#include "platform/GameFolders.h"
 #include "platform/NameList.h"
 #include "scan/MissingList.h"
 #include "settings/AppState.h"
@@ -16,11 +17,24 @@ struct Collection {
     NameList FileList;
     MissingList MissingFiles;
     bool DeepScan = false; // --deep
+    std::string ModName;   // --mod, as spelled on disk; empty for none
+    std::string ModFolder;
+
+    GameFolders folders() const { return {state.InstallRoot, ModFolder}; }
 };
 
-// Reads --root and --standard-cache, loads the standard lists and adds the map operands; false (the
-// messages written) when the lists are missing or no map could be listed.
-bool prepareCollection(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs);
+// Reads --root, --mod and --standard-cache, loads the standard lists (with a mod's archives joining them) and
+// adds the map operands; false (the messages written) when the lists are missing or unreadable or no map
+// could be listed.
+// destination is the archive about to be written, if any: an archive of the mod's folder that is the map
+// maker's own stays out of the standard list.
+bool prepareCollection(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs,
+                       const std::string& destination = {});
+
+// The mod's archives are loaded with it, so their members are as standard as the installation's own: adds
+// them to the list. False (the engine's message written) when one cannot be read.
+bool joinModArchives(NameList& standardFiles, const std::string& modFolder, const std::vector<std::string>& leaveOut,
+                     ConsoleDialogs& dialogs);
 
 // Runs the collection over MapList into FileList and MissingFiles, as "Далее >>" does.
 void collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dialogs);

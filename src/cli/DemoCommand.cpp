@@ -2,6 +2,7 @@
 #include "cli/Command.h"
 #include "cli/DemoContent.h"
 #include "cli/DemoInstallation.h"
+#include "cli/DemoMod.h"
 #include "platform/SettingsStore.h"
 #include "settings/SettingsFiles.h"
 
@@ -25,7 +26,8 @@ int runDemo(const ParsedCommand& parsed, Console& console) {
         WriteInstallRoot(state, settings);
     }
     console.out << "Demo installation created in " << demo.installRoot << '\n'
-                << "Its maps: " << kDemoMaps[0] << ' ' << kDemoMaps[1] << '\n';
+                << "Its maps: " << kDemoMaps[0] << ' ' << kDemoMaps[1] << '\n'
+                << "Its mod " << kDemoModName << ", with the map " << kDemoModMap << '\n';
     return kExitSuccess;
 }
 
@@ -42,7 +44,8 @@ const Command& demoCommand() {
         "Bin/SeriousSam.exe, the standard archives SE1_00.gro and SE1_00_Extra.gro, two maps in\n"
         "Levels/ whose references reach textures, models, sounds, music, a .txt and a .smc, and\n"
         "the standard list cache files in Temp/, so that Korvane starts configured on it. One\n"
-        "referenced file is missing on purpose.\n"
+        "referenced file is missing on purpose. Mods/DemoMod/ is a mod with an archive of its own,\n"
+        "loose files, an entity library and a map, Levels/DemoModLevel.wld, that needs them.\n"
         "\n"
         "  --settings FILE   also store DIR as the configured installation in this settings file\n"
         "                    (start Korvane with KORVANE_SETTINGS=FILE to use it)\n"

@@ -82,6 +82,10 @@ std::string model(std::uint32_t seed) {
 
 } // namespace
 
+std::string demoFiller(std::size_t size, std::uint32_t seed) {
+    return filler(size, seed);
+}
+
 std::string demoWorld(const std::vector<std::string>& references, std::size_t padding) {
     std::string bytes = "BUIV";
     bytes += static_cast<char>(16);

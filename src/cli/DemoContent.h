@@ -2,6 +2,7 @@
 // Korvane reads (reference records, reference lines, version bytes), with plausible headers around them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@ struct DemoFile {
 };
 
 struct DemoArchive {
-    std::string name; // in the root, named as the Second Encounter preset names it
+    std::string name; // relative to the root, '\' separated
     std::vector<DemoFile> members;
 };
 
@@ -30,5 +31,7 @@ std::vector<DemoArchive> demoStandardArchives();
 std::string demoWorld(const std::vector<std::string>& references, std::size_t padding);
 // A texture header and pixels; `tailReference`, when not empty, is a reference record in the last 128 bytes.
 std::string demoTexture(int side, const std::string& tailReference);
+// Deterministic bytes without a 'D', so that no reference record appears in them by chance.
+std::string demoFiller(std::size_t size, std::uint32_t seed);
 
 } // namespace korvane::cli

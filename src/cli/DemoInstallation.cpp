@@ -2,6 +2,7 @@
 
 #include "archive/ZipEngine.h"
 #include "cli/DemoContent.h"
+#include "cli/DemoMod.h"
 #include "cli/StandardCache.h"
 #include "platform/FileError.h"
 #include "platform/GamePath.h"
@@ -53,7 +54,7 @@ void writeArchive(const std::string& installRoot, const DemoArchive& archive) {
         action = fxaAbort;
     };
     archiver.SetCompressionMode(7);
-    archiver.FileName = installRoot + archive.name;
+    archiver.FileName = installRoot + nativeName(archive.name);
     archiver.OpenArchive(kOpenModeCreate);
     archiver.BaseDir = staging.string() + kNativeSeparator;
     for (const DemoFile& member : archive.members) {
@@ -83,6 +84,10 @@ DemoResult createDemoInstallation(const std::string& dir, ConsoleDialogs& dialog
     for (const DemoFile& file : demoLooseFiles()) {
         writeFile(result.installRoot, file);
     }
+    for (const DemoFile& file : demoModLooseFiles()) {
+        writeFile(result.installRoot, file);
+    }
+    writeArchive(result.installRoot, demoModArchive());
     std::vector<std::string> archiveNames;
     for (const DemoArchive& archive : demoStandardArchives()) {
         writeArchive(result.installRoot, archive);

@@ -1,5 +1,6 @@
 // Creates the demo installation: a small but complete game folder with two standard archives written by
-// our own engine, two maps that exercise every kind of reference, and the standard list cache files.
+// our own engine, two maps that exercise every kind of reference, a mod with a map of its own, and the
+// standard list cache files.
 #pragma once
 
 #include "cli/Console.h"

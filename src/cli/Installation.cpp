@@ -5,6 +5,7 @@
 #include "platform/FileError.h"
 #include "platform/GamePath.h"
 #include "scan/ChosenFiles.h"
+#include "settings/GameMods.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsFiles.h"
 
@@ -76,9 +77,21 @@ bool loadCacheFolder(const std::string& folder, AppState& state) {
 std::string installRootFrom(const std::string& dir) {
     const std::string root = withSeparator(settled(dir).string());
     if (!isValidInstallation(root)) {
+        if (const auto mod = modOfFolder(root)) {
+            throw UsageError(dir + " is the folder of the mod " + *mod +
+                             ": give the game's folder as --root and add --mod " + *mod + ".");
+        }
         throw UsageError(dir + ": Please select a valid installation folder.");
     }
     return root;
+}
+
+std::string modFolderFrom(const std::string& installRoot, const std::string& modName) {
+    const auto folder = modFolderOf(installRoot, modName);
+    if (!folder) {
+        throw UsageError("There is no mod " + modName + " in " + installRoot + "Mods" + kNativeSeparator + ".");
+    }
+    return *folder;
 }
 
 std::string chosenPathOf(const std::string& operand, const std::string& installRoot) {
@@ -99,6 +112,21 @@ std::string chosenPathOf(const std::string& operand, const std::string& installR
 
 std::string gameNameOf(const std::string& operand, const std::string& installRoot) {
     return relativeChosenName(chosenPathOf(operand, installRoot), installRoot);
+}
+
+std::string chosenPathOf(const std::string& operand, const GameFolders& folders) {
+    if (!folders.modFolder().empty()) {
+        const std::string inMod = chosenPathOf(operand, folders.modFolder());
+        if (fileExists(inMod)) {
+            return inMod;
+        }
+    }
+    return chosenPathOf(operand, folders.installRoot());
+}
+
+std::string gameNameOf(const std::string& operand, const GameFolders& folders) {
+    const std::string chosen = chosenPathOf(operand, folders);
+    return relativeChosenName(chosen, folders.rootFor(chosen));
 }
 
 bool loadStandardLists(AppState& state, const std::string& cacheFolder, ConsoleDialogs& dialogs) {

@@ -2,6 +2,7 @@
 // it either as game paths or as file system paths.
 #pragma once
 
+#include "platform/GameFolders.h"
 #include "settings/AppState.h"
 
 #include <string>
@@ -11,8 +12,12 @@ namespace korvane::cli {
 class ConsoleDialogs;
 
 // "--root DIR" as InstallRoot: absolute, ending in the separator whether or not DIR did. Throws UsageError
-// when DIR is not a valid installation (no Bin\SeriousSam.exe in it).
+// when DIR is not a valid installation (no Bin\SeriousSam.exe in it), saying what to give instead when
+// DIR is a mod's folder.
 std::string installRootFrom(const std::string& dir);
+
+// "--mod NAME": the mod's folder in the installation; throws UsageError when it has no such mod.
+std::string modFolderFrom(const std::string& installRoot, const std::string& modName);
 
 // An operand as the full path a file dialog would return: a file system path (absolute, or relative to the
 // current folder) is taken when it names a file inside the root; otherwise the operand is a game path with
@@ -21,6 +26,11 @@ std::string chosenPathOf(const std::string& operand, const std::string& installR
 
 // The operand's name relative to the root, in the game's '\' form.
 std::string gameNameOf(const std::string& operand, const std::string& installRoot);
+
+// The same with a mod active: a game path names the mod's file when the mod has it, and a file in the
+// mod's folder is named relative to that folder, as the game names it with the mod.
+std::string chosenPathOf(const std::string& operand, const GameFolders& folders);
+std::string gameNameOf(const std::string& operand, const GameFolders& folders);
 
 // Loads StandardFiles and StandardGroList from the cache files: those under the root, or the two files in
 // cacheFolder when one is given. False (with the start-up check's message written) when either is missing.

@@ -70,16 +70,13 @@ public:
 
 // Step 2 by hand: files added as "Добавить..." adds them, files unchecked.
 void editFileList(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs, Console& console) {
-    const std::string& root = collection.state.InstallRoot;
-    std::vector<std::string> added;
+    const GameFolders folders = collection.folders();
     for (const std::string& operand : parsed.all("--add")) {
-        added.push_back(chosenPathOf(operand, root));
-    }
-    if (!added.empty()) {
-        addChosenFiles(added, root, collection.FileList, dialogs);
+        const std::string chosen = chosenPathOf(operand, folders);
+        addChosenFiles({chosen}, folders.rootFor(chosen), collection.FileList, dialogs);
     }
     for (const std::string& operand : parsed.all("--exclude")) {
-        const std::string name = gameNameOf(operand, root);
+        const std::string name = gameNameOf(operand, folders);
         const int index = collection.FileList.indexOf(name);
         if (index < 0) {
             console.err << name << " is not in the list; nothing to exclude.\n";
@@ -96,17 +93,30 @@ std::string destinationOf(const std::string& output) {
     return error ? output : absolute.string();
 }
 
+// Without --output a mod's archive goes into the mod's folder, where the game loads it with the mod, named
+// after the first map.
+std::string defaultDestination(const Collection& collection) {
+    std::string map = collection.MapList.name(0);
+    std::replace(map.begin(), map.end(), '\\', '/');
+    return collection.ModFolder + std::filesystem::path(map).stem().string() + ".gro";
+}
+
 int runPack(const ParsedCommand& parsed, Console& console) {
-    const std::string output = required(parsed, "--output");
+    const auto output = parsed.value("--output");
+    if (!output && !parsed.has("--mod")) {
+        required(parsed, "--output");
+    }
     ConsoleDialogs dialogs(console);
     TerminalProgress progress(console);
     dialogs.progress = &progress;
     Collection collection;
     collection.DeepScan = parsed.has("--deep");
-    if (!prepareCollection(parsed, collection, dialogs)) {
+    const std::string given = output ? destinationOf(*output) : std::string();
+    if (!prepareCollection(parsed, collection, dialogs, given)) {
         return kExitFailed;
     }
     progress.nameItems(collection.MapList.names(), 1);
+    const std::string destination = output ? given : defaultDestination(collection);
     collect(collection, progress, dialogs);
     progress.clear();
     // The missing-files dialog, answered with "Игнорировать!": the run goes on and logs each one.
@@ -120,8 +130,9 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     bindPackingEvents(archiver, events);
     NoShell shell;
     progress.nameItems(collection.FileList.names(), 0);
-    PackingRun run({archiver, events, progress, dialogs, shell, screen, &collection.state.StandardFiles});
-    run.run(collection.state.InstallRoot, destinationOf(output), collection.FileList);
+    PackingRun run(
+        {archiver, events, progress, dialogs, shell, screen, &collection.state.StandardFiles, collection.ModName});
+    run.run(collection.folders(), destination, collection.FileList);
     screen.flush();
     progress.clear();
     const auto& asked = dialogs.questions();
@@ -142,13 +153,14 @@ const Command& packCommand() {
           {"--standard-cache"},
           {"--add", true, true},
           {"--exclude", true, true},
-          {"--deep", false}},
+          {"--deep", false},
+          {"--mod"}},
          1,
          std::nullopt},
-        "pack --root DIR --output FILE.gro MAP... [--add FILE]... [--exclude FILE]...",
+        "pack --root DIR [--mod NAME] --output FILE.gro MAP... [--add FILE]... [--exclude FILE]...",
         "pack the files the maps need",
-        "Usage: korvane pack --root DIR --output FILE.gro [--standard-cache DIR] [--deep]\n"
-        "                    [--add FILE]... [--exclude FILE]... MAP...\n"
+        "Usage: korvane pack --root DIR [--mod NAME] --output FILE.gro [--standard-cache DIR]\n"
+        "                    [--deep] [--add FILE]... [--exclude FILE]... MAP...\n"
         "\n"
         "Runs what the windows run from step 1 to \"Финиш\": the collection over the maps, then the\n"
         "packing run into a new archive, with the same admission rules, stored names and methods\n"
@@ -157,7 +169,11 @@ const Command& packCommand() {
         "without them, as \"Игнорировать!\" does.\n"
         "\n"
         "  --root DIR             the installation folder (holding Bin/SeriousSam.exe)\n"
-        "  --output FILE          the archive to write; \".gro\" is appended when it has no extension\n"
+        "  --mod NAME             pack for the mod in Mods/NAME, as the game runs it: names resolve\n"
+        "                         in the mod's folder first, the mod's archives count as standard\n"
+        "  --output FILE          the archive to write; \".gro\" is appended when it has no extension;\n"
+        "                         with --mod it may be left out: the mod's folder, named after the\n"
+        "                         first map\n"
         "  --standard-cache DIR   read KVN_files.dat and KVN_gros.dat from DIR instead of the\n"
         "                         installation's Temp folder\n"
         "  --deep                 deep scan: follow every file the maps lead to, at any depth\n"

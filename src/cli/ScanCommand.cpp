@@ -30,10 +30,10 @@ int runScan(const ParsedCommand& parsed, Console& console) {
 
 const Command& scanCommand() {
     static const Command command{
-        {"scan", {{"--root"}, {"--standard-cache"}, {"--deep", false}}, 1, std::nullopt},
-        "scan --root DIR MAP...",
+        {"scan", {{"--root"}, {"--standard-cache"}, {"--deep", false}, {"--mod"}}, 1, std::nullopt},
+        "scan --root DIR [--mod NAME] MAP...",
         "list the files the maps need",
-        "Usage: korvane scan --root DIR [--standard-cache DIR] [--deep] MAP...\n"
+        "Usage: korvane scan --root DIR [--mod NAME] [--standard-cache DIR] [--deep] MAP...\n"
         "\n"
         "Prints the files that the maps need and that the installation's standard archives do not\n"
         "hold, one name relative to the root a line, in the order step 2 of the windows lists them:\n"
@@ -41,10 +41,13 @@ const Command& scanCommand() {
         "files. Needed files that are missing are listed on standard error.\n"
         "\n"
         "  --root DIR             the installation folder (holding Bin/SeriousSam.exe)\n"
+        "  --mod NAME             scan for the mod in Mods/NAME, as the game runs it: names resolve\n"
+        "                         in the mod's folder first, the mod's archives count as standard\n"
         "  --standard-cache DIR   read KVN_files.dat and KVN_gros.dat from DIR instead of the\n"
         "                         installation's Temp folder\n"
         "  --deep                 deep scan: follow every file the maps lead to, at any depth\n"
-        "                         (models, fonts, meshes, shaders, entity classes, textures)\n"
+        "                         (models, fonts, meshes, shaders, entity classes and libraries,\n"
+        "                         textures)\n"
         "  MAP                    a game path such as Levels\\MyLevel.wld (or Levels/MyLevel.wld),\n"
         "                         or a file system path to a map inside the installation\n"
         "\n"

@@ -3,7 +3,9 @@
 #include "cli/Installation.h"
 #include "cli/StandardCache.h"
 #include "platform/GamePath.h"
-#include "settings/StandardPresets.h"
+#include "settings/EditionDetection.h"
+
+#include <optional>
 
 namespace korvane::cli {
 
@@ -11,22 +13,39 @@ namespace {
 
 inline constexpr const char* kNoValidGro = "Please choose at least one valid GRO file";
 
-std::vector<std::string> archiveNamesOf(const ParsedCommand& parsed, const std::string& installRoot) {
+inline constexpr const char* kPresets = "auto, se110, se107, fe100c or fe105";
+
+// The archives of the named preset, or of the edition the installation's archives show for "auto"; none
+// when they show no known edition.
+std::optional<std::vector<std::string>> presetNamesOf(const std::string& preset, const std::string& installRoot,
+                                                      Console& console) {
+    if (preset == "auto") {
+        const Edition* edition = detectEdition(installRoot);
+        if (edition == nullptr) {
+            return std::nullopt;
+        }
+        console.out << editionFoundText(*edition) << '\n';
+        return editionArchives(*edition, installRoot);
+    }
+    for (const Edition& edition : knownEditions()) {
+        if (edition.option == preset) {
+            return editionArchives(edition, installRoot);
+        }
+    }
+    throw UsageError("unknown preset " + preset + " (" + kPresets + ")");
+}
+
+std::optional<std::vector<std::string>> archiveNamesOf(const ParsedCommand& parsed, const std::string& installRoot,
+                                                       Console& console) {
     const auto preset = parsed.value("--preset");
     if (preset && !parsed.operands.empty()) {
         throw UsageError("give either --preset or archive names, not both");
     }
     if (preset) {
-        if (*preset == "se107") {
-            return presetArchives(GamePreset::SecondEncounter107);
-        }
-        if (*preset == "fe105") {
-            return presetArchives(GamePreset::FirstEncounter105);
-        }
-        throw UsageError("unknown preset " + *preset + " (se107 or fe105)");
+        return presetNamesOf(*preset, installRoot, console);
     }
     if (parsed.operands.empty()) {
-        throw UsageError("give --preset se107, --preset fe105 or archive names");
+        throw UsageError(std::string("give --preset (") + kPresets + ") or archive names");
     }
     std::vector<std::string> names;
     for (const std::string& operand : parsed.operands) {
@@ -46,8 +65,13 @@ bool anyExists(const std::vector<std::string>& names, const std::string& install
 
 int runStandardBuild(const ParsedCommand& parsed, Console& console) {
     const std::string installRoot = installRootFrom(required(parsed, "--root"));
-    const std::vector<std::string> names = archiveNamesOf(parsed, installRoot);
     ConsoleDialogs dialogs(console);
+    const auto chosen = archiveNamesOf(parsed, installRoot, console);
+    if (!chosen) {
+        dialogs.showMessage(std::string(kNoEditionFound) + "\nGive its standard archive names instead.");
+        return kExitFailed;
+    }
+    const std::vector<std::string>& names = *chosen;
     TerminalProgress progress(console);
     dialogs.progress = &progress;
     // The wizard's own check of a typed list; a preset is built whatever it finds.
@@ -71,10 +95,9 @@ int runStandardBuild(const ParsedCommand& parsed, Console& console) {
 const Command& standardBuildCommand() {
     static const Command command{
         {"standard build", {{"--root"}, {"--preset"}}, 0, std::nullopt},
-        "standard build --root DIR (--preset se107 | --preset fe105 | GRO...)",
+        "standard build --root DIR (--preset NAME | GRO...)",
         "build the standard file list",
-        "Usage: korvane standard build --root DIR --preset se107\n"
-        "       korvane standard build --root DIR --preset fe105\n"
+        "Usage: korvane standard build --root DIR --preset NAME\n"
         "       korvane standard build --root DIR GRO...\n"
         "\n"
         "Lists the members of the installation's standard archives and saves them, as the setup\n"
@@ -82,14 +105,21 @@ const Command& standardBuildCommand() {
         "configured installation (the settings store) is not changed.\n"
         "\n"
         "  --root DIR       the installation folder (holding Bin/SeriousSam.exe)\n"
+        "  --preset auto    the edition the installation's archives show; it is named first\n"
         "  --preset se107   The Second Encounter v1.07: SE1_00.gro, SE1_00_Extra.gro,\n"
         "                   SE1_00_ExtraTools.gro, SE1_00_Music.gro, 1_04_patch.gro, 1_07_tools.gro\n"
+        "  --preset se110   The Second Encounter v1.10: the v1.07 archives, SE1_10.gro, and\n"
+        "                   SE1_00_Levels.gro and SE1_00_Logo.gro where present\n"
         "  --preset fe105   The First Encounter v1.05: 1_00.gro, 1_00_music.gro,\n"
         "                   1_00_ExtraTools.gro, 1_04_patch.gro\n"
+        "  --preset fe100c  The First Encounter v1.05 on the 1.00c archives: 1_00c.gro,\n"
+        "                   1_00_music.gro, 1_00_ExtraTools.gro, 1_04_patch.gro, and 1_00.gro,\n"
+        "                   1_00_a.gro, 1_00c_scripts.gro and 1_00c_Logo.gro where present\n"
         "  GRO              an archive name relative to the root, or a file system path inside it\n"
         "\n"
         "Exit status: 0 when every archive was listed, 1 when some were missing (the lists are\n"
-        "saved all the same) or one could not be read (nothing is saved), 2 on a usage error.\n",
+        "saved all the same), one could not be read or no edition was found (nothing is\n"
+        "saved), 2 on a usage error.\n",
         runStandardBuild};
     return command;
 }

@@ -50,10 +50,13 @@ void checkName(const CheckedMember& member, std::vector<std::string>& warnings) 
     }
 }
 
-void checkFile(const CheckedMember& member, const NameList* standardFiles, std::vector<std::string>& warnings) {
+void checkFile(const CheckedMember& member, const NameList* standardFiles, const std::string& modName,
+               std::vector<std::string>& warnings) {
     if (standardFiles != nullptr && standardFiles->contains(member.name)) {
-        warnings.push_back("Warning: " + member.name +
-                           " is also a standard file; the GRO replaces it for every map, not just yours.");
+        // An archive in a mod's folder is read before every other one, but only while that mod runs.
+        const std::string reach = modName.empty() ? "for every map" : "for every map played with the mod " + modName;
+        warnings.push_back("Warning: " + member.name + " is also a standard file; the GRO replaces it " + reach +
+                           ", not just yours.");
     }
     if (member.method != 0 && isSound(member.name)) {
         warnings.push_back("Warning: " + member.name +
@@ -80,7 +83,8 @@ CheckedArchive readCheckedArchive(const std::string& path) {
     return archive;
 }
 
-std::vector<std::string> checkGameLimits(const CheckedArchive& archive, const NameList* standardFiles) {
+std::vector<std::string> checkGameLimits(const CheckedArchive& archive, const NameList* standardFiles,
+                                         const std::string& modName) {
     std::vector<std::string> warnings;
     if (archive.members.size() > kMaxEntries) {
         warnings.push_back("Warning: The GRO has " + std::to_string(archive.members.size()) +
@@ -96,7 +100,7 @@ std::vector<std::string> checkGameLimits(const CheckedArchive& archive, const Na
         if (member.folder) {
             continue;
         }
-        checkFile(member, standardFiles, warnings);
+        checkFile(member, standardFiles, modName, warnings);
         const auto [first, added] = byFolded.emplace(asciiLower(member.name), &member);
         if (!added) {
             warnings.push_back("Warning: " + first->second->name + " and " + member.name +
@@ -106,9 +110,10 @@ std::vector<std::string> checkGameLimits(const CheckedArchive& archive, const Na
     return warnings;
 }
 
-std::vector<std::string> checkWrittenArchive(const std::string& path, const NameList* standardFiles) {
+std::vector<std::string> checkWrittenArchive(const std::string& path, const NameList* standardFiles,
+                                             const std::string& modName) {
     try {
-        return checkGameLimits(readCheckedArchive(path), standardFiles);
+        return checkGameLimits(readCheckedArchive(path), standardFiles, modName);
     } catch (const std::exception& error) {
         return {"Warning: The GRO could not be read back to check it: " + std::string(error.what())};
     }

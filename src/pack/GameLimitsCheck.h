@@ -25,11 +25,14 @@ struct CheckedArchive {
 CheckedArchive readCheckedArchive(const std::string& path);
 
 // One "Warning: ..." line per problem, none for an archive the game reads as intended. Without a standard
-// list the rule about replacing standard files is skipped.
-std::vector<std::string> checkGameLimits(const CheckedArchive& archive, const NameList* standardFiles);
+// list the rule about replacing standard files is skipped. modName names the mod the archive is loaded with
+// (placed in its folder), empty for none.
+std::vector<std::string> checkGameLimits(const CheckedArchive& archive, const NameList* standardFiles,
+                                         const std::string& modName = {});
 
 // The check of an archive just written; one that cannot be read back gives a warning saying why.
-std::vector<std::string> checkWrittenArchive(const std::string& path, const NameList* standardFiles);
+std::vector<std::string> checkWrittenArchive(const std::string& path, const NameList* standardFiles,
+                                             const std::string& modName = {});
 
 // The plain message that lists the warnings (a long list is shortened; the log keeps them all).
 std::string gameLimitsMessage(const std::vector<std::string>& warnings);

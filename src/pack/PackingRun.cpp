@@ -39,23 +39,23 @@ private:
     bool saved_;
 };
 
-bool packable(const std::string& installRoot, const std::string& entry) {
-    return isSafeGamePath(entry) && fileExists(installRoot + entry);
+bool packable(const GameFolders& folders, const std::string& entry) {
+    return folders.fileExists(entry);
 }
 
 } // namespace
 
-std::optional<std::string> destinationAmongFiles(const std::string& installRoot, const std::string& destination,
+std::optional<std::string> destinationAmongFiles(const GameFolders& folders, const std::string& destination,
                                                  const NameList& files) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(destination, error)) {
         return std::nullopt;
     }
     for (int i = 0; i < files.size(); ++i) {
-        if (!files.checked(i) || !packable(installRoot, files.name(i))) {
+        if (!files.checked(i) || !packable(folders, files.name(i))) {
             continue;
         }
-        const auto source = resolveExisting(installRoot + files.name(i));
+        const auto source = resolveExisting(folders.fullPath(files.name(i)));
         if (source && std::filesystem::equivalent(*source, destination, error)) {
             return files.name(i);
         }
@@ -65,7 +65,7 @@ std::optional<std::string> destinationAmongFiles(const std::string& installRoot,
 
 PackingRun::PackingRun(const PackingSeams& seams) : seams_(seams) {}
 
-void PackingRun::run(const std::string& installRoot, const std::string& entered, const NameList& files) {
+void PackingRun::run(const GameFolders& folders, const std::string& entered, const NameList& files) {
     if (destinationName(entered).empty()) {
         seams_.dialogs.showMessage("Please choose a valid name and location for your GRO.");
         return;
@@ -79,12 +79,12 @@ void PackingRun::run(const std::string& installRoot, const std::string& entered,
     filesMissing_ = false;
     seams_.archiver.SetCompressionMode(7);
     seams_.archiver.FileName = destination;
-    if (!prepareFolder(destination) || !probeDestination(installRoot, destination, files)) {
+    if (!prepareFolder(destination) || !probeDestination(folders, destination, files)) {
         return;
     }
     try {
-        setUp(installRoot);
-        packAll(installRoot, files);
+        setUp(folders);
+        packAll(folders, files);
     } catch (const std::runtime_error& error) {
         // Raised, not reported: the engine has rolled the archive back to its last complete update.
         seams_.archiver.CloseArchive();
@@ -111,11 +111,10 @@ bool PackingRun::prepareFolder(const std::string& destination) {
     return false;
 }
 
-bool PackingRun::probeDestination(const std::string& installRoot, const std::string& destination,
-                                  const NameList& files) {
+bool PackingRun::probeDestination(const GameFolders& folders, const std::string& destination, const NameList& files) {
     seams_.screen.appendLine("Checking file writability...");
     // The probe empties the file it tries, so it must never be one of the files to pack.
-    if (const auto entry = destinationAmongFiles(installRoot, destination, files)) {
+    if (const auto entry = destinationAmongFiles(folders, destination, files)) {
         stop("Error: The GRO would replace " + *entry +
              ", which is one of the files to be packed.\nPlease choose another name or location for your GRO.");
         return false;
@@ -128,17 +127,17 @@ bool PackingRun::probeDestination(const std::string& installRoot, const std::str
     return true;
 }
 
-void PackingRun::setUp(const std::string& installRoot) {
+void PackingRun::setUp(const GameFolders& folders) {
     seams_.screen.appendLine("Setting up...");
     auto& archiver = seams_.archiver;
     archiver.OpenArchive(0xFFFF);
-    archiver.BaseDir = installRoot;
+    archiver.BaseDir = folders.installRoot();
     archiver.NoCompressionMasks.clear();
     archiver.NoCompressionMasks.push_back("*.mp3");
     archiver.NoCompressionMasks.push_back("*.ogg");
 }
 
-void PackingRun::packAll(const std::string& installRoot, const NameList& files) {
+void PackingRun::packAll(const GameFolders& folders, const NameList& files) {
     seams_.progress.setOverallMax(files.size());
     seams_.progress.setOverallPosition(0);
     seams_.progress.setCurrentPosition(0);
@@ -150,19 +149,22 @@ void PackingRun::packAll(const std::string& installRoot, const NameList& files) 
         }
         const std::string& entry = files.name(i);
         // A name outside the installation never reaches the engine.
-        if (!packable(installRoot, entry)) {
+        if (!packable(folders, entry)) {
             missing(entry, " was not found!");
             continue;
         }
         seams_.progress.setOverallPosition(i);
         seams_.progress.setOverallText(outOf(i, files.size()));
         seams_.progress.processEvents();
-        packOne(entry);
+        packOne(folders, entry);
     }
 }
 
-void PackingRun::packOne(const std::string& entry) {
+void PackingRun::packOne(const GameFolders& folders, const std::string& entry) {
     seams_.events.startFile();
+    // The name is stored relative to the folder it is read from, so a mod's file keeps the name the game
+    // looks it up by.
+    seams_.archiver.BaseDir = folders.folderOf(entry);
     seams_.archiver.AddFiles(entry, kPackedAttributes, "");
     if (seams_.events.fileFailed()) {
         filesMissing_ = true;
@@ -180,7 +182,7 @@ void PackingRun::missing(const std::string& entry, const char* what) {
 void PackingRun::finish(const std::string& destination) {
     seams_.screen.appendLine("Done.");
     seams_.archiver.CloseArchive();
-    const std::vector<std::string> warnings = checkWrittenArchive(destination, seams_.standardFiles);
+    const std::vector<std::string> warnings = checkWrittenArchive(destination, seams_.standardFiles, seams_.modName);
     for (const std::string& warning : warnings) {
         seams_.screen.appendLine(warning);
     }

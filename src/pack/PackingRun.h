@@ -2,6 +2,8 @@
 // with every stage in the packing log.
 #pragma once
 
+#include "platform/GameFolders.h"
+
 #include <optional>
 #include <string>
 
@@ -24,21 +26,24 @@ struct PackingSeams {
     PackingScreen& screen;
     // For the check of the written archive against the game's limits; none skips its standard-file rule.
     const NameList* standardFiles = nullptr;
+    // The mod the archive is loaded with (its folder's name), empty for none; the check words its rules so.
+    std::string modName = {};
 };
 
 class PackingRun {
 public:
     explicit PackingRun(const PackingSeams& seams);
 
-    // installRoot is native and ends in the separator; destination is the text of DestinationPath.
-    void run(const std::string& installRoot, const std::string& destination, const NameList& files);
+    // Each entry is packed from the folder the game reads it from (the mod's first) under its own name;
+    // destination is the text of DestinationPath.
+    void run(const GameFolders& folders, const std::string& destination, const NameList& files);
 
 private:
     bool prepareFolder(const std::string& destination);
-    bool probeDestination(const std::string& installRoot, const std::string& destination, const NameList& files);
-    void setUp(const std::string& installRoot);
-    void packAll(const std::string& installRoot, const NameList& files);
-    void packOne(const std::string& entry);
+    bool probeDestination(const GameFolders& folders, const std::string& destination, const NameList& files);
+    void setUp(const GameFolders& folders);
+    void packAll(const GameFolders& folders, const NameList& files);
+    void packOne(const GameFolders& folders, const std::string& entry);
     void finish(const std::string& destination);
     void stop(const std::string& message);
     void missing(const std::string& entry, const char* what);
@@ -48,7 +53,7 @@ private:
 };
 
 // The checked entry that names the existing destination file, if any.
-std::optional<std::string> destinationAmongFiles(const std::string& installRoot, const std::string& destination,
+std::optional<std::string> destinationAmongFiles(const GameFolders& folders, const std::string& destination,
                                                  const NameList& files);
 
 } // namespace korvane

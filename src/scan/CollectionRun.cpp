@@ -21,12 +21,12 @@ std::string withoutLast(const std::string& name, std::size_t count) {
 
 class MapLister {
 public:
-    explicit MapLister(const CollectionLists& lists) : lists_(lists) {}
+    MapLister(const CollectionLists& lists, const GameFolders& folders) : lists_(lists), folders_(folders) {}
 
     // True when the name is in the list afterwards because it qualifies. A scan may have listed it already;
     // it is not listed twice.
     bool listIfQualified(const std::string& name) {
-        if (!gameFileExists(lists_.InstallRoot, name) || lists_.StandardFiles.contains(name)) {
+        if (!gameFileExists(folders_, name) || lists_.StandardFiles.contains(name)) {
             return false;
         }
         appendOnce(name);
@@ -41,6 +41,7 @@ public:
 
 private:
     const CollectionLists& lists_;
+    const GameFolders& folders_;
 };
 
 } // namespace
@@ -51,12 +52,13 @@ Companions companionsOf(const std::string& mapName) {
 
 void collectDependencies(const CollectionLists& lists, const std::vector<std::string>& maps, ProgressSink& progress,
                          UserDialogs& dialogs) {
-    ReferenceScanner scanner(lists.InstallRoot, lists.FileList, lists.StandardFiles, lists.MissingFiles);
-    DeepScanner deep(lists.InstallRoot, lists.FileList, lists.StandardFiles, scanner);
+    const GameFolders folders(lists.InstallRoot, lists.ModFolder);
+    ReferenceScanner scanner(folders, lists.FileList, lists.StandardFiles, lists.MissingFiles);
+    DeepScanner deep(folders, lists.FileList, lists.StandardFiles, scanner);
     if (lists.DeepScan) {
         scanner.setFoundNameHandler([&deep](const std::string& name) { deep.found(name); });
     }
-    MapLister lister(lists);
+    MapLister lister(lists, folders);
     const auto total = static_cast<long long>(maps.size());
     progress.setOverallMax(barValue(maps.size()));
     progress.setOverallPosition(0);
@@ -64,12 +66,12 @@ void collectDependencies(const CollectionLists& lists, const std::vector<std::st
         const std::string& map = maps[static_cast<std::size_t>(i)];
         progress.setOverallPosition(barValue(static_cast<std::uint64_t>(i + 1)));
         progress.setOverallText(outOf(i + 1, total));
-        if (!gameFileExists(lists.InstallRoot, map)) {
+        if (!gameFileExists(folders, map)) {
             dialogs.showMessage("File " + map + " does not exist.");
             continue;
         }
         progress.setCurrentPosition(0);
-        progress.setCurrentMax(barValue(gameFileSize(lists.InstallRoot, map)));
+        progress.setCurrentMax(barValue(gameFileSize(folders, map)));
         scanner.LookForWorldDFNM(map, [&progress](std::uint64_t offset, std::uint64_t size) {
             progress.setCurrentPosition(barValue(offset));
             progress.setCurrentText(outOf(static_cast<long long>(offset), static_cast<long long>(size)));

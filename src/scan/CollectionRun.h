@@ -19,6 +19,8 @@ struct CollectionLists {
     MissingList& MissingFiles;
     // Follow every file the maps lead to, whatever its depth and type (off: the usual three levels).
     bool DeepScan = false;
+    // The active mod's folder (native, ending in the separator), where names resolve first; empty for none.
+    std::string ModFolder = {};
 };
 
 // Appends to the lists (the caller empties them first). A vanished map gets "File <name> does not exist.";

@@ -2,6 +2,7 @@
 
 #include "platform/CodePages.h"
 #include "platform/GamePath.h"
+#include "scan/EntityLibrary.h"
 #include "scan/ReferenceRecords.h"
 #include "scan/ScanFiles.h"
 #include "scan/TextReferences.h"
@@ -15,7 +16,7 @@ namespace korvane {
 
 namespace {
 
-enum class FileKind { None, Binary, Text, ModelConfiguration };
+enum class FileKind { None, Binary, Text, ModelConfiguration, Library };
 
 bool hasExtension(std::string_view name, std::initializer_list<std::string_view> extensions) {
     const std::string_view extension = extensionOf(name);
@@ -33,6 +34,9 @@ FileKind kindOf(std::string_view name) {
     }
     if (hasExtension(name, {".smc"})) {
         return FileKind::ModelConfiguration;
+    }
+    if (hasExtension(name, {".dll"})) {
+        return FileKind::Library;
     }
     return hasExtension(name, {".txt", ".ecl", ".sha"}) ? FileKind::Text : FileKind::None;
 }
@@ -64,6 +68,14 @@ void appendRecordNames(ScanFile& file, std::vector<std::string>& names) {
     }
 }
 
+void appendLibraryNames(ScanFile& file, std::vector<std::string>& names) {
+    BlockReader blocks(file);
+    for (std::uint64_t offset = 0; offset < file.size(); offset += BlockReader::kBlockSize) {
+        forEachLibraryName(blocks.bytesFrom(offset), BlockReader::kBlockSize,
+                           [&names](std::string_view raw) { names.push_back(ansiToUtf8(raw)); });
+    }
+}
+
 // One file being followed: the names it gave and how many of them have been taken.
 struct Frame {
     std::vector<std::string> names;
@@ -72,16 +84,16 @@ struct Frame {
 
 } // namespace
 
-DeepScanner::DeepScanner(const std::string& installRoot, const NameList& fileList, const NameList& standardFiles,
+DeepScanner::DeepScanner(const GameFolders& folders, const NameList& fileList, const NameList& standardFiles,
                          ReferenceScanner& scanner)
-    : installRoot_(installRoot), fileList_(fileList), standardFiles_(standardFiles), scanner_(scanner) {}
+    : folders_(folders), fileList_(fileList), standardFiles_(standardFiles), scanner_(scanner) {}
 
 std::string DeepScanner::chosenName(const std::string& name) const {
     const auto twin = soundTwin(name);
-    if (!twin || fileList_.contains(name) || standardFiles_.contains(name) || gameFileExists(installRoot_, name)) {
+    if (!twin || fileList_.contains(name) || standardFiles_.contains(name) || gameFileExists(folders_, name)) {
         return name;
     }
-    return standardFiles_.contains(*twin) || gameFileExists(installRoot_, *twin) ? *twin : name;
+    return standardFiles_.contains(*twin) || gameFileExists(folders_, *twin) ? *twin : name;
 }
 
 bool DeepScanner::admit(std::string& name) {
@@ -95,12 +107,16 @@ bool DeepScanner::admit(std::string& name) {
 std::vector<std::string> DeepScanner::referencesOf(const std::string& name) const {
     const FileKind kind = kindOf(name);
     std::vector<std::string> names;
-    if (kind == FileKind::None || !gameFileExists(installRoot_, name)) {
+    if (kind == FileKind::None || !gameFileExists(folders_, name)) {
         return names;
     }
-    ScanFile file(installRoot_, name);
+    ScanFile file(folders_, name);
     if (kind == FileKind::Binary) {
         appendRecordNames(file, names);
+        return names;
+    }
+    if (kind == FileKind::Library) {
+        appendLibraryNames(file, names);
         return names;
     }
     const std::string text = file.readAll();

@@ -1,8 +1,9 @@
 // The deep dependency scan: every admitted file that exists is read for the names it gives, whatever its
-// depth and type (models, fonts, meshes, skeletons, animations, shaders, entity classes, whole textures),
-// where the usual walk stops at three levels and four types.
+// depth and type (models, fonts, meshes, skeletons, animations, shaders, entity classes and their libraries,
+// whole textures), where the usual walk stops at three levels and four types.
 #pragma once
 
+#include "platform/GameFolders.h"
 #include "platform/NameList.h"
 #include "scan/ReferenceScanner.h"
 
@@ -15,7 +16,7 @@ class DeepScanner {
 public:
     // Admission goes through the scanner's own rule, so standard and listed names stay out and missing
     // ones are reported as the usual walk reports them.
-    DeepScanner(const std::string& installRoot, const NameList& fileList, const NameList& standardFiles,
+    DeepScanner(const GameFolders& folders, const NameList& fileList, const NameList& standardFiles,
                 ReferenceScanner& scanner);
 
     // A name found in a map: admitted, then followed depth-first through every file it leads to.
@@ -29,7 +30,7 @@ private:
     bool admit(std::string& name);
     std::string chosenName(const std::string& name) const;
 
-    const std::string& installRoot_;
+    GameFolders folders_;
     const NameList& fileList_;
     const NameList& standardFiles_;
     ReferenceScanner& scanner_;

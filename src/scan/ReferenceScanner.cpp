@@ -14,12 +14,12 @@ constexpr int kBlocksBetweenReports = 50;
 
 } // namespace
 
-ReferenceScanner::ReferenceScanner(const std::string& installRoot, NameList& fileList, const NameList& standardFiles,
+ReferenceScanner::ReferenceScanner(const GameFolders& folders, NameList& fileList, const NameList& standardFiles,
                                    MissingList& missingFiles)
-    : installRoot_(installRoot), fileList_(fileList), standardFiles_(standardFiles), missingFiles_(missingFiles) {}
+    : folders_(folders), fileList_(fileList), standardFiles_(standardFiles), missingFiles_(missingFiles) {}
 
 bool ReferenceScanner::exists(std::string_view name) const {
-    return gameFileExists(installRoot_, name);
+    return gameFileExists(folders_, name);
 }
 
 bool ReferenceScanner::AdmitFoundName(const std::string& name) {
@@ -53,7 +53,7 @@ void ReferenceScanner::followWorldName(const std::string& name) {
 }
 
 void ReferenceScanner::LookForWorldDFNM(const std::string& mapName, const ProgressReport& report) {
-    ScanFile map(installRoot_, mapName);
+    ScanFile map(folders_, mapName);
     BlockReader blocks(map);
     const std::uint64_t size = map.size();
     int sinceReport = 0;
@@ -87,7 +87,7 @@ void ReferenceScanner::scanText(const std::string& name, LineCut cut) {
     if (!presentForScan(name)) {
         return;
     }
-    const std::string contents = ScanFile(installRoot_, name).readAll();
+    const std::string contents = ScanFile(folders_, name).readAll();
     forEachLine(textBeforeNul(contents), [this, cut](std::string_view line) {
         const std::string_view raw = cutReferenceLine(line, cut);
         // An empty cut names no file: listing it would show a blank entry and a blank missing line.
@@ -107,7 +107,7 @@ void ReferenceScanner::LookForTFNM3(const std::string& name) {
     }
     // Only the tail window: a record running past the file's end yields nothing, so the window holds all a
     // record can give. A shorter texture is scanned whole.
-    const std::string tail = ScanFile(installRoot_, name).readTail(128);
+    const std::string tail = ScanFile(folders_, name).readTail(128);
     forEachBlockRecord(tail, tail.size(), [this](std::string_view raw) { AdmitFoundName(ansiToUtf8(raw)); });
 }
 

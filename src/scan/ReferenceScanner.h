@@ -2,6 +2,7 @@
 // and model configuration files, each admitted name listed once and followed depth-first by its extension.
 #pragma once
 
+#include "platform/GameFolders.h"
 #include "platform/NameList.h"
 #include "scan/MissingList.h"
 #include "scan/ReferenceRecords.h"
@@ -19,7 +20,7 @@ public:
     // Called before some blocks of a map with the block's offset and the map's size.
     using ProgressReport = std::function<void(std::uint64_t offset, std::uint64_t size)>;
 
-    ReferenceScanner(const std::string& installRoot, NameList& fileList, const NameList& standardFiles,
+    ReferenceScanner(const GameFolders& folders, NameList& fileList, const NameList& standardFiles,
                      MissingList& missingFiles);
 
     // Names are relative to the installation, in UTF-8. A file that exists and cannot be opened throws
@@ -44,7 +45,7 @@ private:
     bool presentForScan(const std::string& name);
     void followWorldName(const std::string& name);
 
-    const std::string& installRoot_;
+    GameFolders folders_;
     NameList& fileList_;
     const NameList& standardFiles_;
     MissingList& missingFiles_;

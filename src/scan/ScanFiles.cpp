@@ -10,12 +10,12 @@
 
 namespace korvane {
 
-bool gameFileExists(const std::string& installRoot, std::string_view name) {
-    return isSafeGamePath(name) && fileExists(installRoot + std::string(name));
+bool gameFileExists(const GameFolders& folders, std::string_view name) {
+    return folders.fileExists(name);
 }
 
-std::uint64_t gameFileSize(const std::string& installRoot, std::string_view name) {
-    const auto resolved = resolveExisting(installRoot + std::string(name));
+std::uint64_t gameFileSize(const GameFolders& folders, std::string_view name) {
+    const auto resolved = resolveExisting(folders.fullPath(name));
     if (!resolved) {
         return 0;
     }
@@ -24,8 +24,8 @@ std::uint64_t gameFileSize(const std::string& installRoot, std::string_view name
     return error ? 0 : size;
 }
 
-ScanFile::ScanFile(const std::string& installRoot, std::string_view name) {
-    const std::string full = installRoot + std::string(name);
+ScanFile::ScanFile(const GameFolders& folders, std::string_view name) {
+    const std::string full = folders.fullPath(name);
     const auto resolved = resolveExisting(full);
     std::error_code error;
     // Only regular files: a pipe or device would block or never end.

@@ -2,6 +2,8 @@
 // own "Cannot open file" message.
 #pragma once
 
+#include "platform/GameFolders.h"
+
 #include <cstdint>
 #include <fstream>
 #include <memory>
@@ -11,16 +13,17 @@
 namespace korvane {
 
 // A name found in a game file counts as existing only when it stays inside the installation and names a
-// file there; a hostile name (absolute, drive letter, climbing out with "..") is never looked at on disk.
-bool gameFileExists(const std::string& installRoot, std::string_view name);
+// file there (or in the active mod's folder); a hostile name (absolute, drive letter, climbing out with "..")
+// is never looked at on disk.
+bool gameFileExists(const GameFolders& folders, std::string_view name);
 
 // Size in bytes of an existing game file, 0 when it cannot be told.
-std::uint64_t gameFileSize(const std::string& installRoot, std::string_view name);
+std::uint64_t gameFileSize(const GameFolders& folders, std::string_view name);
 
 class ScanFile {
 public:
-    // Opens InstallRoot + name for reading; throws FileError "Cannot open file <InstallRoot + name>".
-    ScanFile(const std::string& installRoot, std::string_view name);
+    // Opens the name where the game finds it; throws FileError "Cannot open file <folder + name>".
+    ScanFile(const GameFolders& folders, std::string_view name);
 
     std::uint64_t size() const { return size_; }
     // Reads up to count bytes at offset; fewer where the file ends (a short read is no error).

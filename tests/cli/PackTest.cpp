@@ -1,15 +1,6 @@
 // korvane pack on the demo: the log, the exit code, and the archive it leaves.
 #include "CliFixture.h"
 
-#include "archive/ZipEngine.h"
-#include "pack/PackingEvents.h"
-#include "pack/PackingRun.h"
-#include "pack/PackingScreen.h"
-#include "platform/NameList.h"
-#include "scan/CollectionRun.h"
-#include "settings/SettingsFiles.h"
-#include "support/ScriptedDialogs.h"
-
 #include <algorithm>
 #include <filesystem>
 
@@ -74,62 +65,6 @@ TEST_F(PackCommand, ADestinationThatCannotBeMadeStopsWithTheWindowsMessage) {
     EXPECT_EQ(run.out, "Checking file path...\n");
     EXPECT_EQ(run.err, "Error: The path did not exist and could not be created!\n");
     EXPECT_FALSE(std::filesystem::exists(scratch_.path() / "a"));
-}
-
-// What the main window does for the same maps: the collection run, then the packing run class.
-class WindowScreen : public PackingScreen {
-public:
-    void showDestination(const std::string&) override {}
-    void clearLog() override {}
-    void appendLine(const std::string&) override {}
-    void extendLastLine(const std::string&) override {}
-    void setBusy(bool) override {}
-};
-
-class NoProgress : public ProgressSink {
-public:
-    void setOverallMax(int) override {}
-    void setOverallPosition(int) override {}
-    void setOverallText(const std::string&) override {}
-    void setCurrentMax(int) override {}
-    void setCurrentPosition(int) override {}
-    void setCurrentText(const std::string&) override {}
-    void processEvents() override {}
-};
-
-void packAsTheWindowsDo(const std::string& installRoot, const std::vector<std::string>& maps,
-                        const std::string& destination) {
-    AppState state;
-    state.InstallRoot = installRoot;
-    ASSERT_TRUE(LoadStandardLists(state));
-    NameList files;
-    MissingList missing;
-    ScriptedDialogs dialogs;
-    NoProgress progress;
-    collectDependencies({state.InstallRoot, files, state.StandardFiles, missing}, maps, progress, dialogs);
-
-    WindowScreen screen;
-    PackingEvents events(progress, dialogs, screen);
-    TZipEngine archiver;
-    archiver.OnFileProgress = [&events](TZEBaseArchiver&, const std::string&, double value, TZEProcessOperation,
-                                        TZEProgressPhase phase, bool&) { events.FileProgress(value, phase); };
-    ScriptedShell shell;
-    PackingRun({archiver, events, progress, dialogs, shell, screen}).run(installRoot, destination, files);
-}
-
-TEST_F(PackCommand, MakesTheSameArchiveAsThePackingRunOfTheWindows) {
-    for (const auto& maps : {std::vector<std::string>{"Levels\\DemoCanyon.wld"},
-                             std::vector<std::string>{"Levels\\DemoCanyon.wld", "Levels\\DemoCastle.wld"}}) {
-        const std::string windows = scratch_.root() + "Windows.gro";
-        const std::string headless = scratch_.root() + "Headless.gro";
-        packAsTheWindowsDo(root(), maps, windows);
-        std::vector<std::string> words{"pack", "--root", root(), "--output", headless};
-        words.insert(words.end(), maps.begin(), maps.end());
-        korvane(words);
-        EXPECT_FALSE(listed(windows).empty());
-        EXPECT_EQ(listed(headless), listed(windows));
-        EXPECT_EQ(zipMethods(headless), zipMethods(windows));
-    }
 }
 
 } // namespace

@@ -28,13 +28,6 @@ TEST_F(ScanCommand, MapsAndRootMayBeWrittenAsFileSystemPaths) {
     EXPECT_EQ(run.code, 1);
 }
 
-TEST_F(ScanCommand, OneCompleteMapSucceeds) {
-    const CliRun run = korvane({"scan", "--root", root() + "/", "Levels/DemoCastle.wld"});
-    EXPECT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.outLines().size(), 14u);
-    EXPECT_TRUE(run.err.empty());
-}
-
 TEST_F(ScanCommand, MissingAndOutsideMapsGetTheWindowsMessages) {
     scratch_.write("Elsewhere/Other.wld", "BUIV");
     const CliRun run = korvane({"scan", "--root", root(), "Levels\\Gone.wld", scratch_.root() + "Elsewhere/Other.wld",

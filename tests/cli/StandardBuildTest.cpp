@@ -40,6 +40,24 @@ TEST_F(StandardBuild, APresetWithMissingArchivesIsSavedAndReported) {
     EXPECT_EQ(splitLines(cached("KVN_files.dat")).size(), 9u);
 }
 
+TEST_F(StandardBuild, AutoNamesTheEditionTheArchivesShow) {
+    const CliRun none = korvane({"standard", "build", "--root", install(), "--preset", "auto"});
+    EXPECT_EQ(none.code, 1);
+    EXPECT_EQ(none.err, "The archives in this folder match no known edition of the game.\n"
+                        "Give its standard archive names instead.\n");
+    EXPECT_FALSE(std::filesystem::exists(install() + "Temp"));
+
+    for (const char* name :
+         {"SE1_00_ExtraTools.gro", "SE1_00_Music.gro", "1_04_patch.gro", "1_07_tools.gro", "SE1_10.gro"}) {
+        scratch_.write(std::string("install/") + name, readFile(install() + "SE1_00_Extra.gro"));
+    }
+    const CliRun found = korvane({"standard", "build", "--root", install(), "--preset", "auto"});
+    EXPECT_EQ(found.code, 0) << found.err;
+    EXPECT_EQ(found.outLines().front(), "Found The Second Encounter v1.10.");
+    EXPECT_EQ(cached("KVN_gros.dat"), "SE1_00.gro\r\nSE1_00_Extra.gro\r\nSE1_00_ExtraTools.gro\r\nSE1_00_Music.gro\r\n"
+                                      "1_04_patch.gro\r\n1_07_tools.gro\r\nSE1_10.gro\r\n");
+}
+
 TEST_F(StandardBuild, WrongChoicesSaveNothing) {
     EXPECT_EQ(korvane({"standard", "build", "--root", install(), "--preset", "se107", "SE1_00.gro"}).code, 2);
     EXPECT_EQ(korvane({"standard", "build", "--root", install(), "--preset", "tfe"}).code, 2);

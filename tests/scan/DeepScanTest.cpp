@@ -1,6 +1,7 @@
 // The deep scan: chains the usual three levels miss, found depth-first, with the usual walk kept
 // unchanged when the option is off.
 #include "scan/CollectionRun.h"
+#include "scan/EntityLibrary.h"
 #include "scan/TextReferences.h"
 
 #include "GameBytes.h"
@@ -183,6 +184,36 @@ TEST_F(DeepScanTest, OffKeepsTheUsualWalkOnARichInstallation) {
     run({"Levels\\A.wld"}, true);
     EXPECT_EQ(files.names(), (Names{"s.txt", "in.tex", "head.tex", "tail.tex", "more.txt", "never.tex", "c.smc", "c.bm",
                                     "d.smc", "t.tex", "m.mdl", "skin.tex", "Levels\\A.wld"}));
+}
+
+TEST(EntityLibraryTest, NamesAreBoundedTerminatedStringsAfterTheTag) {
+    const std::string nul(1, '\0');
+    const std::string longest(255, 'x');
+    const std::string data = "EFNMModels\\A.mdl" + nul + "EFNM" + nul + "EFNMBad\x01.tex" + nul + "EFNM" + longest +
+                             nul + "EFNMx" + longest + nul + "efnm" + "lower.tex" + nul + "EFNMSounds\\B.wav" + nul +
+                             "EFNMTextures\\Cut.tex";
+    Names names;
+    forEachLibraryName(data, data.size(), [&names](std::string_view name) { names.emplace_back(name); });
+    // Empty, control bytes, over-long, lower-case tag, and a string the data ends in before its NUL: no names.
+    EXPECT_EQ(names, (Names{"Models\\A.mdl", longest, "Sounds\\B.wav"}));
+}
+
+TEST_F(DeepScanTest, EntityLibrariesGiveTheirResourcesToTheDeepScanOnly) {
+    const std::string nul(1, '\0');
+    install.write("Levels/A.wld", dfnm("Classes\\Beacon.ecl") + dfnm("Bin\\Hostile.dll"));
+    install.write("Classes/Beacon.ecl", "Package: TFNM Bin\\Beacon.dll\r\n");
+    // A name at the start, one across the first block's end, and one whose NUL is the library's last byte.
+    install.write("Bin/Beacon.dll", testing::padTo("EFNMModels\\Beacon.mdl" + nul, 1022) + "EFNMSounds\\Hum.wav" + nul +
+                                        zeros(50) + "EFNMModels\\Beacon.tex" + nul);
+    install.write("Bin/Hostile.dll", "MZ" + zeros(10) + "EFNMTextures\\Cut.tex");
+    install.write("Models/Beacon.mdl", dfnm("Models\\Skin.tex"));
+    run({"Levels\\A.wld"}, true);
+    EXPECT_EQ(files.names(), (Names{"Classes\\Beacon.ecl", "Bin\\Beacon.dll", "Models\\Beacon.mdl", "Models\\Skin.tex",
+                                    "Sounds\\Hum.wav", "Models\\Beacon.tex", "Bin\\Hostile.dll", "Levels\\A.wld"}));
+    EXPECT_EQ(missing.names(), (Names{"Models\\Skin.tex", "Sounds\\Hum.wav", "Models\\Beacon.tex"}));
+
+    run({"Levels\\A.wld"}, false);
+    EXPECT_EQ(files.names(), (Names{"Classes\\Beacon.ecl", "Bin\\Hostile.dll", "Levels\\A.wld"}));
 }
 
 TEST_F(DeepScanTest, SampleEntityClassNamesItsLibrary) {

@@ -1,4 +1,3 @@
-#include "settings/StandardPresets.h"
 #include "settings/TextLines.h"
 
 #include <gtest/gtest.h>
@@ -7,14 +6,6 @@ namespace korvane {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-TEST(StandardPresetsTest, NamesAndOrderAreExact) {
-    EXPECT_EQ(presetArchives(GamePreset::SecondEncounter107),
-              (Lines{"SE1_00.gro", "SE1_00_Extra.gro", "SE1_00_ExtraTools.gro", "SE1_00_Music.gro", "1_04_patch.gro",
-                     "1_07_tools.gro"}));
-    EXPECT_EQ(presetArchives(GamePreset::FirstEncounter105),
-              (Lines{"1_00.gro", "1_00_music.gro", "1_00_ExtraTools.gro", "1_04_patch.gro"}));
-}
 
 TEST(TextLinesTest, EmptyLinesCountButNotATrailingOne) {
     EXPECT_EQ(textLines(""), Lines{});

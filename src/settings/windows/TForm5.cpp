@@ -121,6 +121,8 @@ void TForm5::buildPage2() {
     versions->addWidget(RadioButton2);
     versions->addWidget(RadioButton3);
     VersionChoice->hide();
+    EditionLabel = named<QLabel>("EditionLabel");
+    EditionLabel->setWordWrap(true);
 
     GroupBox1 = named<QGroupBox>("GroupBox1", "Укажите стандартные .GRO архивы");
     Memo2 = readOnlyText("Memo2", "Так как ваша версия игры по умолчанию не поддерживается, то \n"
@@ -146,6 +148,7 @@ void TForm5::buildPage2() {
     layout->addWidget(Label3);
     layout->addLayout(pathRow);
     layout->addWidget(VersionChoice);
+    layout->addWidget(EditionLabel);
     layout->addWidget(GroupBox1);
     layout->addStretch();
     layout->addLayout(buttonRow(nullptr, Button3));

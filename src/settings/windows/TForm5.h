@@ -60,6 +60,7 @@ public:
     QRadioButton* RadioButton2 = nullptr;
     QRadioButton* RadioButton3 = nullptr;
     QButtonGroup* VersionItems = nullptr;
+    QLabel* EditionLabel = nullptr; // which edition the archives show
     QGroupBox* GroupBox1 = nullptr; // the custom archive list
     QPlainTextEdit* Memo2 = nullptr;
     QPlainTextEdit* CustomGroList = nullptr;
@@ -105,6 +106,7 @@ private:
     void TabSheet3Show();
     void TabSheet4Show();
     std::vector<std::string> chosenArchiveNames() const;
+    void preselectVersion();
     bool pathFieldValid() const;
 
     WindowContext& context_;

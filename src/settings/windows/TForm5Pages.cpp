@@ -3,6 +3,7 @@
 
 #include "archive/ZipEngine.h"
 #include "platform/GamePath.h"
+#include "settings/EditionDetection.h"
 #include "settings/InstallDetection.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsFiles.h"
@@ -11,9 +12,11 @@
 #include "settings/TextLines.h"
 #include "settings/windows/WindowRun.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHideEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -70,6 +73,10 @@ void TForm5::TabSheet2Show() {
     InstallPathField->setText(QString::fromStdString(root));
     if (pathFieldValid()) {
         VersionChoice->show();
+        // Coming back to the page keeps what the user chose.
+        if (versionIndex() < 0) {
+            preselectVersion();
+        }
     } else {
         VersionChoice->hide();
         GroupBox1->hide();
@@ -77,6 +84,7 @@ void TForm5::TabSheet2Show() {
 }
 
 void TForm5::InstallPathFieldChange() {
+    EditionLabel->clear();
     VersionChoice->setVisible(pathFieldValid());
 }
 
@@ -89,10 +97,22 @@ void TForm5::Button2Click() {
     InstallPathField->setText(QString::fromStdString(*folder + kNativeSeparator));
     if (pathFieldValid()) {
         VersionChoice->show();
+        preselectVersion();
     } else {
         VersionChoice->hide();
         context_.dialogs.showMessage(kNotAnInstallation);
     }
+}
+
+// A folder found or picked: the item its archives show, with a later edition's archives as the typed list.
+void TForm5::preselectVersion() {
+    const VersionGuess guess = guessWizardVersion(InstallPathField->text().toStdString());
+    VersionItems->button(guess.item)->setChecked(true);
+    if (!guess.archives.empty()) {
+        CustomGroList->setPlainText(QString::fromStdString(joinLines(guess.archives)));
+    }
+    EditionLabel->setText(QString::fromStdString(guess.text));
+    VersionChoiceClick();
 }
 
 void TForm5::VersionChoiceClick() {

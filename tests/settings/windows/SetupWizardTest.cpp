@@ -4,9 +4,11 @@
 #include "settings/InstallFolder.h"
 #include "settings/StandardListBuilder.h"
 #include "settings/StandardPresets.h"
+#include "settings/TextLines.h"
 #include "settings/windows/WindowFixture.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -136,6 +138,21 @@ TEST_F(SetupWizardTest, FolderPickerAddsTheSeparatorAndRejectsOtherFolders) {
     EXPECT_EQ(wizard.InstallPathField->text().toStdString(), root);
     EXPECT_FALSE(wizard.VersionChoice->isHidden());
     EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+TEST_F(SetupWizardTest, ALaterEditionFoundIsListedUnderOther) {
+    std::filesystem::copy_file(install.path() / "SE1_00.gro", install.path() / "SE1_10.gro");
+    state.InstallRoot = root;
+    open();
+    wizard.showOnlyPage(2);
+    EXPECT_EQ(wizard.versionIndex(), 2);
+    EXPECT_FALSE(wizard.GroupBox1->isHidden());
+    Names archives = presetArchives(GamePreset::SecondEncounter107);
+    archives.push_back("SE1_10.gro");
+    EXPECT_EQ(wizard.CustomGroList->toPlainText().toStdString(), joinLines(archives));
+    EXPECT_EQ(wizard.EditionLabel->text(), "Found The Second Encounter v1.10.");
+    click(wizard.Button3);
+    EXPECT_EQ(loading.overallTexts.back(), "7 out of 7");
 }
 
 TEST_F(SetupWizardTest, CustomListWithAMissingArchiveListsTheOtherAndStoresBothNames) {

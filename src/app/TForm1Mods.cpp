@@ -1,0 +1,66 @@
+// Step 1's choice of mod: where names resolve, which archives count as standard, and where the archive goes.
+#include "app/TForm1.h"
+
+#include "archive/ZipEngine.h"
+#include "settings/GameMods.h"
+
+#include <QComboBox>
+
+namespace korvane {
+
+namespace {
+
+class QuietProgress : public ProgressSink {
+public:
+    void setOverallMax(int) override {}
+    void setOverallPosition(int) override {}
+    void setOverallText(const std::string&) override {}
+    void setCurrentMax(int) override {}
+    void setCurrentPosition(int) override {}
+    void setCurrentText(const std::string&) override {}
+    void processEvents() override {}
+};
+
+} // namespace
+
+void TForm1::fillModChoice() {
+    ComboBox1->clear();
+    ComboBox1->addItem(kNoMod);
+    for (const std::string& mod : installedMods(InstallRoot())) {
+        ComboBox1->addItem(QString::fromStdString(mod));
+    }
+}
+
+std::string TForm1::chosenMod() const {
+    return ComboBox1->currentIndex() > 0 ? ComboBox1->currentText().toStdString() : std::string();
+}
+
+GameFolders TForm1::gameFolders() const {
+    const std::string mod = chosenMod();
+    return {InstallRoot(), mod.empty() ? std::string() : modFolderOf(InstallRoot(), mod).value_or(std::string())};
+}
+
+bool TForm1::prepareStandardFiles(const std::string& destination) {
+    modStandardFiles_.clear();
+    const GameFolders folders = gameFolders();
+    if (folders.modFolder().empty()) {
+        return true;
+    }
+    TZipEngine reader;
+    QuietProgress quiet;
+    try {
+        const auto own = ownArchives(MapItems.names(), destination, folders.modFolder());
+        modStandardFiles_.assign(
+            withModArchives(context_.state.StandardFiles, folders.modFolder(), reader, quiet, own).names(), true);
+    } catch (const std::exception& error) {
+        context_.dialogs.showMessage(error.what());
+        return false;
+    }
+    return true;
+}
+
+const NameList& TForm1::runStandardFiles() const {
+    return gameFolders().modFolder().empty() ? context_.state.StandardFiles : modStandardFiles_;
+}
+
+} // namespace korvane

@@ -1,0 +1,93 @@
+// korvane scan and pack for the demo's mod: names resolve as the game resolves them with the mod active.
+#include "CliFixture.h"
+
+#include "scan/GameBytes.h"
+
+#include <filesystem>
+
+namespace korvane::testing {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class ModCommands : public DemoInstallationTest {
+protected:
+    // A copy of the demo to change and pack into.
+    std::string copy() {
+        std::filesystem::copy(root(), scratch_.path() / "install", std::filesystem::copy_options::recursive);
+        return scratch_.root() + "install/";
+    }
+};
+
+// The mod's own archive holds Crate.tex, the stock one Grass.tex; the prefixed name is kept as the map
+// writes it, since that is the name the game looks up in the archives.
+const Names kModFiles{"Textures\\DemoMod\\Glow.tex",  "Mods\\DemoMod\\Textures\\DemoMod\\Sign.tex",
+                      "Classes\\DemoMod\\Beacon.ecl", "Bin\\DemoMod.dll",
+                      "Models\\DemoMod\\Beacon.mdl",  "Sounds\\DemoMod\\Beacon.wav",
+                      "Levels\\DemoModLevel.wld"};
+
+TEST_F(ModCommands, PacksIntoTheModsFolderAnArchiveTheModThenNeedsNothingElseFor) {
+    const std::string install = copy();
+    // A map inside the mod's folder is named relative to it, however it is given.
+    const CliRun scan = korvane(
+        {"scan", "--root", install, "--mod", "demomod", "--deep", install + "Mods/DemoMod/Levels/DemoModLevel.wld"});
+    EXPECT_EQ(scan.code, 0) << scan.err;
+    EXPECT_EQ(scan.outLines(), kModFiles);
+
+    const CliRun pack = korvane({"pack", "--root", install, "--mod", "DemoMod", "--deep", "Levels\\DemoModLevel.wld"});
+    EXPECT_EQ(pack.code, 0) << pack.err;
+    const std::string archive = install + "Mods/DemoMod/DemoModLevel.gro";
+    EXPECT_EQ(korvane({"list", archive}).outLines(), kModFiles);
+    // Checked where it lies, the archive is not taken for one of the mod's own.
+    EXPECT_EQ(korvane({"check", archive, "--root", install, "--mod", "DemoMod"}).out, "No problems found.\n");
+
+    // Packing again into the same archive does not take the first one for the mod's own.
+    EXPECT_EQ(korvane({"pack", "--root", install, "--mod", "DemoMod", "--deep", "Levels\\DemoModLevel.wld"}).code, 0);
+    EXPECT_EQ(korvane({"list", archive}).outLines(), kModFiles);
+
+    // A player's mod folder: the archive beside the mod's own, none of the map maker's loose files. The
+    // game then finds every name.
+    std::filesystem::rename(archive, install + "Mods/DemoMod/Received.gro");
+    for (const char* folder : {"Textures", "Classes", "Bin", "Models", "Sounds"}) {
+        std::filesystem::remove_all(install + "Mods/DemoMod/" + folder);
+    }
+    const CliRun after = korvane({"scan", "--root", install, "--mod", "DemoMod", "--deep", "Levels/DemoModLevel.wld"});
+    EXPECT_EQ(after.code, 0) << after.err;
+    EXPECT_EQ(after.outLines(), Names{"Levels\\DemoModLevel.wld"});
+}
+
+TEST_F(ModCommands, TheModsFileComesFirstAndTheCheckKnowsTheMod) {
+    const std::string install = copy();
+    scratch_.write("install/Textures/DemoMod/Glow.tex", std::string(200, 'x') + dfnm("Base\\Only.tex"));
+    scratch_.write("install/Mods/DemoMod/Textures/DemoMod/Glow.tex",
+                   std::string(200, 'x') + dfnm("Textures\\DemoMod\\Sign.tex"));
+    scratch_.write("install/Mods/DemoMod/Textures/DemoMod/Crate.tex", "a loose copy of the mod's own");
+    const CliRun run = korvane({"pack", "--root", install, "--mod", "DemoMod", "--output", scratch_.root() + "out.gro",
+                                "--add", "Textures/DemoMod/Crate.tex", "Levels/DemoModLevel.wld"});
+    // Nothing is missing: the warning alone fails the run.
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err.find("Needed files"), std::string::npos) << run.err;
+    EXPECT_EQ(korvane({"list", scratch_.root() + "out.gro"}).outLines(),
+              (Names{"Textures\\DemoMod\\Glow.tex", "Textures\\DemoMod\\Sign.tex",
+                     "Mods\\DemoMod\\Textures\\DemoMod\\Sign.tex", "Classes\\DemoMod\\Beacon.ecl",
+                     "Levels\\DemoModLevel.wld", "Textures\\DemoMod\\Crate.tex"}));
+    EXPECT_NE(run.out.find("Warning: Textures\\DemoMod\\Crate.tex is also a standard file; the GRO replaces it for "
+                           "every map played with the mod DemoMod, not just yours."),
+              std::string::npos)
+        << run.out;
+}
+
+TEST_F(ModCommands, AModsFolderAsRootOrAnUnknownModIsAUsageError) {
+    const CliRun inside = korvane({"scan", "--root", root() + "Mods/DemoMod", "Levels/DemoModLevel.wld"});
+    EXPECT_EQ(inside.code, 2);
+    EXPECT_EQ(splitLines(inside.err).front(), "korvane: " + root() +
+                                                  "Mods/DemoMod is the folder of the mod DemoMod: "
+                                                  "give the game's folder as --root and add --mod DemoMod.");
+    const CliRun unknown = korvane({"pack", "--root", root(), "--mod", "Other", "Levels/DemoModLevel.wld"});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_EQ(splitLines(unknown.err).front(),
+              "korvane: There is no mod Other in " + std::filesystem::canonical(root()).string() + "/Mods/.");
+}
+
+} // namespace
+} // namespace korvane::testing
