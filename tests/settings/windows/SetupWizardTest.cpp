@@ -152,7 +152,7 @@ TEST_F(SetupWizardTest, ALaterEditionFoundIsListedUnderOther) {
     EXPECT_EQ(wizard.CustomGroList->toPlainText().toStdString(), joinLines(archives));
     EXPECT_EQ(wizard.EditionLabel->text(), "Found The Second Encounter v1.10.");
     click(wizard.Button3);
-    EXPECT_EQ(loading.overallTexts.back(), "7 out of 7");
+    EXPECT_EQ(loading.Label3->text(), "7 out of 7");
 }
 
 TEST_F(SetupWizardTest, CustomListWithAMissingArchiveListsTheOtherAndStoresBothNames) {
