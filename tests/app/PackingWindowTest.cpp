@@ -1,8 +1,7 @@
 #include "AppFixture.h"
 
-#include "../pack/ArchiveCheck.h"
-#include "../pack/FileSizeLimit.h"
 #include "../scan/GameBytes.h"
+#include "support/ArchiveCheck.h"
 
 #include "app/TForm3.h"
 #include "archive/ZipEngine.h"
@@ -19,7 +18,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <optional>
 
 namespace korvane::testing {
 namespace {
@@ -172,29 +170,6 @@ TEST_F(PackingWindow, AFileThatCannotBeReadIsLoggedShownAndCountedWhileTheOthers
     EXPECT_EQ(log[5], "  ERROR: File Textures\\Gone.tex was not found!");
     EXPECT_EQ(dialogs.shown, (Lines{log[4], kSomeMissing}));
     EXPECT_EQ(readMembers(out() + "mymap.gro").size(), 3u);
-    expectToolsAccept(out() + "mymap.gro");
-}
-
-TEST_F(PackingWindow, AFullDiskWhileTheDirectoryIsWrittenEndsTheRunWithTheEnginesMessage) {
-    toStepThree();
-    // The sound's data fits on the disk, the directory after it does not.
-    std::optional<FileSizeLimit> limit;
-    main->Archiver->OnConfirmProcessFile = [&](TZEBaseArchiver&, const std::string& name, TZEProcessOperation, bool&) {
-        if (name.ends_with("Music.ogg")) {
-            const auto size = std::filesystem::file_size(out() + "mymap.gro");
-            limit.emplace(size + 30 + std::string("Sounds/Music.ogg").size() + music.size() + 10);
-        }
-    };
-    dialogs.shown.clear();
-    finish(out() + "mymap.gro");
-    limit.reset();
-    const std::string message = "Archiver: Write to stream error - Native error: 00046";
-    EXPECT_EQ(logLines(), (Lines{"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...",
-                                 "Packing...", "Error:" + message}));
-    EXPECT_EQ(dialogs.shown, Lines{message});
-    EXPECT_TRUE(main->isEnabled());
-    EXPECT_FALSE(windows->form3->isVisible());
-    EXPECT_EQ(readMembers(out() + "mymap.gro"), (Members{{"Textures/Wall.tex", 8, wall + zeros(128)}}));
     expectToolsAccept(out() + "mymap.gro");
 }
 

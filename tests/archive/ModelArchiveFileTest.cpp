@@ -1,5 +1,6 @@
 #include "archive/ArchiveFile.h"
 #include "platform/FileError.h"
+#include "support/ExpectError.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -30,12 +31,7 @@ TEST(ModelArchiveFile, ReadsWritesAndCutsAtItsOwnPosition) {
     TZEArchiveFile reader = TZEArchiveFile::open(path, 0);
     EXPECT_FALSE(reader.writable());
     reader.seek(4);
-    try {
-        reader.readExact(3);
-        FAIL() << "read past the end";
-    } catch (const FileError& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot read file " + path);
-    }
+    testing::expectError<FileError>([&] { reader.readExact(3); }, "Cannot read file " + path);
     reader.seek(0);
     EXPECT_THROW(reader.readExact(std::size_t{1} << 40), FileError); // refused before allocating
     TZEArchiveFile moved = std::move(reader);
@@ -46,12 +42,7 @@ TEST(ModelArchiveFile, CreatingAFileAnotherEngineHoldsLeavesItIntact) {
     testing::TempDir dir;
     const std::string path = dir.write("held.gro", "precious").string();
     TZEArchiveFile holder = TZEArchiveFile::open(path, 0);
-    try {
-        TZEArchiveFile::create(path);
-        FAIL() << "created over a held file";
-    } catch (const FileError& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot create file " + path);
-    }
+    testing::expectError<FileError>([&] { TZEArchiveFile::create(path); }, "Cannot create file " + path);
     EXPECT_EQ(testing::readFile(path), "precious");
     EXPECT_THROW(TZEArchiveFile::open(path, 2), FileError); // a writer waits for the reader too
     holder.close();

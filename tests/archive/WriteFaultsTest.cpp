@@ -1,14 +1,12 @@
 // Failures inside AddFiles: whatever fails, the archive on disk holds exactly the calls that succeeded.
 #include "ReadListing.h"
 #include "WriteSupport.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
 #include <random>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace korvane::testing {
@@ -195,14 +193,10 @@ TEST_F(WriteFaults, SourceOfFourGigabytesIsRefusedWithErrorFortyThreeBeforeAnyth
     expectUnchanged();
 }
 
-// Runs one AddFiles in a child whose file size limit is the archive's size plus `room`; the child's exit
-// status is the native error that came out of the call (through the failure event or raised), 0 for none.
+// Runs one AddFiles in a child under the file size limit; gives the native error that came out of the call
+// (through the failure event or raised), 0 for none.
 int addWithFileSizeLimit(TZipEngine& engine, const std::string& mask, std::uint64_t limit) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit cap{limit, limit};
-        ::setrlimit(RLIMIT_FSIZE, &cap);
+    return std::stoi(withFileSizeLimitInChild(limit, [&] {
         int code = 0;
         engine.OnProcessFileFailure = [&](TZEBaseArchiver&, const std::string&, TZEProcessOperation, int native, int,
                                           const std::string&, TZEAction& action) {
@@ -213,14 +207,9 @@ int addWithFileSizeLimit(TZipEngine& engine, const std::string& mask, std::uint6
             engine.AddFiles(mask, kSearchAttrFiles, "");
         } catch (const EZEException& error) {
             code = error.NativeError();
-        } catch (...) {
-            code = 99;
         }
-        ::_exit(code);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return std::to_string(code);
+    }));
 }
 
 TEST_F(WriteFaults, FullDiskWhileWritingDataIsErrorThirtyFourAndTheArchiveStaysValid) {

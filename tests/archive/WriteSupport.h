@@ -1,7 +1,8 @@
-// Helpers of the writing tests: an independent reading of written archives, and the external ZIP tools.
+// Helpers of the writing tests: an independent reading of written archives, and the engines that write them.
 #pragma once
 
 #include "archive/ZipEngine.h"
+#include "support/ArchiveCheck.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -46,12 +47,5 @@ std::unique_ptr<TZipEngine> createArchive(const std::filesystem::path& archive, 
 
 // Lists a copy of the archive with the engine as every reading window does; the writer keeps the original locked.
 std::vector<std::string> listCopy(const std::filesystem::path& archive);
-
-bool haveTool(const std::string& name);
-// Runs a shell command with its output dropped; true when it exits with 0.
-bool runQuiet(const std::string& command);
-// Every installed tool tests the archive and finds exactly these files with these contents; the failures
-// are reported with the tool's name.
-void expectToolsAgree(const std::filesystem::path& archive, const std::map<std::string, std::string>& files);
 
 } // namespace korvane::testing

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "archive/ZipEngine.h"
+#include "pack/PackingArchiver.h"
 #include "pack/PackingEvents.h"
 #include "pack/PackingRun.h"
 #include "pack/PackingScreen.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -45,13 +47,8 @@ protected:
     PackingEvents events{progress, dialogs, screen};
 
     PackingFixture() {
-        archiver.OnFileProgress = [this](TZEBaseArchiver&, const std::string&, double Progress, TZEProcessOperation,
-                                         TZEProgressPhase ProgressPhase,
-                                         bool&) { events.FileProgress(Progress, ProgressPhase); };
-        archiver.OnProcessFileFailure = [this](TZEBaseArchiver&, const std::string&, TZEProcessOperation, int, int,
-                                               const std::string& ErrorMessage,
-                                               TZEAction& Action) { Action = events.ProcessFileFailure(ErrorMessage); };
-        dir.write("out/.keep", "");
+        bindPackingEvents(archiver, events);
+        std::filesystem::create_directories(out);
     }
 
     void game(const std::string& relative, const std::string& bytes) { dir.write("game/" + relative, bytes); }
