@@ -4,6 +4,7 @@
 #include "archive/ArchiveWriteError.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
@@ -42,7 +43,9 @@ template <typename Make> std::string hiddenName(const fs::path& file, Make make)
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[20];
         std::snprintf(suffix, sizeof suffix, ".%012llx", static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
-        const std::string name = (folderOf(file) / ("." + file.filename().string() + suffix)).string();
+        // Cut so that the hidden name stays within the longest name a folder takes.
+        const std::string base = file.filename().string().substr(0, 200);
+        const std::string name = (folderOf(file) / ("." + base + suffix)).string();
         const int error = make(name);
         if (error != EEXIST) {
             return error == 0 ? name : std::string();
@@ -86,12 +89,14 @@ void TZEArchiveFile::replaceDestination() {
         failWrite(lastError_);
     }
     if (hiddenPath_.empty()) {
-        hiddenPath_ = hiddenName(target, [this](const std::string& name) {
+        int linkError = 0;
+        hiddenPath_ = hiddenName(target, [this, &linkError](const std::string& name) {
             const int linked = ::linkat(AT_FDCWD, procPath(fd_).c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
-            return linked == 0 ? 0 : errno;
+            linkError = linked == 0 ? 0 : errno;
+            return linkError;
         });
         if (hiddenPath_.empty()) {
-            failWrite(errno);
+            failWrite(linkError);
         }
     }
     if (::rename(hiddenPath_.c_str(), target.c_str()) != 0) {
