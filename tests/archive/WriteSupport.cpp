@@ -36,9 +36,9 @@ ZipView readZip(const std::string& bytes) {
     }
     const auto end = bytes.size() - 22;
     const auto count = le(bytes, end + 10, 2);
-    view.directorySize = le(bytes, end + 12, 4);
+    const auto directorySize = le(bytes, end + 12, 4);
     view.directoryOffset = le(bytes, end + 16, 4);
-    if (view.directoryOffset + view.directorySize != end || le(bytes, end + 8, 2) != count) {
+    if (view.directoryOffset + directorySize != end || le(bytes, end + 8, 2) != count) {
         return view;
     }
     std::size_t at = view.directoryOffset;
@@ -57,7 +57,6 @@ ZipView readZip(const std::string& bytes) {
         const auto nameLength = le(bytes, at + 28, 2);
         const auto extraLength = le(bytes, at + 30, 2);
         const auto commentLength = le(bytes, at + 32, 2);
-        e.external = le(bytes, at + 38, 4);
         e.localOffset = le(bytes, at + 42, 4);
         e.name = bytes.substr(at + 46, nameLength);
         e.centralHead = bytes.substr(at, 46);

@@ -21,7 +21,6 @@ struct ZipEntryView {
     std::uint32_t crc = 0;
     std::uint32_t compressedSize = 0;
     std::uint32_t size = 0;
-    std::uint32_t external = 0;
     std::uint32_t localOffset = 0;
     std::string name;        // bytes as stored
     std::string localHead;   // the 30-byte local header as written
@@ -32,7 +31,6 @@ struct ZipEntryView {
 struct ZipView {
     bool ok = false;
     std::uint32_t directoryOffset = 0;
-    std::uint32_t directorySize = 0;
     std::vector<ZipEntryView> entries;
     const ZipEntryView* find(const std::string& name) const;
 };
