@@ -18,10 +18,10 @@ public:
     // Creates the file, or empties an existing one once it is locked, for reading and writing.
     // Throws FileError "Cannot create file %s".
     static TZEArchiveFile create(const std::string& path);
-    // A new file in the destination's folder that nobody else sees: unnamed where the file system allows,
-    // else under a hidden name that closing removes. path() is the destination. Throws FileError
-    // "Cannot create file %s".
-    static TZEArchiveFile createAside(const std::string& destination);
+    // A new file in the destination's folder that nobody else sees: unnamed where the file system allows
+    // (and `unnamed` asks for it), else under a hidden name that closing removes. path() is the destination.
+    // Throws FileError "Cannot create file %s".
+    static TZEArchiveFile createAside(const std::string& destination, bool unnamed = true);
 
     TZEArchiveFile(TZEArchiveFile&& other) noexcept;
     TZEArchiveFile& operator=(TZEArchiveFile&& other) noexcept;

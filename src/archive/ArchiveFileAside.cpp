@@ -56,9 +56,9 @@ template <typename Make> std::string hiddenName(const fs::path& file, Make make)
 
 } // namespace
 
-TZEArchiveFile TZEArchiveFile::createAside(const std::string& destination) {
+TZEArchiveFile TZEArchiveFile::createAside(const std::string& destination, bool unnamed) {
     const fs::path target = replacedFile(destination);
-    int fd = ::open(folderOf(target).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+    int fd = unnamed ? ::open(folderOf(target).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666) : -1;
     // Naming it at the end goes through /proc; without it the file gets a hidden name from the start.
     if (fd >= 0 && ::access(procPath(fd).c_str(), F_OK) != 0) {
         ::close(fd);

@@ -206,9 +206,12 @@ bool createFolder(const std::filesystem::path& path) {
 bool probeWritable(const std::filesystem::path& path) {
     struct stat facts {};
     if (::stat(path.c_str(), &facts) == 0) {
+        if (!S_ISREG(facts.st_mode)) {
+            return false;
+        }
         // Opened for writing, not truncated: the file keeps every byte.
         const Descriptor file(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
-        if (!S_ISREG(facts.st_mode) || !file.valid()) {
+        if (!file.valid()) {
             return false;
         }
     }

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 namespace korvane {
 namespace {
 
@@ -50,6 +53,34 @@ TEST(ModelArchiveFile, CreatingAFileAnotherEngineHoldsLeavesItIntact) {
     EXPECT_EQ(testing::readFile(path), "");
     EXPECT_THROW(TZEArchiveFile::open((dir.path() / "none.gro").string(), 0), FileError);
     EXPECT_THROW(TZEArchiveFile::create((dir.path() / "no/such/folder.gro").string()), FileError);
+}
+
+TEST(ModelArchiveFile, AFileAsideIsSeenOnlyOnceItReplacesTheDestinationAndOtherwiseLeavesNoTrace) {
+    testing::TempDir dir;
+    const std::string path = dir.write("map.gro", "previous").string();
+    const auto names = [&] {
+        std::vector<std::string> found;
+        for (const auto& item : std::filesystem::directory_iterator(dir.path())) {
+            found.push_back(item.path().filename().string());
+        }
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    for (const bool unnamed : {true, false}) {
+        {
+            TZEArchiveFile dropped = TZEArchiveFile::createAside(path, unnamed);
+            EXPECT_EQ(dropped.write("dropped"), 7u);
+            EXPECT_EQ(names().size(), unnamed ? 1u : 2u) << "a hidden name only where no unnamed file is had";
+        }
+        EXPECT_EQ(names(), std::vector<std::string>{"map.gro"});
+        TZEArchiveFile kept = TZEArchiveFile::createAside(path, unnamed);
+        kept.write(unnamed ? "unnamed" : "hidden");
+        EXPECT_EQ(testing::readFile(path), unnamed ? "previous" : "unnamed");
+        kept.replaceDestination();
+        kept.close();
+        EXPECT_EQ(testing::readFile(path), unnamed ? "unnamed" : "hidden");
+        EXPECT_EQ(names(), std::vector<std::string>{"map.gro"});
+    }
 }
 
 } // namespace
