@@ -146,41 +146,6 @@ TEST_F(WriteFaults, CancelAtTheStartOfAnEntryWritesNothing) {
     expectUnchanged();
 }
 
-TEST_F(WriteFaults, RetryWritesTheEntryAgainAndIgnoreDropsOnlyTheFailedOne) {
-    const auto moved = base.write("Back.txt", "comes back");
-    const auto away = base.path() / "away.bin";
-    base.write("Other.txt", "stays");
-    engine->OnConfirmProcessFile = [&](TZEBaseArchiver&, const std::string& name, TZEProcessOperation, bool&) {
-        if (name.ends_with("Back.txt")) {
-            std::filesystem::rename(moved, away);
-        }
-    };
-    answer = fxaRetry;
-    engine->OnProcessFileFailure = [&](TZEBaseArchiver&, const std::string&, TZEProcessOperation, int native, int,
-                                       const std::string&, TZEAction& action) {
-        failures.push_back({"", native, 0, ""});
-        std::filesystem::rename(away, moved);
-        action = fxaRetry;
-    };
-    engine->AddFiles("Back.txt", kSearchAttrFiles, "");
-    EXPECT_EQ(failures.size(), 1u);
-    EXPECT_EQ(listCopy(archive), (std::vector<std::string>{"Kept.txt", "Back.txt"}));
-
-    base.write("Gone.txt", "vanishes");
-    engine->OnConfirmProcessFile = [&](TZEBaseArchiver&, const std::string& name, TZEProcessOperation, bool&) {
-        if (name.ends_with("Gone.txt")) {
-            std::filesystem::remove(name);
-        }
-    };
-    engine->OnProcessFileFailure = nullptr; // the preset answer is fxaIgnore
-    engine->AddFiles("*.txt", kSearchAttrFiles, "");
-    const auto names = listCopy(archive);
-    EXPECT_EQ(names, (std::vector<std::string>{"Kept.txt", "Back.txt", "Other.txt"}));
-    engine->CloseArchive();
-    expectToolsAgree(archive,
-                     {{"Kept.txt", "kept from the first call"}, {"Back.txt", "comes back"}, {"Other.txt", "stays"}});
-}
-
 TEST_F(WriteFaults, SourceOfFourGigabytesIsRefusedWithErrorFortyThreeBeforeAnythingIsWritten) {
     const auto huge = base.path() / "Huge.bin";
     base.write("Huge.bin", "");
