@@ -3,23 +3,14 @@
 #include "WriteSupport.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
+#include "support/TestBytes.h"
 
 #include <gtest/gtest.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace korvane::testing {
 namespace {
-
-std::string noise(std::size_t size, unsigned seed) {
-    std::mt19937 random(seed);
-    std::string bytes(size, '\0');
-    for (auto& c : bytes) {
-        c = static_cast<char>(random());
-    }
-    return bytes;
-}
 
 struct Failure {
     std::string fileName;

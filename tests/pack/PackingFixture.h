@@ -11,6 +11,7 @@
 #include "support/RecordingProgress.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
+#include "support/TestBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -62,27 +63,5 @@ protected:
         run.run(root, destination, files);
     }
 };
-
-// Text that compresses well, so a deflated member is plainly smaller than its source.
-inline std::string repeated(const std::string& text, int times) {
-    std::string result;
-    for (int i = 0; i < times; ++i) {
-        result += text;
-    }
-    return result;
-}
-
-// Bytes that do not compress, as a sound file's would.
-inline std::string noise(std::size_t size) {
-    std::string bytes(size, '\0');
-    std::uint32_t state = 2463534242u;
-    for (auto& byte : bytes) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        byte = static_cast<char>(state & 0xFF);
-    }
-    return bytes;
-}
 
 } // namespace korvane::testing
