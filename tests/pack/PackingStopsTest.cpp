@@ -75,7 +75,7 @@ TEST_F(PackingStopsTest, ADestinationThatCannotBeWrittenStopsAfterTheProbe) {
                       (Lines{"Checking file path... Exists.", "Checking file writability..."}));
 }
 
-TEST_F(PackingStopsTest, ADestinationThatIsACheckedFileIsRefusedBeforeItIsEmptied) {
+TEST_F(PackingStopsTest, ADestinationThatIsACheckedFileIsRefusedAndKept) {
     pack(root + "Textures/Wall.tex");
     expectStoppedWith("Error: The GRO would replace Textures\\Wall.tex, which is one of the files to be packed.\n"
                       "Please choose another name or location for your GRO.",
