@@ -26,7 +26,7 @@ void TZEBaseArchiver::finishPendingWrites() {
             self.directoryImageEnds_.clear();
         }
     } forget{*this};
-    if (!archiveFile_ || !archiveFile_->writable() || !dirManager_) {
+    if (!archiveFile_ || !archiveFile_->writable() || !dirManager_ || staged_) {
         return;
     }
     ForceUpdate();
@@ -54,7 +54,7 @@ void TZEBaseArchiver::AddFiles(std::string_view FileMask, std::uint16_t SearchAt
     } catch (...) {
         // Nothing was written yet: leave this call's update; the outermost one forgets the prepared entries.
         if (--updateCount_ == 0) {
-            dirManager_->CurrentList = dirManager_->SnapshotList;
+            restoreSnapshot();
         }
         throw;
     }
@@ -69,10 +69,16 @@ void TZEBaseArchiver::BeginUpdate() {
         if (!openModeAllowsUpdates(openMode_)) {
             raiseError(zeerr::kReadOnlyArchive);
         }
-        for (auto& item : dirManager_->CurrentList) {
-            item.Modified = false;
+        if (staged_) {
+            // Every entry is already unmodified: each update clears what it wrote.
+            staged_->updateStart = dirManager_->CurrentList.size();
+            staged_->refilled.clear();
+        } else {
+            for (auto& item : dirManager_->CurrentList) {
+                item.Modified = false;
+            }
+            dirManager_->SnapshotList = dirManager_->CurrentList;
         }
-        dirManager_->SnapshotList = dirManager_->CurrentList;
     }
     ++updateCount_;
 }

@@ -55,7 +55,8 @@ TZEArchiveFile TZEArchiveFile::create(const std::string& path) {
 }
 
 TZEArchiveFile::TZEArchiveFile(TZEArchiveFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), writable_(other.writable_), pos_(other.pos_) {}
+    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), writable_(other.writable_), pos_(other.pos_),
+      lastError_(other.lastError_), hiddenPath_(std::exchange(other.hiddenPath_, {})) {}
 
 TZEArchiveFile& TZEArchiveFile::operator=(TZEArchiveFile&& other) noexcept {
     if (this != &other) {
@@ -64,6 +65,8 @@ TZEArchiveFile& TZEArchiveFile::operator=(TZEArchiveFile&& other) noexcept {
         path_ = std::move(other.path_);
         writable_ = other.writable_;
         pos_ = other.pos_;
+        lastError_ = other.lastError_;
+        hiddenPath_ = std::exchange(other.hiddenPath_, {});
     }
     return *this;
 }
@@ -77,6 +80,10 @@ void TZEArchiveFile::close() noexcept {
         // Closing the last descriptor of the open file releases its lock.
         ::close(fd_);
         fd_ = -1;
+    }
+    if (!hiddenPath_.empty()) {
+        ::unlink(hiddenPath_.c_str());
+        hiddenPath_.clear();
     }
 }
 
@@ -131,6 +138,7 @@ std::size_t TZEArchiveFile::write(const void* buffer, std::size_t n) {
             continue;
         }
         if (put <= 0) {
+            lastError_ = put < 0 ? errno : 0;
             break;
         }
         done += static_cast<std::size_t>(put);
@@ -140,11 +148,19 @@ std::size_t TZEArchiveFile::write(const void* buffer, std::size_t n) {
 }
 
 bool TZEArchiveFile::truncate(std::uint64_t length) {
-    return ftruncate(fd_, static_cast<off_t>(length)) == 0;
+    if (ftruncate(fd_, static_cast<off_t>(length)) != 0) {
+        lastError_ = errno;
+        return false;
+    }
+    return true;
 }
 
 bool TZEArchiveFile::flush() {
-    return fsync(fd_) == 0;
+    if (fsync(fd_) != 0) {
+        lastError_ = errno;
+        return false;
+    }
+    return true;
 }
 
 void TZEArchiveFile::failRead() const {

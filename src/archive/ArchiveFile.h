@@ -18,6 +18,10 @@ public:
     // Creates the file, or empties an existing one once it is locked, for reading and writing.
     // Throws FileError "Cannot create file %s".
     static TZEArchiveFile create(const std::string& path);
+    // A new file in the destination's folder that nobody else sees: unnamed where the file system allows
+    // (and `unnamed` asks for it), else under a hidden name that closing removes. path() is the destination.
+    // Throws FileError "Cannot create file %s".
+    static TZEArchiveFile createAside(const std::string& destination, bool unnamed = true);
 
     TZEArchiveFile(TZEArchiveFile&& other) noexcept;
     TZEArchiveFile& operator=(TZEArchiveFile&& other) noexcept;
@@ -47,15 +51,23 @@ public:
     bool flush();
     // Releases the lock and the descriptor now; the destructor does the same.
     void close() noexcept;
+    // The errno of the last write or flush that failed.
+    int lastError() const { return lastError_; }
+    // A file made by createAside, flushed, takes the destination's place (and permissions) in one rename;
+    // the folder is flushed after. Throws ArchiveWriteError; the destination is then untouched.
+    void replaceDestination();
 
 private:
     TZEArchiveFile(int fd, std::string path, bool writable) : fd_(fd), path_(std::move(path)), writable_(writable) {}
     [[noreturn]] void failRead() const;
+    [[noreturn]] void failWrite(int error) const;
 
     int fd_ = -1;
     std::string path_;
     bool writable_ = false;
     std::uint64_t pos_ = 0;
+    int lastError_ = 0;
+    std::string hiddenPath_; // a createAside file's own name until it replaces the destination
 };
 
 } // namespace korvane

@@ -48,6 +48,10 @@ void TZEBaseArchiver::ForceUpdate() {
     if (updateCount_ <= 0) {
         return;
     }
+    if (staged_) {
+        forceStagedUpdate();
+        return;
+    }
     updateCount_ = 0;
     cancelled_ = false;
     auto& manager = *dirManager_;

@@ -3,6 +3,8 @@
 #include "archive/ZipTypes.h"
 
 #include <algorithm>
+#include <libdeflate.h>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -58,10 +60,69 @@ private:
     z_stream stream_{};
 };
 
+struct CompressorFree {
+    void operator()(libdeflate_compressor* compressor) const { libdeflate_free_compressor(compressor); }
+};
+
+// One compressor per level and thread, kept: its set-up costs more than a small file's compression.
+libdeflate_compressor& wholeCompressor(int level) {
+    thread_local std::unique_ptr<libdeflate_compressor, CompressorFree> compressors[13];
+    auto& compressor = compressors[level];
+    if (!compressor) {
+        compressor.reset(libdeflate_alloc_compressor(level));
+        if (!compressor) {
+            throw std::runtime_error("Cannot start compression: out of memory");
+        }
+    }
+    return *compressor;
+}
+
+// The blocks are read (and reported) as the streaming form reads them; one call then deflates them all.
+CompressOutcome compressWhole(const CompressJob& job, const ReadBlock& read, const WriteBlock& write,
+                              const BlockProgress& progress) {
+    CompressOutcome outcome;
+    const std::size_t blockSize = compressionBlockSize(job.mode);
+    const auto size = static_cast<std::size_t>(job.size);
+    std::vector<std::uint8_t> input(size);
+    std::uint32_t crc = 0;
+    std::size_t got = 0;
+    while (got < size) {
+        if (progress(got)) {
+            break;
+        }
+        const auto n = std::min(blockSize, size - got);
+        if (read(std::span<std::uint8_t>(input.data() + got, n)) != n) {
+            break;
+        }
+        crc = libdeflate_crc32(crc, input.data() + got, n);
+        got += n;
+    }
+    outcome.crc = crc;
+    if (got < size) {
+        outcome.processed = got;
+        return outcome;
+    }
+    auto& compressor = wholeCompressor(job.mode);
+    std::vector<std::uint8_t> output(libdeflate_deflate_compress_bound(&compressor, size));
+    const std::size_t produced =
+        libdeflate_deflate_compress(&compressor, input.data(), size, output.data(), output.size());
+    if (produced == 0) {
+        throw std::runtime_error("Cannot compress data: no room for the result");
+    }
+    if (write(std::span<const std::uint8_t>(output.data(), produced))) {
+        outcome.compressedSize = produced;
+        outcome.processed = size;
+    }
+    return outcome;
+}
+
 } // namespace
 
 CompressOutcome compressBlocks(const CompressJob& job, const ReadBlock& read, const WriteBlock& write,
                                const BlockProgress& progress) {
+    if (job.whole && job.deflated && job.size <= kWholeFileLimit) {
+        return compressWhole(job, read, write, progress);
+    }
     CompressOutcome outcome;
     const std::size_t blockSize = compressionBlockSize(job.mode);
     const std::size_t firstBlock = static_cast<std::size_t>(std::min<std::uint64_t>(blockSize, job.size));

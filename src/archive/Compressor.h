@@ -11,7 +11,12 @@ struct CompressJob {
     std::uint8_t mode = 0; // zlib level, and the block size
     bool deflated = false; // method 8, else stored
     std::uint64_t size = 0;
+    // Deflate the whole file in one piece (read block by block, then written at once): faster, and at most
+    // kWholeFileLimit bytes plus their compressed form in memory.
+    bool whole = false;
 };
+
+inline constexpr std::uint64_t kWholeFileLimit = 16u << 20;
 
 struct CompressOutcome {
     std::uint32_t crc = 0;
@@ -27,7 +32,7 @@ using WriteBlock = std::function<bool(std::span<const std::uint8_t>)>;
 using BlockProgress = std::function<bool(std::uint64_t processed)>;
 
 // Raw deflate data: no zlib header and no Adler-32 trailer; every block but the last ends with the empty
-// stored block of a sync flush. A zlib failure throws.
+// stored block of a sync flush, unless the job deflates the whole file at once. A compressor failure throws.
 CompressOutcome compressBlocks(const CompressJob& job, const ReadBlock& read, const WriteBlock& write,
                                const BlockProgress& progress);
 

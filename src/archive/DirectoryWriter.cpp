@@ -49,11 +49,11 @@ void TZEBaseArchiver::SaveDir(std::uint64_t start, std::size_t unchanged) {
     writeCentralDirEnd(out, end);
     out.bytes(manager.ArchiveComment);
     if (!archiveFile_->truncate(start)) {
-        raiseError(zeerr::kWriteError);
+        failWrite();
     }
     archiveFile_->seek(start);
     if (archiveFile_->write(image) != image.size()) {
-        raiseError(zeerr::kWriteError);
+        failWrite();
     }
     image.resize(directorySize);
     manager.CentralDirEnd = end;

@@ -3,9 +3,9 @@
 #include "archive/DiskWalk.h"
 #include "archive/FileMasks.h"
 #include "archive/NameEncoding.h"
+#include "archive/NameIndex.h"
 #include "archive/StoredNames.h"
 #include "archive/ZipEngine.h"
-#include "platform/Collation.h"
 #include "platform/FileFacts.h"
 #include "platform/GamePath.h"
 
@@ -16,20 +16,6 @@
 namespace korvane {
 
 namespace {
-
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// Stored names are equal when they differ only in letter case.
-bool sameStoredName(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (a.size() == b.size() &&
-        std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); })) {
-        return true;
-    }
-    return !isAscii(a) && !isAscii(b) && caseFoldKey(a) == caseFoldKey(b);
-}
 
 // The folder the walk resolves against: BaseDir as it is on disk, or as given when it names no folder.
 std::string absoluteBase(const std::string& baseDir) {
@@ -51,6 +37,17 @@ std::pair<std::uint64_t, std::uint64_t> identityOf(int fd) {
         return {0, 0};
     }
     return {static_cast<std::uint64_t>(facts.st_dev), static_cast<std::uint64_t>(facts.st_ino)};
+}
+
+std::size_t firstNamed(const TZEDirArray& list, std::string_view stored) {
+    const auto match = std::find_if(list.begin(), list.end(), [&](const TDirItem& item) {
+        std::string_view name = item.StoredName;
+        if (!name.empty() && name.back() == '/') {
+            name.remove_suffix(1);
+        }
+        return sameStoredName(name, stored);
+    });
+    return match == list.end() ? StoredNameIndex::npos : static_cast<std::size_t>(match - list.begin());
 }
 
 std::uint32_t dosStamp(DosDateTime when) {
@@ -95,26 +92,27 @@ void TZEBaseArchiver::InternalAddFiles(const std::vector<std::string>& masks, st
     }
 }
 
+bool TZEBaseArchiver::StoredNameFits(std::string_view storedName) {
+    return encodeStoredName(storedName).bytes.size() <= kMaxStoredNameLength;
+}
+
 int TZEBaseArchiver::AddFileInit(const std::string& fullName, const std::string& base) {
     const auto stored = storedNameOf(fullName, base, Options.StorePath);
     if (stored.empty()) {
         return -1;
     }
+    if (!StoredNameFits(stored)) {
+        return -1;
+    }
     auto& list = dirManager_->CurrentList;
-    const auto match = std::find_if(list.begin(), list.end(), [&](const TDirItem& item) {
-        std::string_view name = item.StoredName;
-        if (!name.empty() && name.back() == '/') {
-            name.remove_suffix(1);
-        }
-        return sameStoredName(name, stored);
-    });
-    if (match == list.end()) {
+    const auto index = staged_ ? staged_->names.find(list, stored) : firstNamed(list, stored);
+    if (index == StoredNameIndex::npos) {
         list.emplace_back();
         FillDirItem(list.back(), fullName, base);
         list.back().PendingOperation = poAdd;
         return static_cast<int>(list.size() - 1);
     }
-    const auto index = static_cast<std::size_t>(match - list.begin());
+    const auto match = list.begin() + static_cast<std::ptrdiff_t>(index);
     bool replace = false;
     switch (Options.OverwriteMode) {
     case omPrompt:
@@ -142,8 +140,11 @@ int TZEBaseArchiver::AddFileInit(const std::string& fullName, const std::string&
         return -1;
     }
     // An entry this update added stays an addition: there is no old data to fall back on.
-    const bool inArchive = index < dirManager_->SnapshotList.size();
+    const bool inArchive = index < (staged_ ? staged_->updateStart : dirManager_->SnapshotList.size());
     const bool addedNow = match->Modified && match->PendingOperation == poAdd;
+    if (staged_ && inArchive && !match->Modified) {
+        staged_->refilled.emplace_back(index, *match);
+    }
     FillDirItem(*match, fullName, base);
     match->PendingOperation = inArchive && !addedNow ? poUpdate : poAdd;
     return static_cast<int>(index);

@@ -120,7 +120,7 @@ void TZEBaseArchiver::writeEntryData(TDirItem& item, TZEUpdateState& state) {
     header.UncompressedSize = static_cast<std::uint32_t>(size);
     const auto start = localHeaderImage(header) + name.bytes;
     if (archiveFile_->write(start) != start.size()) {
-        raiseError(zeerr::kWriteError);
+        failWrite();
     }
     if (folder) {
         header.Crc32 = 0;
@@ -134,7 +134,7 @@ void TZEBaseArchiver::writeEntryData(TDirItem& item, TZEUpdateState& state) {
     const bool rewritten = archiveFile_->write(image) == image.size();
     archiveFile_->seek(end);
     if (!rewritten) {
-        raiseError(zeerr::kWriteError);
+        failWrite();
     }
 }
 
@@ -159,7 +159,14 @@ void TZEBaseArchiver::InternalCompressFile(int source, std::uint64_t size, TDirI
         return got;
     };
     const WriteBlock write = [&](std::span<const std::uint8_t> data) {
-        return archiveFile_->write(data.data(), data.size()) == data.size();
+        if (archiveFile_->write(data.data(), data.size()) == data.size()) {
+            return true;
+        }
+        // An archive written aside ends the run; the others report the entry as failed.
+        if (staged_) {
+            failWrite();
+        }
+        return false;
     };
     const BlockProgress progress = [&](std::uint64_t processed) {
         const double part = static_cast<double>(processed) / static_cast<double>(size);
@@ -169,7 +176,7 @@ void TZEBaseArchiver::InternalCompressFile(int source, std::uint64_t size, TDirI
         const double overall = state.filesTotal > 0 ? (state.filesDone + part) / state.filesTotal * 100 : 0;
         return raiseOverallProgress(overall, operation, ppProcess);
     };
-    const CompressJob job{item.EntryMode, header.Method == 8 && size > 0, size};
+    const CompressJob job{item.EntryMode, header.Method == 8 && size > 0, size, staged_.has_value()};
     const auto outcome = compressBlocks(job, read, write, progress);
     if (outcome.processed != size) {
         raiseError(zeerr::kInvalidCompressedSize, static_cast<std::int64_t>(size),

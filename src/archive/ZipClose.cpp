@@ -19,6 +19,7 @@ void TZEBaseArchiver::CloseArchive() noexcept {
 void TZEBaseArchiver::dropArchive() noexcept {
     archiveFile_.reset();
     dirManager_.reset();
+    staged_.reset();
     active_ = false;
     updateCount_ = 0;
     cancelled_ = false;

@@ -6,6 +6,7 @@
 #include "archive/ArchiveFile.h"
 #include "archive/DirManager.h"
 #include "archive/EndRecord.h"
+#include "archive/StagedState.h"
 #include "archive/ZEException.h"
 #include "archive/ZipTypes.h"
 
@@ -89,6 +90,14 @@ public:
     void OpenArchive(std::uint16_t Mode);
     // Writes a pending update, closes the file and drops the directory; never raises.
     void CloseArchive() noexcept;
+    // OpenArchive(65535) written aside: FileName stays untouched until CommitArchive, each entry is written
+    // once and the directory once, so n files cost n, not n squared. Events, failures and the roll back of
+    // a failed call are those of OpenArchive's archives; a failed write of the archive itself throws
+    // ArchiveWriteError out of AddFiles. CloseArchive without CommitArchive discards the new archive.
+    void CreateArchiveAside();
+    // Writes the directory, flushes the file and renames it over FileName; closes the archive either way.
+    // Throws ArchiveWriteError, and FileName is then as it was.
+    void CommitArchive();
     std::int32_t GetFileCount();
     bool FindFirst(std::string_view FileMask, TZEArchiveItem& Item, std::uint16_t SearchAttr,
                    std::string_view ExclusionMask);
@@ -98,6 +107,10 @@ public:
     void BeginUpdate();
     void EndUpdate();
     void ForceUpdate();
+
+    // Whether the engine's reader accepts the stored name ('/' separators) as the writer would store it;
+    // AddFiles never writes one it does not.
+    static bool StoredNameFits(std::string_view storedName);
 
     // The wildcard rule of searches: '*' any run, '?' one character, both across separators; case ignored.
     static bool IsStrMatchPattern(std::string_view name, std::string_view pattern);
@@ -128,6 +141,7 @@ private:
 
     std::optional<TZEArchiveFile> archiveFile_;
     std::optional<TZEDirManager> dirManager_;
+    std::optional<TZEStagedState> staged_; // set for an archive written aside
     bool active_ = false;
     std::uint16_t openMode_ = 0;
     int updateCount_ = 0;
@@ -153,6 +167,13 @@ private:
     void InternalCompressFile(int source, std::uint64_t size, TDirItem& item, TZEUpdateState& state);
     void copyFromTail(TDirItem& item, std::size_t snapshotIndex, TZEUpdateState& state);
     void rollBack(TZEUpdateState& state) noexcept;
+    // The entry list as it was when the outermost update began.
+    void restoreSnapshot();
+    void forceStagedUpdate();
+    void writeStagedEntries(TZEUpdateState& state);
+    bool writeStagedEntry(std::size_t index, TZEUpdateState& state);
+    // A write to the archive file fell short: ArchiveWriteError for an archive written aside, else error 46.
+    [[noreturn]] void failWrite() const;
     // Writes the directory and end record from `start` on; entries below `unchanged` reuse their saved image.
     void SaveDir(std::uint64_t start, std::size_t unchanged);
     bool raiseFileProgress(const std::string& name, double progress, TZEProcessOperation operation,

@@ -84,6 +84,8 @@ struct TInternalSearchRec {
     bool UsePropertyMasks = false;
 };
 inline constexpr std::size_t kMaxSearchMaskLength = 259;
+// The longest stored name, in bytes as stored, that the engine's reader accepts.
+inline constexpr std::size_t kMaxStoredNameLength = 256;
 
 struct TZEArchiveItem {
     std::string FileName;   // after the last '\' (or ':')

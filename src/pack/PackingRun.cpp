@@ -1,5 +1,6 @@
 #include "pack/PackingRun.h"
 
+#include "archive/ArchiveWriteError.h"
 #include "archive/ZipEngine.h"
 #include "pack/DestinationPath.h"
 #include "pack/GameLimitsCheck.h"
@@ -11,6 +12,7 @@
 #include "platform/ProgressSink.h"
 #include "platform/UserDialogs.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
@@ -41,6 +43,19 @@ private:
 
 bool packable(const GameFolders& folders, const std::string& entry) {
     return folders.fileExists(entry);
+}
+
+// The stored name the engine gives a game path, which the engine's reader must accept.
+std::string storedFormOf(std::string entry) {
+    std::replace(entry.begin(), entry.end(), '\\', '/');
+    return entry;
+}
+
+const std::string kNameTooLong = " has a name longer than " + std::to_string(kMaxStoredNameLength) + " bytes!";
+
+std::string writeFailure(const std::string& destination, bool diskFull) {
+    const std::string kept = " could not be written. A GRO that was there before is unchanged.";
+    return diskFull ? "Error: The disk is full: " + destination + kept : "Error: " + destination + kept;
 }
 
 } // namespace
@@ -82,11 +97,19 @@ void PackingRun::run(const GameFolders& folders, const std::string& entered, con
     if (!prepareFolder(destination) || !probeDestination(folders, destination, files)) {
         return;
     }
+    // Until the commit the new archive is written aside: closing it on any stop discards it whole.
     try {
         setUp(folders);
         packAll(folders, files);
+        seams_.screen.appendLine("Done.");
+        seams_.archiver.CommitArchive();
+    } catch (const ArchiveWriteError& error) {
+        seams_.archiver.CloseArchive();
+        const std::string message = writeFailure(destination, error.diskFull());
+        seams_.screen.appendLine(message);
+        stop(message);
+        return;
     } catch (const std::runtime_error& error) {
-        // Raised, not reported: the engine has rolled the archive back to its last complete update.
         seams_.archiver.CloseArchive();
         seams_.screen.appendLine(std::string("Error:") + error.what());
         stop(error.what());
@@ -113,7 +136,7 @@ bool PackingRun::prepareFolder(const std::string& destination) {
 
 bool PackingRun::probeDestination(const GameFolders& folders, const std::string& destination, const NameList& files) {
     seams_.screen.appendLine("Checking file writability...");
-    // The probe empties the file it tries, so it must never be one of the files to pack.
+    // An archive that replaces one of its own files would pack that file's old contents.
     if (const auto entry = destinationAmongFiles(folders, destination, files)) {
         stop("Error: The GRO would replace " + *entry +
              ", which is one of the files to be packed.\nPlease choose another name or location for your GRO.");
@@ -130,7 +153,7 @@ bool PackingRun::probeDestination(const GameFolders& folders, const std::string&
 void PackingRun::setUp(const GameFolders& folders) {
     seams_.screen.appendLine("Setting up...");
     auto& archiver = seams_.archiver;
-    archiver.OpenArchive(0xFFFF);
+    archiver.CreateArchiveAside();
     archiver.BaseDir = folders.installRoot();
     archiver.NoCompressionMasks.clear();
     archiver.NoCompressionMasks.push_back("*.mp3");
@@ -151,6 +174,10 @@ void PackingRun::packAll(const GameFolders& folders, const NameList& files) {
         // A name outside the installation never reaches the engine.
         if (!packable(folders, entry)) {
             missing(entry, " was not found!");
+            continue;
+        }
+        if (!TZEBaseArchiver::StoredNameFits(storedFormOf(entry))) {
+            missing(entry, kNameTooLong.c_str());
             continue;
         }
         seams_.progress.setOverallPosition(i);
@@ -180,8 +207,6 @@ void PackingRun::missing(const std::string& entry, const char* what) {
 }
 
 void PackingRun::finish(const std::string& destination) {
-    seams_.screen.appendLine("Done.");
-    seams_.archiver.CloseArchive();
     const std::vector<std::string> warnings = checkWrittenArchive(destination, seams_.standardFiles, seams_.modName);
     for (const std::string& warning : warnings) {
         seams_.screen.appendLine(warning);

@@ -204,8 +204,19 @@ bool createFolder(const std::filesystem::path& path) {
 }
 
 bool probeWritable(const std::filesystem::path& path) {
-    const Descriptor file(::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    return file.valid();
+    struct stat facts {};
+    if (::stat(path.c_str(), &facts) == 0) {
+        if (!S_ISREG(facts.st_mode)) {
+            return false;
+        }
+        // Opened for writing, not truncated: the file keeps every byte.
+        const Descriptor file(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+        if (!file.valid()) {
+            return false;
+        }
+    }
+    const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
 bool flushToDisk(int fd) {

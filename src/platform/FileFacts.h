@@ -43,7 +43,8 @@ std::vector<FolderItem> listFolder(const std::filesystem::path& folder, std::str
 
 // Creates one folder level; the parent must exist.
 bool createFolder(const std::filesystem::path& path);
-// Creates or truncates the file for reading and writing, then closes it: true when that worked.
+// True when a file of that name could be written: an existing one opens for writing and its folder takes
+// new files. Nothing is created, and an existing file is not changed.
 bool probeWritable(const std::filesystem::path& path);
 // Pushes a file's written data to the disk.
 bool flushToDisk(int fd);

@@ -1,6 +1,6 @@
 #include "AppFixture.h"
 
-#include "../pack/ArchiveCheck.h"
+#include "support/ArchiveCheck.h"
 #include "../scan/GameBytes.h"
 
 #include "app/TForm3.h"

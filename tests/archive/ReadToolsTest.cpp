@@ -1,5 +1,6 @@
 // Archives made by the tools people use, listed by the engine exactly as the tools made them.
 #include "ReadListing.h"
+#include "support/ArchiveCheck.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +13,6 @@ namespace korvane {
 namespace {
 
 using Names = std::vector<std::string>;
-
-bool haveTool(const std::string& tool) {
-    return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
-}
 
 Names sorted(Names names) {
     std::sort(names.begin(), names.end());
@@ -45,7 +42,7 @@ protected:
 };
 
 TEST_F(ReadTools, Zip) {
-    if (!haveTool("zip")) {
+    if (!testing::commandExists("zip")) {
         GTEST_SKIP() << "zip is not installed";
     }
     run("zip -q -r ../plain.zip " + members);
@@ -60,7 +57,7 @@ TEST_F(ReadTools, Zip) {
 }
 
 TEST_F(ReadTools, SevenZip) {
-    if (!haveTool("7z")) {
+    if (!testing::commandExists("7z")) {
         GTEST_SKIP() << "7z is not installed";
     }
     run("7z a -tzip ../seven.zip " + members + " >/dev/null");
@@ -68,7 +65,7 @@ TEST_F(ReadTools, SevenZip) {
 }
 
 TEST_F(ReadTools, Bsdtar) {
-    if (!haveTool("bsdtar")) {
+    if (!testing::commandExists("bsdtar")) {
         GTEST_SKIP() << "bsdtar is not installed";
     }
     // Its folder entries carry the folder type in the Unix mode only.
@@ -77,7 +74,7 @@ TEST_F(ReadTools, Bsdtar) {
 }
 
 TEST_F(ReadTools, PythonZipfile) {
-    if (!haveTool("python3")) {
+    if (!testing::commandExists("python3")) {
         GTEST_SKIP() << "python3 is not installed";
     }
     run("python3 -c \"import zipfile\n"

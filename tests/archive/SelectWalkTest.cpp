@@ -130,22 +130,5 @@ TEST_F(SelectWalk, MasksThatClimbOutStillGiveNamesInsideTheArchive) {
     expectToolsAgree(archive, {{names[0], "key"}});
 }
 
-TEST_F(SelectWalk, HundredsOfFilesInNestedFoldersPassEveryTool) {
-    std::map<std::string, std::string> files;
-    for (int folder = 0; folder < 12; ++folder) {
-        for (int file = 0; file < 25; ++file) {
-            const auto name = "Pack" + std::to_string(folder % 3) + "/Sub" + std::to_string(folder) + "/File" +
-                              std::to_string(file) + ".txt";
-            files[name] = std::string(static_cast<std::size_t>(file * 37 + folder), static_cast<char>('a' + file));
-            base.write(name, files[name]);
-        }
-    }
-    auto engine = createArchive(archive, base.root());
-    engine->AddFiles("*.txt", kSearchAttrFiles, "");
-    engine->CloseArchive();
-    EXPECT_EQ(storedNames().size(), 300u);
-    expectToolsAgree(archive, files);
-}
-
 } // namespace
 } // namespace korvane::testing

@@ -1,5 +1,6 @@
 // The events of an AddFiles call in their order, the answers they take, and the update bracket.
 #include "WriteSupport.h"
+#include "support/ExpectError.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -64,23 +65,14 @@ TEST_F(WriteEvents, EmptyFileHasNoBlockReport) {
 
 TEST_F(WriteEvents, AddFilesNeedsAnArchiveOpenForWriting) {
     TZipEngine engine("Archiver");
-    try {
-        engine.AddFiles("x", kSearchAttrFiles, "");
-        FAIL();
-    } catch (const EZEException& error) {
-        EXPECT_EQ(error.NativeError(), 13);
-    }
+    expectError<EZEException>([&] { engine.AddFiles("x", kSearchAttrFiles, ""); },
+                              "Archiver: Archive is not open - Native error: 00013");
     base.write("A.txt", "a");
     createArchive(archive, base.root())->CloseArchive();
     engine.FileName = archive.string();
     engine.OpenArchive(kOpenModeRead);
-    try {
-        engine.AddFiles("A.txt", kSearchAttrFiles, "");
-        FAIL();
-    } catch (const EZEException& error) {
-        EXPECT_EQ(error.NativeError(), 32);
-        EXPECT_EQ(error.Message(), "Archiver: File is open in read-only mode - Native error: 00032");
-    }
+    expectError<EZEException>([&] { engine.AddFiles("A.txt", kSearchAttrFiles, ""); },
+                              "Archiver: File is open in read-only mode - Native error: 00032");
     engine.CloseArchive();
     EXPECT_EQ(readFile(archive).size(), 22u);
 }

@@ -1,27 +1,16 @@
 // Failures inside AddFiles: whatever fails, the archive on disk holds exactly the calls that succeeded.
 #include "ReadListing.h"
 #include "WriteSupport.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
+#include "support/TestBytes.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <random>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace korvane::testing {
 namespace {
-
-std::string noise(std::size_t size, unsigned seed) {
-    std::mt19937 random(seed);
-    std::string bytes(size, '\0');
-    for (auto& c : bytes) {
-        c = static_cast<char>(random());
-    }
-    return bytes;
-}
 
 struct Failure {
     std::string fileName;
@@ -148,41 +137,6 @@ TEST_F(WriteFaults, CancelAtTheStartOfAnEntryWritesNothing) {
     expectUnchanged();
 }
 
-TEST_F(WriteFaults, RetryWritesTheEntryAgainAndIgnoreDropsOnlyTheFailedOne) {
-    const auto moved = base.write("Back.txt", "comes back");
-    const auto away = base.path() / "away.bin";
-    base.write("Other.txt", "stays");
-    engine->OnConfirmProcessFile = [&](TZEBaseArchiver&, const std::string& name, TZEProcessOperation, bool&) {
-        if (name.ends_with("Back.txt")) {
-            std::filesystem::rename(moved, away);
-        }
-    };
-    answer = fxaRetry;
-    engine->OnProcessFileFailure = [&](TZEBaseArchiver&, const std::string&, TZEProcessOperation, int native, int,
-                                       const std::string&, TZEAction& action) {
-        failures.push_back({"", native, 0, ""});
-        std::filesystem::rename(away, moved);
-        action = fxaRetry;
-    };
-    engine->AddFiles("Back.txt", kSearchAttrFiles, "");
-    EXPECT_EQ(failures.size(), 1u);
-    EXPECT_EQ(listCopy(archive), (std::vector<std::string>{"Kept.txt", "Back.txt"}));
-
-    base.write("Gone.txt", "vanishes");
-    engine->OnConfirmProcessFile = [&](TZEBaseArchiver&, const std::string& name, TZEProcessOperation, bool&) {
-        if (name.ends_with("Gone.txt")) {
-            std::filesystem::remove(name);
-        }
-    };
-    engine->OnProcessFileFailure = nullptr; // the preset answer is fxaIgnore
-    engine->AddFiles("*.txt", kSearchAttrFiles, "");
-    const auto names = listCopy(archive);
-    EXPECT_EQ(names, (std::vector<std::string>{"Kept.txt", "Back.txt", "Other.txt"}));
-    engine->CloseArchive();
-    expectToolsAgree(archive,
-                     {{"Kept.txt", "kept from the first call"}, {"Back.txt", "comes back"}, {"Other.txt", "stays"}});
-}
-
 TEST_F(WriteFaults, SourceOfFourGigabytesIsRefusedWithErrorFortyThreeBeforeAnythingIsWritten) {
     const auto huge = base.path() / "Huge.bin";
     base.write("Huge.bin", "");
@@ -195,14 +149,10 @@ TEST_F(WriteFaults, SourceOfFourGigabytesIsRefusedWithErrorFortyThreeBeforeAnyth
     expectUnchanged();
 }
 
-// Runs one AddFiles in a child whose file size limit is the archive's size plus `room`; the child's exit
-// status is the native error that came out of the call (through the failure event or raised), 0 for none.
+// Runs one AddFiles in a child under the file size limit; gives the native error that came out of the call
+// (through the failure event or raised), 0 for none.
 int addWithFileSizeLimit(TZipEngine& engine, const std::string& mask, std::uint64_t limit) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit cap{limit, limit};
-        ::setrlimit(RLIMIT_FSIZE, &cap);
+    return std::stoi(withFileSizeLimitInChild(limit, [&] {
         int code = 0;
         engine.OnProcessFileFailure = [&](TZEBaseArchiver&, const std::string&, TZEProcessOperation, int native, int,
                                           const std::string&, TZEAction& action) {
@@ -213,14 +163,9 @@ int addWithFileSizeLimit(TZipEngine& engine, const std::string& mask, std::uint6
             engine.AddFiles(mask, kSearchAttrFiles, "");
         } catch (const EZEException& error) {
             code = error.NativeError();
-        } catch (...) {
-            code = 99;
         }
-        ::_exit(code);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return std::to_string(code);
+    }));
 }
 
 TEST_F(WriteFaults, FullDiskWhileWritingDataIsErrorThirtyFourAndTheArchiveStaysValid) {

@@ -1,7 +1,8 @@
-// Helpers of the writing tests: an independent reading of written archives, and the external ZIP tools.
+// Helpers of the writing tests: an independent reading of written archives, and the engines that write them.
 #pragma once
 
 #include "archive/ZipEngine.h"
+#include "support/ArchiveCheck.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -20,7 +21,6 @@ struct ZipEntryView {
     std::uint32_t crc = 0;
     std::uint32_t compressedSize = 0;
     std::uint32_t size = 0;
-    std::uint32_t external = 0;
     std::uint32_t localOffset = 0;
     std::string name;        // bytes as stored
     std::string localHead;   // the 30-byte local header as written
@@ -31,7 +31,6 @@ struct ZipEntryView {
 struct ZipView {
     bool ok = false;
     std::uint32_t directoryOffset = 0;
-    std::uint32_t directorySize = 0;
     std::vector<ZipEntryView> entries;
     const ZipEntryView* find(const std::string& name) const;
 };
@@ -46,12 +45,5 @@ std::unique_ptr<TZipEngine> createArchive(const std::filesystem::path& archive, 
 
 // Lists a copy of the archive with the engine as every reading window does; the writer keeps the original locked.
 std::vector<std::string> listCopy(const std::filesystem::path& archive);
-
-bool haveTool(const std::string& name);
-// Runs a shell command with its output dropped; true when it exits with 0.
-bool runQuiet(const std::string& command);
-// Every installed tool tests the archive and finds exactly these files with these contents; the failures
-// are reported with the tool's name.
-void expectToolsAgree(const std::filesystem::path& archive, const std::map<std::string, std::string>& files);
 
 } // namespace korvane::testing

@@ -1,14 +1,12 @@
 #include "convert/WorldVersionConverter.h"
 
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,6 +14,7 @@
 namespace korvane {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::readFile;
 using testing::ScriptedDialogs;
 using testing::TempDir;
@@ -221,26 +220,6 @@ TEST_F(ConverterRun, AnUncreatableDestinationIsReportedAndNothingIsLeftBehind) {
     EXPECT_EQ(dialogs.shown.back(), "Cannot create file " + destination.string());
     EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"Levels"});
 }
-
-// Stands in for a full disk: writes past the limit fail with EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 TEST_F(ConverterRun, AFailedWriteLeavesAnExistingDestinationWhole) {
     const std::string original = world(152, 58, 200000);

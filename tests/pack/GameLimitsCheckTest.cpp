@@ -1,8 +1,8 @@
 // The archive checked as the game reads it: one archive made for each rule, and the packing run's report.
 #include "pack/GameLimitsCheck.h"
 
-#include "ArchiveCheck.h"
 #include "PackingFixture.h"
+#include "support/ArchiveCheck.h"
 
 #include "platform/NameList.h"
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "archive/ZipEngine.h"
+#include "pack/PackingArchiver.h"
 #include "pack/PackingEvents.h"
 #include "pack/PackingRun.h"
 #include "pack/PackingScreen.h"
@@ -10,9 +11,11 @@
 #include "support/RecordingProgress.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
+#include "support/TestBytes.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -45,13 +48,8 @@ protected:
     PackingEvents events{progress, dialogs, screen};
 
     PackingFixture() {
-        archiver.OnFileProgress = [this](TZEBaseArchiver&, const std::string&, double Progress, TZEProcessOperation,
-                                         TZEProgressPhase ProgressPhase,
-                                         bool&) { events.FileProgress(Progress, ProgressPhase); };
-        archiver.OnProcessFileFailure = [this](TZEBaseArchiver&, const std::string&, TZEProcessOperation, int, int,
-                                               const std::string& ErrorMessage,
-                                               TZEAction& Action) { Action = events.ProcessFileFailure(ErrorMessage); };
-        dir.write("out/.keep", "");
+        bindPackingEvents(archiver, events);
+        std::filesystem::create_directories(out);
     }
 
     void game(const std::string& relative, const std::string& bytes) { dir.write("game/" + relative, bytes); }
@@ -65,27 +63,5 @@ protected:
         run.run(root, destination, files);
     }
 };
-
-// Text that compresses well, so a deflated member is plainly smaller than its source.
-inline std::string repeated(const std::string& text, int times) {
-    std::string result;
-    for (int i = 0; i < times; ++i) {
-        result += text;
-    }
-    return result;
-}
-
-// Bytes that do not compress, as a sound file's would.
-inline std::string noise(std::size_t size) {
-    std::string bytes(size, '\0');
-    std::uint32_t state = 2463534242u;
-    for (auto& byte : bytes) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        byte = static_cast<char>(state & 0xFF);
-    }
-    return bytes;
-}
 
 } // namespace korvane::testing

@@ -1,7 +1,6 @@
-#include "ArchiveCheck.h"
 #include "PackingFixture.h"
+#include "support/ArchiveCheck.h"
 
-#include <sys/xattr.h>
 
 #include <filesystem>
 
@@ -132,18 +131,6 @@ TEST_F(PackingRunTest, AFileTheEngineLeavesOutSilentlyIsLoggedAndCounted) {
     EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Levels/My Map.wld", 8, map}}));
 }
 
-TEST_F(PackingRunTest, AFileWithoutAnyOfTheSearchedAttributesIsLoggedAndCounted) {
-    // A normal file with its archive bit cleared, as a file server records it.
-    if (::setxattr((root + "Textures/Wall.tex").c_str(), "user.DOSATTRIB", "0x0", 3, 0) != 0) {
-        GTEST_SKIP() << "no user extended attributes here";
-    }
-    check({"Textures\\Wall.tex", "Levels\\My Map.wld"});
-    pack(out + "pack.gro");
-    EXPECT_EQ(screen.log[4], "  ERROR: File Textures\\Wall.tex was not added!");
-    EXPECT_EQ(dialogs.shown, Lines{kSomeMissing});
-    EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Levels/My Map.wld", 8, map}}));
-}
-
 TEST_F(PackingRunTest, AFileThatFailsIsReportedDroppedAndCountedWhileTheOthersLand) {
     // Gone between the existence check and the engine opening it.
     archiver.OnConfirmProcessFile = [&](TZEBaseArchiver&, const std::string& name, TZEProcessOperation, bool&) {
@@ -161,14 +148,6 @@ TEST_F(PackingRunTest, AFileThatFailsIsReportedDroppedAndCountedWhileTheOthersLa
     EXPECT_EQ(dialogs.shown, (Lines{failure, kSomeMissing}));
     EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Levels/My Map.wld", 8, map}, {"Sounds/Music.ogg", 0, music}}));
     expectToolsAccept(out + "pack.gro");
-}
-
-TEST_F(PackingRunTest, AnExistingDestinationIsReplaced) {
-    dir.write("out/old.gro", noise(3000));
-    check({"Sounds\\Shout.MP3"});
-    pack(out + "old.gro");
-    EXPECT_EQ(readMembers(out + "old.gro"), (Members{{"Sounds/Shout.MP3", 0, "loud"}}));
-    expectToolsAccept(out + "old.gro");
 }
 
 TEST_F(PackingRunTest, NothingCheckedStillMakesAValidEmptyArchive) {

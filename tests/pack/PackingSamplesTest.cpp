@@ -1,5 +1,5 @@
-#include "ArchiveCheck.h"
 #include "PackingFixture.h"
+#include "support/ArchiveCheck.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,45 +1,22 @@
 #include "platform/AtomicFile.h"
 
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-
-#include <csignal>
 
 namespace korvane {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::readFile;
 using testing::TempDir;
 
 std::size_t entriesIn(const std::filesystem::path& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
-
-// Files larger than the limit cannot be written, as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
-};
 
 TEST(AtomicFile, ReplacesContentsWholeAndKeepsPermissions) {
     TempDir dir;

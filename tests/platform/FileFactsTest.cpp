@@ -134,9 +134,9 @@ TEST(FileFacts, FoldersProbesAndTemporaryFiles) {
 
     const auto target = dir.write("out.gro", "old contents");
     EXPECT_TRUE(probeWritable(target));
-    EXPECT_EQ(std::filesystem::file_size(target), 0U); // create-always truncates
+    EXPECT_EQ(testing::readFile(target), "old contents"); // the probe never empties what is there
     EXPECT_TRUE(probeWritable(dir.path() / "new.gro"));
-    EXPECT_TRUE(std::filesystem::exists(dir.path() / "new.gro"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "new.gro"));
     EXPECT_FALSE(probeWritable(dir.path() / "Temp"));
     EXPECT_FALSE(probeWritable(dir.path() / "missing/x.gro"));
 

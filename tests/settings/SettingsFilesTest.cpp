@@ -1,13 +1,10 @@
 #include "settings/SettingsFiles.h"
 
 #include "platform/FileError.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/resource.h>
-
-#include <csignal>
 
 namespace korvane {
 namespace {
@@ -111,15 +108,10 @@ TEST_F(CacheFiles, AFailedWriteLeavesTheOldCacheFile) {
     std::vector<std::string> many(20000, "Textures\\Some\\Rather\\Long\\Name.tex");
     state.StandardGroList.assign({"New.gro"}, false);
     state.StandardFiles.assign(many, true);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limited = saved;
-    limited.rlim_cur = 64 * 1024; // room for the archive list, not for the file list: a full disk
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &limited);
-    EXPECT_THROW(SaveStandardLists(state), FileError);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    {
+        const testing::FileSizeLimit limit(64 * 1024); // room for the archive list, not for the file list
+        EXPECT_THROW(SaveStandardLists(state), FileError);
+    }
 
     EXPECT_EQ(readFile(gros()), "New.gro\r\n");
     EXPECT_EQ(readFile(files()), oldFiles);

@@ -1,0 +1,118 @@
+// The archive written aside: a file beside the destination that takes its place only when complete, so an
+// interrupted run, a full disk or a second run never costs the archive that was there before.
+#include "archive/ArchiveFile.h"
+#include "archive/ArchiveWriteError.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace korvane {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file the rename replaces: a link's target rather than the link, as writing through it would.
+fs::path replacedFile(const std::string& destination) {
+    std::error_code error;
+    if (fs::is_symlink(destination, error)) {
+        const auto target = fs::weakly_canonical(destination, error);
+        if (!error) {
+            return target;
+        }
+    }
+    return destination;
+}
+
+fs::path folderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+std::string procPath(int fd) {
+    return "/proc/self/fd/" + std::to_string(fd);
+}
+
+// A free hidden name beside the file; `make` creates it and reports errno, EEXIST meaning try another.
+template <typename Make> std::string hiddenName(const fs::path& file, Make make) {
+    static std::mt19937_64 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[20];
+        std::snprintf(suffix, sizeof suffix, ".%012llx", static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
+        // Cut so that the hidden name stays within the longest name a folder takes.
+        const std::string base = file.filename().string().substr(0, 200);
+        const std::string name = (folderOf(file) / ("." + base + suffix)).string();
+        const int error = make(name);
+        if (error != EEXIST) {
+            return error == 0 ? name : std::string();
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+TZEArchiveFile TZEArchiveFile::createAside(const std::string& destination, bool unnamed) {
+    const fs::path target = replacedFile(destination);
+    int fd = unnamed ? ::open(folderOf(target).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666) : -1;
+    // Naming it at the end goes through /proc; without it the file gets a hidden name from the start.
+    if (fd >= 0 && ::access(procPath(fd).c_str(), F_OK) != 0) {
+        ::close(fd);
+        fd = -1;
+    }
+    std::string hidden;
+    if (fd < 0) {
+        hidden = hiddenName(target, [&fd](const std::string& name) {
+            fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            return fd < 0 ? errno : 0;
+        });
+        if (hidden.empty()) {
+            throw FileError::cannotCreate(destination);
+        }
+    }
+    TZEArchiveFile file(fd, destination, true);
+    file.hiddenPath_ = hidden;
+    return file;
+}
+
+void TZEArchiveFile::replaceDestination() {
+    const fs::path target = replacedFile(path_);
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        ::fchmod(fd_, old.st_mode & 07777);
+    }
+    if (!flush()) {
+        failWrite(lastError_);
+    }
+    if (hiddenPath_.empty()) {
+        int linkError = 0;
+        hiddenPath_ = hiddenName(target, [this, &linkError](const std::string& name) {
+            const int linked = ::linkat(AT_FDCWD, procPath(fd_).c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
+            linkError = linked == 0 ? 0 : errno;
+            return linkError;
+        });
+        if (hiddenPath_.empty()) {
+            failWrite(linkError);
+        }
+    }
+    if (::rename(hiddenPath_.c_str(), target.c_str()) != 0) {
+        failWrite(errno);
+    }
+    hiddenPath_.clear();
+    // The new name reaches the disk with the folder; a folder that cannot be flushed changes nothing now.
+    const int folder = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+}
+
+void TZEArchiveFile::failWrite(int error) const {
+    throw ArchiveWriteError(path_, error);
+}
+
+} // namespace korvane

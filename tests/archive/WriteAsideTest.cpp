@@ -1,0 +1,122 @@
+// Archives written aside: the destination stays as it was until the commit, and what the updates did ends as
+// it would in an archive updated call by call.
+#include "WriteSupport.h"
+#include "archive/Compressor.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane::testing {
+namespace {
+
+using Names = std::vector<std::string>;
+
+Names folderNames(const std::filesystem::path& folder) {
+    Names names;
+    for (const auto& item : std::filesystem::directory_iterator(folder)) {
+        names.push_back(item.path().filename().string());
+    }
+    return names;
+}
+
+class WriteAside : public ::testing::Test {
+protected:
+    void SetUp() override { out.write("Map.gro", "the previous archive"); }
+
+    void createAside(TZipEngine& engine) {
+        engine.SetCompressionMode(7);
+        engine.FileName = archive.string();
+        engine.CreateArchiveAside();
+        engine.BaseDir = base.root();
+    }
+
+    // Replaced entries, a retried one, an ignored one and an aborted call, one AddFiles after another.
+    void runUpdates(TZipEngine& engine) {
+        const auto add = [&](const std::string& mask) { engine.AddFiles(mask, kSearchAttrFiles, ""); };
+        std::filesystem::remove_all(base.path());
+        std::filesystem::create_directories(base.path());
+        base.write("Kept.txt", "kept");
+        base.write("Wall.txt", "old wall");
+        add("Kept.txt");
+        add("Wall.txt");
+        std::filesystem::remove(base.path() / "Wall.txt");
+        base.write("WALL.TXT", "the new, longer wall");
+        add("WALL.TXT");
+
+        const auto back = base.write("Back.txt", "comes back");
+        const auto away = base.path() / "away.bin";
+        engine.OnConfirmProcessFile = [&](TZEBaseArchiver&, const std::string& name, TZEProcessOperation, bool&) {
+            if (name.ends_with("Back.txt")) {
+                std::filesystem::rename(back, away);
+            } else if (name.ends_with("Gone.txt") || name.ends_with("Late.txt")) {
+                std::filesystem::remove(name);
+            }
+        };
+        TZEAction answer = fxaRetry;
+        engine.OnProcessFileFailure = [&](TZEBaseArchiver&, const std::string&, TZEProcessOperation, int, int,
+                                          const std::string&, TZEAction& action) {
+            if (std::filesystem::exists(away)) {
+                std::filesystem::rename(away, back);
+            }
+            action = answer;
+        };
+        add("Back.txt");
+        answer = fxaIgnore;
+        base.write("Gone.txt", "vanishes");
+        base.write("Other.txt", "stays");
+        add("*.txt");
+        answer = fxaAbort;
+        base.write("Late.txt", "never lands");
+        base.write("Later.txt", "dropped with it");
+        add("Late*.txt");
+        engine.OnConfirmProcessFile = nullptr;
+        engine.OnProcessFileFailure = nullptr;
+    }
+
+    TempDir base;
+    TempDir out;
+    std::filesystem::path archive = out.path() / "Map.gro";
+};
+
+TEST_F(WriteAside, TheDestinationChangesOnlyWhenTheArchiveIsCommitted) {
+    // One file small enough to be deflated whole, one streamed in blocks.
+    const std::string big = std::string(kWholeFileLimit, 'x') + "and the end";
+    base.write("Small.txt", "small");
+    base.write("Big.bin", big);
+    TZipEngine engine("Archiver");
+    createAside(engine);
+    engine.AddFiles("Small.txt", kSearchAttrFiles, "");
+    engine.AddFiles("Big.bin", kSearchAttrFiles, "");
+    EXPECT_EQ(readFile(archive), "the previous archive");
+    EXPECT_EQ(folderNames(out.path()), Names{"Map.gro"}) << "nobody else sees the new archive";
+    engine.CommitArchive();
+    EXPECT_FALSE(engine.Active());
+    expectToolsAgree(archive, {{"Small.txt", "small"}, {"Big.bin", big}});
+
+    const auto committed = readFile(archive);
+    createAside(engine);
+    engine.AddFiles("Small.txt", kSearchAttrFiles, "");
+    engine.CloseArchive();
+    EXPECT_TRUE(readFile(archive) == committed) << "closed without a commit, the new archive is dropped";
+    EXPECT_EQ(folderNames(out.path()), Names{"Map.gro"});
+}
+
+TEST_F(WriteAside, UpdatesEndAsInAnArchiveUpdatedCallByCall) {
+    auto byCall = createArchive(out.path() / "ByCall.gro", base.root());
+    runUpdates(*byCall);
+    byCall->CloseArchive();
+    TZipEngine aside("Archiver");
+    createAside(aside);
+    runUpdates(aside);
+    aside.CommitArchive();
+    const std::vector<Member> expected{{"Kept.txt", 8, "kept"},
+                                       {"WALL.TXT", 8, "the new, longer wall"},
+                                       {"Back.txt", 8, "comes back"},
+                                       {"Other.txt", 8, "stays"}};
+    EXPECT_EQ(readMembers(out.path() / "ByCall.gro"), expected);
+    EXPECT_EQ(readMembers(archive), expected);
+    expectToolsAccept(archive);
+}
+
+} // namespace
+} // namespace korvane::testing

@@ -1,0 +1,167 @@
+// What a packing run may never cost: the archive that was there before, whatever stops the run.
+#include "PackingFixture.h"
+#include "support/ArchiveCheck.h"
+
+#include "support/FileSizeLimit.h"
+
+#include <csignal>
+#include <filesystem>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace korvane::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+using Members = std::vector<Member>;
+
+constexpr const char* kSomeMissing = "Some files could not be included in the GRO. See the log for details.";
+constexpr const char* kSuccess =
+    "The gro has been successfully created.\nDo you wish to open the destination directory?";
+
+std::string joined(const Lines& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+Lines folderNames(const std::string& folder) {
+    Lines names;
+    for (const auto& item : std::filesystem::directory_iterator(folder)) {
+        names.push_back(item.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class PackingSafetyTest : public PackingFixture {
+protected:
+    std::string destination = out + "pack.gro";
+    std::string previous;
+
+    void SetUp() override {
+        game("Old.txt", "the map pack the user had before");
+        check({"Old.txt"});
+        dialogs.answers = {false};
+        pack(destination);
+        previous = readFile(destination);
+        files.clear();
+        dialogs.shown.clear();
+    }
+
+    // The destination is the previous archive byte for byte, or a whole new one holding `count` files.
+    void expectPreviousOrComplete(std::size_t count) {
+        const std::string now = readFile(destination);
+        if (now != previous) {
+            EXPECT_EQ(readMembers(destination).size(), count);
+            expectToolsAccept(destination);
+        }
+    }
+};
+
+TEST_F(PackingSafetyTest, AKilledRunLeavesThePreviousArchiveOrACompleteNewOne) {
+    constexpr int kFiles = 30;
+    for (int i = 0; i < kFiles; ++i) {
+        game("Textures/T" + std::to_string(i) + ".tex", repeated("texel " + std::to_string(i), 200 + i));
+        check({"Textures\\T" + std::to_string(i) + ".tex"});
+    }
+    // Killed at a report of the engine (three for each file), or after a while at any point at all.
+    std::mt19937 random(7);
+    int kept = 0;
+    for (int point = 0; point < 3 * kFiles + 12; point += 2) {
+        const bool timed = point >= 3 * kFiles;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            int reports = 0;
+            archiver.OnFileProgress = [&](TZEBaseArchiver&, const std::string&, double progress, TZEProcessOperation,
+                                          TZEProgressPhase phase, bool&) {
+                if (!timed && reports++ == point) {
+                    ::raise(SIGKILL);
+                }
+                events.FileProgress(progress, phase);
+            };
+            pack(destination);
+            ::_exit(0);
+        }
+        if (timed) {
+            ::usleep(static_cast<useconds_t>(random() % 20000));
+            ::kill(child, SIGKILL);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        expectPreviousOrComplete(kFiles);
+        kept += readFile(destination) == previous ? 1 : 0;
+        dir.write("out/pack.gro", previous);
+    }
+    EXPECT_GE(kept, 3 * kFiles / 2);
+}
+
+TEST_F(PackingSafetyTest, AFullDiskStopsTheRunWithOneMessageAndKeepsThePreviousArchive) {
+    game("Sounds/Music.ogg", noise(600'000));
+    game("Sounds/Speech.ogg", noise(600'000));
+    check({"Sounds\\Music.ogg", "Sounds\\Speech.ogg"});
+    const std::string text = withFileSizeLimitInChild(900'000, [&] {
+        pack(destination);
+        return joined(screen.log) + "|" + joined(dialogs.shown) + "|" + std::to_string(archiver.Active());
+    });
+    const std::string message =
+        "Error: The disk is full: " + destination + " could not be written. A GRO that was there before is unchanged.";
+    EXPECT_EQ(text, joined({"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...",
+                            "Packing...", message}) +
+                        "|" + joined({message}) + "|0");
+    EXPECT_EQ(readFile(destination), previous);
+    EXPECT_EQ(folderNames(out), Lines{"pack.gro"}) << "no temporary file is left behind";
+}
+
+TEST_F(PackingSafetyTest, ASecondRunOnTheSameDestinationNeitherDamagesTheFirstNorClaimsItsArchive) {
+    game("First.txt", "first run");
+    game("Second.txt", "second run");
+    check({"First.txt", "Old.txt"});
+    // While the first run packs its second file, a second run packs the same destination to the end.
+    TZipEngine secondArchiver{"Archiver"};
+    RecordingScreen secondScreen;
+    RecordingProgress secondProgress;
+    ScriptedDialogs secondDialogs;
+    PackingEvents secondEvents{secondProgress, secondDialogs, secondScreen};
+    bindPackingEvents(secondArchiver, secondEvents);
+    NameList secondFiles;
+    secondFiles.append("Second.txt", true);
+    secondDialogs.answers = {false};
+    archiver.OnFileProgress = [&](TZEBaseArchiver&, const std::string& name, double progress, TZEProcessOperation,
+                                  TZEProgressPhase phase, bool&) {
+        if (name.ends_with("Old.txt") && phase == ppStart) {
+            PackingRun({secondArchiver, secondEvents, secondProgress, secondDialogs, shell, secondScreen})
+                .run(root, destination, secondFiles);
+            EXPECT_EQ(readMembers(destination), (Members{{"Second.txt", 8, "second run"}}));
+        }
+        events.FileProgress(progress, phase);
+    };
+    dialogs.answers = {false};
+    pack(destination);
+    EXPECT_EQ(secondDialogs.shown, Lines{kSuccess});
+    EXPECT_EQ(dialogs.shown, Lines{kSuccess});
+    // Each run put a complete archive in place; the later one stays.
+    EXPECT_EQ(readMembers(destination),
+              (Members{{"First.txt", 8, "first run"}, {"Old.txt", 8, "the map pack the user had before"}}));
+    EXPECT_EQ(folderNames(out), Lines{"pack.gro"});
+}
+
+TEST_F(PackingSafetyTest, ANameLongerThanTheReaderTakesIsNeverWrittenAndTheRunGoesOn) {
+    const std::string folder(124, 'L');
+    const std::string longName = "Textures/" + folder + "/" + folder + "/Wall.tex"; // 266 bytes
+    game(longName, "wall");
+    const std::string entry = "Textures\\" + folder + "\\" + folder + "\\Wall.tex";
+    check({entry, "Old.txt"});
+    pack(destination);
+    EXPECT_EQ(screen.log,
+              (Lines{"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...", "Packing...",
+                     "  ERROR: File " + entry + " has a name longer than 256 bytes!", "Done."}));
+    EXPECT_EQ(dialogs.shown, Lines{kSomeMissing});
+    EXPECT_EQ(readMembers(destination), (Members{{"Old.txt", 8, "the map pack the user had before"}}));
+}
+
+} // namespace
+} // namespace korvane::testing
