@@ -75,8 +75,7 @@ void TForm1::Button7Click() {
         PackingEvents*& events;
         ~Forget() { events = nullptr; }
     } forget{packingEvents_};
-    PackingRun run({*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen,
-                    &context_.state.StandardFiles});
+    PackingRun run({*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen, &context_.state});
     run.run(InstallRoot(), DestinationPath->text().toStdString(), FileItems);
 }
 

@@ -1,8 +1,8 @@
-// Stored names as the archive holds them: the OEM code page, or UTF-8 with flag bit 11 when a character has
-// no OEM byte, so that no name is lost.
+// Stored names as the archive holds them: the bytes the game compares, which are the ANSI code page that
+// maps use, with a Unicode Path field carrying the UTF-8 name for other tools; or UTF-8 with flag bit 11
+// when a character has no ANSI byte, so that no name is lost.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,6 +11,7 @@ namespace korvane {
 struct EncodedName {
     std::string bytes;
     bool utf8 = false; // general purpose flag bit 11
+    std::string extra; // the Unicode Path block, for a non-ASCII name stored in the ANSI code page
 };
 
 EncodedName encodeStoredName(std::string_view storedName);

@@ -1,6 +1,7 @@
 #include "archive/StoredNames.h"
 
 #include "archive/DiskPaths.h"
+#include "platform/GamePath.h"
 
 namespace korvane {
 
@@ -48,7 +49,11 @@ std::string confined(std::string_view text) {
 
 std::string storedNameOf(std::string_view fullName, std::string_view base, TZEStorePathMode mode) {
     const auto absoluteBase = makeAbsolute(base, "/");
-    const auto name = withoutTrailingSeparator(makeAbsolute(fullName, absoluteBase));
+    auto name = withoutTrailingSeparator(makeAbsolute(fullName, absoluteBase));
+    // Every component takes its spelling on disk, so that one folder is never stored under two spellings.
+    if (const auto onDisk = resolveExisting(name)) {
+        name = onDisk->string();
+    }
     std::string text;
     switch (mode) {
     case spNoPath:

@@ -1,6 +1,7 @@
 // korvane list: an archive's member names as the standard list builder forms them.
 #include "archive/ZipEngine.h"
 #include "cli/Command.h"
+#include "cli/TerminalText.h"
 #include "settings/StandardListBuilder.h"
 
 namespace korvane::cli {
@@ -21,7 +22,7 @@ int runList(const ParsedCommand& parsed, Console& console) {
     }
     progress.clear();
     for (const std::string& name : members.names()) {
-        console.out << name << '\n';
+        console.out << shownName(name, console.outOnTerminal) << '\n';
     }
     return kExitSuccess;
 }

@@ -118,7 +118,7 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     applyPackingDefaults(archiver);
     bindPackingEvents(archiver, events);
     NoShell shell;
-    PackingRun run({archiver, events, progress, dialogs, shell, screen, &collection.state.StandardFiles});
+    PackingRun run({archiver, events, progress, dialogs, shell, screen, &collection.state});
     run.run(collection.state.InstallRoot, destinationOf(output), collection.FileList);
     screen.flush();
     progress.clear();

@@ -1,6 +1,7 @@
 // korvane scan: the files the maps need, as step 2 lists them.
 #include "cli/Collection.h"
 #include "cli/Command.h"
+#include "cli/TerminalText.h"
 
 namespace korvane::cli {
 
@@ -18,9 +19,10 @@ int runScan(const ParsedCommand& parsed, Console& console) {
     collect(collection, progress, dialogs);
     progress.clear();
     for (const std::string& name : collection.FileList.names()) {
-        console.out << name << '\n';
+        console.out << shownName(name, console.outOnTerminal) << '\n';
     }
     writeMissing(collection.MissingFiles, console);
+    writeDeepScanHint(collection, console);
     const bool complete = dialogs.problems() == 0 && collection.MissingFiles.empty();
     return complete ? kExitSuccess : kExitFailed;
 }

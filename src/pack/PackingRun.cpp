@@ -40,7 +40,7 @@ private:
 };
 
 bool packable(const std::string& installRoot, const std::string& entry) {
-    return isSafeGamePath(entry) && fileExists(installRoot + entry);
+    return lookUpGameFile(installRoot, entry).status == GameFileStatus::Present;
 }
 
 } // namespace
@@ -180,7 +180,7 @@ void PackingRun::missing(const std::string& entry, const char* what) {
 void PackingRun::finish(const std::string& destination) {
     seams_.screen.appendLine("Done.");
     seams_.archiver.CloseArchive();
-    const std::vector<std::string> warnings = checkWrittenArchive(destination, seams_.standardFiles);
+    const std::vector<std::string> warnings = checkWrittenArchive(destination, seams_.installation);
     for (const std::string& warning : warnings) {
         seams_.screen.appendLine(warning);
     }

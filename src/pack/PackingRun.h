@@ -7,6 +7,7 @@
 
 namespace korvane {
 
+struct AppState;
 class NameList;
 class PackingEvents;
 class PackingScreen;
@@ -22,8 +23,8 @@ struct PackingSeams {
     UserDialogs& dialogs;
     Shell& shell;
     PackingScreen& screen;
-    // For the check of the written archive against the game's limits; none skips its standard-file rule.
-    const NameList* standardFiles = nullptr;
+    // For the check of the written archive against the game's reader; none skips its standard-file rule.
+    const AppState* installation = nullptr;
 };
 
 class PackingRun {
