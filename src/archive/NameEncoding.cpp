@@ -14,7 +14,8 @@ EncodedName encodeStoredName(std::string_view storedName) {
         std::string block = unicodePathBlock(*ansi, storedName);
         return {std::move(*ansi), false, std::move(block)};
     }
-    return {std::string(storedName), true, {}};
+    // Some tools ignore flag bit 11 from a DOS host, yet read the field.
+    return {std::string(storedName), true, unicodePathBlock(storedName, storedName)};
 }
 
 } // namespace korvane

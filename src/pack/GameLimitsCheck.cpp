@@ -57,17 +57,18 @@ bool isSound(const std::string& name) {
     return equalsAsciiNoCase(extension, ".ogg") || equalsAsciiNoCase(extension, ".mp3");
 }
 
-// Where the game finds the archive: its path below the installation, or its file name when it lies
-// elsewhere (it is then to be put in the game folder).
+// Where the game finds the archive: the game folder or a mod's folder when it lies there, else the game
+// folder under its file name (the game reads archives in no other place).
 std::string installedName(const std::string& path, const std::string& installRoot) {
     const std::filesystem::path file(path);
     std::error_code error;
     const auto real = std::filesystem::weakly_canonical(file, error);
     const auto root = std::filesystem::weakly_canonical(std::filesystem::path(installRoot), error);
     if (!error && !root.empty()) {
-        const auto relative = real.lexically_relative(root);
-        if (!relative.empty() && *relative.begin() != "..") {
-            return gameName(relative.generic_string());
+        const std::string relative = gameName(real.lexically_relative(root).generic_string());
+        const auto levels = std::count(relative.begin(), relative.end(), '\\');
+        if (!relative.starts_with("..") && (levels == 0 || (levels == 2 && inModFolder(relative)))) {
+            return relative;
         }
     }
     return file.filename().string();

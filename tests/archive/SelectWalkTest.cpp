@@ -48,7 +48,7 @@ TEST_F(SelectWalk, NameWithoutFolderFindsEveryFileOfThatNameButNotInDotFolders) 
     EXPECT_EQ(storedNames(), (std::vector<std::string>{"Mods/Deep/README.TXT", "Mods/Readme.txt", "Readme.txt"}));
 }
 
-TEST_F(SelectWalk, FoldersResolveIgnoringCaseAndKeepTheMasksSpelling) {
+TEST_F(SelectWalk, FoldersResolveIgnoringCaseAndAreStoredAsSpelledOnDisk) {
     base.write("textures/walls/Brick.TEX", "brick");
     auto engine = createArchive(archive, base.root());
     std::vector<std::string> confirmed;
@@ -60,7 +60,7 @@ TEST_F(SelectWalk, FoldersResolveIgnoringCaseAndKeepTheMasksSpelling) {
     };
     engine->AddFiles("Textures\\Walls\\brick.tex", kSearchAttrFiles, "");
     EXPECT_EQ(confirmed, std::vector<std::string>{base.root() + "Textures/Walls/Brick.TEX"});
-    EXPECT_EQ(storedNames(), std::vector<std::string>{"Textures/Walls/Brick.TEX"});
+    EXPECT_EQ(storedNames(), std::vector<std::string>{"textures/walls/Brick.TEX"});
     EXPECT_EQ(contentOf(readZip(readFile(archive)).entries.at(0)), "brick");
 }
 

@@ -55,7 +55,9 @@ TEST_F(ScanCommand, TheStandardListMayComeFromAnotherFolder) {
 
     const CliRun without = korvane({"scan", "--root", copied, "Levels\\DemoCastle.wld"});
     EXPECT_EQ(without.code, 1);
-    EXPECT_EQ(without.err, "Standard GRO info was not found. It must be configured again.\n");
+    EXPECT_EQ(without.err, "Standard GRO info was not found. It must be configured again.\nBuild it with: korvane "
+                           "standard build --root " +
+                               copied + " --preset se107\n");
     EXPECT_TRUE(without.out.empty());
 
     const CliRun with = korvane(

@@ -94,28 +94,44 @@ TEST_F(ReferenceScannerTest, MissingTextIsListedAndReportedOnce) {
     EXPECT_EQ(reported(), (Names{"Scripts\\Gone.txt", "T\\gone.tex"}));
 }
 
-TEST_F(ReferenceScannerTest, HostileNamesAreReportedMissingAndNeverRead) {
+TEST_F(ReferenceScannerTest, NamesThatClimbOrLeaveAreMissingWithTheirReasonAndNeverRead) {
     testing::TempDir outside;
     outside.write("evil.txt", "TFNM leaked.wav\n");
     outside.write("evil.tex", zeros(130) + dfnm("leaked.wav"));
     // The installation is a level deeper, so that two steps up reach the outside folder.
     const std::string game = root + "Game/";
     const std::string climb = "..\\..\\" + outside.path().filename().string();
-    const Names hostile{climb + "\\evil.txt",   climb + "\\evil.tex", (outside.path() / "evil.txt").string(),
-                        game + "Levels\\m.wld", "C:\\evil.tex",       "Levels\\..\\..\\Game\\x.tex"};
+    install.write("Game/x.tex", zeros(130) + dfnm("leaked.wav"));
+    install.write("Game/Sources/WorldEditor/keep", "");
+    install.write("Game/Textures/Inside/own.txt", "TFNM own.wav\n");
+    install.write("Game/own.wav", "");
+    std::filesystem::create_directory_symlink(outside.path(), game + "Textures/Outside");
+    std::filesystem::create_directory_symlink(game + "Textures/Inside", game + "Textures/Linked");
+    const Names hostile{climb + "\\evil.txt",
+                        (outside.path() / "evil.txt").string(),
+                        "C:\\evil.tex",
+                        "Sources\\WorldEditor\\..\\..\\x.tex",
+                        "Textures\\Outside\\evil.txt",
+                        "Textures\\Outside\\evil.tex"};
     std::string map;
     for (const auto& name : hostile) {
         map += dfnm(name);
     }
-    install.write("Game/Levels/m.wld", map);
-    install.write("Game/x.tex", zeros(130) + dfnm("leaked.wav"));
-    ASSERT_TRUE(std::filesystem::exists(game + "../../" + outside.path().filename().string() + "/evil.txt"));
+    install.write("Game/Levels/m.wld", map + dfnm("Textures\\Linked\\own.txt"));
     NameList gameFiles;
     MissingList gameMissing;
     ReferenceScanner gameScanner(game, gameFiles, standard, gameMissing);
     gameScanner.LookForWorldDFNM("Levels\\m.wld", [](std::uint64_t, std::uint64_t) {});
-    EXPECT_EQ(gameFiles.names(), hostile);
-    EXPECT_EQ(gameMissing.names(), hostile);
+    Names listedNames = hostile;
+    listedNames.insert(listedNames.end(), {"Textures\\Linked\\own.txt", "own.wav"});
+    EXPECT_EQ(gameFiles.names(), listedNames);
+    const std::string climbs = "the name steps up a folder with \"..\", which the game cannot find in a GRO; the "
+                               "map must name the file by its own path";
+    const std::string leaves = "a link leads out of the game folder";
+    const std::string notInside = "not a name inside the game folder";
+    EXPECT_EQ(gameMissing.lines(), (Names{hostile[0] + "  (" + climbs + ")", hostile[1] + "  (" + notInside + ")",
+                                          hostile[2] + "  (" + notInside + ")", hostile[3] + "  (" + climbs + ")",
+                                          hostile[4] + "  (" + leaves + ")", hostile[5] + "  (" + leaves + ")"}));
 }
 
 TEST_F(ReferenceScannerTest, TextScanStopsAtNulAndTakesTheFirstMarkerOfALine) {

@@ -87,13 +87,16 @@ TEST_F(CollectionWindowTest, RunWithoutMissingFilesGoesToStepTwo) {
 
 TEST_F(CollectionWindowTest, MissingFilesOpenTheDialogAndIgnoreGoesOn) {
     install.write("Levels/A.wld", dfnm("Textures\\Gone.tex") + dfnm("a.wav"));
-    install.write("Levels/B.wld", dfnm("textures\\gone.TEX") + dfnm("Scripts\\Gone.txt"));
+    install.write("Levels/B.wld", dfnm("textures\\gone.TEX") + dfnm("Scripts\\Gone.txt") + dfnm("Levels\\..\\b.wav"));
+    install.write("b.wav", "");
     addMaps({"Levels/A.wld", "Levels/B.wld"});
     click(form->Button2);
     EXPECT_TRUE(form6->isVisible());
     EXPECT_FALSE(form->isEnabled());
     EXPECT_FALSE(loading.window.isVisible());
-    EXPECT_EQ(missingText(), "Textures\\Gone.tex\na.wav\nScripts\\Gone.txt");
+    EXPECT_EQ(missingText(), "Textures\\Gone.tex\na.wav\nScripts\\Gone.txt\nLevels\\..\\b.wav  (the name steps up a "
+                             "folder with \"..\", which the game cannot find in a GRO; the map must name the file by "
+                             "its own path)");
     EXPECT_EQ(visibleStep(), 0);
     // The disabled main window takes no clicks.
     click(form->Button2);
@@ -102,9 +105,9 @@ TEST_F(CollectionWindowTest, MissingFilesOpenTheDialogAndIgnoreGoesOn) {
     EXPECT_FALSE(form6->isVisible());
     EXPECT_TRUE(form->isEnabled());
     EXPECT_EQ(visibleStep(), 1);
-    EXPECT_EQ(form->FileItems.names(),
-              (Names{"Textures\\Gone.tex", "a.wav", "Levels\\A.wld", "Scripts\\Gone.txt", "Levels\\B.wld"}));
-    EXPECT_EQ(form->FileItems.checkedCount(), 5);
+    EXPECT_EQ(form->FileItems.names(), (Names{"Textures\\Gone.tex", "a.wav", "Levels\\A.wld", "Scripts\\Gone.txt",
+                                              "Levels\\..\\b.wav", "Levels\\B.wld"}));
+    EXPECT_EQ(form->FileItems.checkedCount(), 6);
 }
 
 TEST_F(CollectionWindowTest, OkStaysAtStepOneAndTheNextRunStartsAfresh) {

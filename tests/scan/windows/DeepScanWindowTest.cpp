@@ -1,9 +1,11 @@
-// The deep scan's check box on step 1: the chain through a model reaches step 2 only when it is ticked.
+// The deep scan's check box on step 1: the chain through a model reaches step 2 only when it is ticked, and
+// step 2 says so when it is not.
 #include "MainWindowFixture.h"
 
 #include "../GameBytes.h"
 
 #include <QCheckBox>
+#include <QLabel>
 
 namespace korvane {
 namespace {
@@ -33,6 +35,11 @@ TEST_F(DeepScanWindowTest, TheBoxUnderTheMapListSwitchesTheDeepScan) {
     click(form->Button1);
     click(form->Button2);
     EXPECT_EQ(form->FileItems.names(), (Names{"Models\\M.mdl", "Models\\M.smc", "Levels\\A.wld"}));
+    auto* hint = form->findChild<QLabel*>("DeepScanHint");
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisibleTo(form->TabSheet2));
+    EXPECT_TRUE(hint->text().contains("3 файл")) << hint->text().toStdString();
+    EXPECT_TRUE(hint->text().contains("«Глубокий поиск зависимостей»"));
 
     click(form->Button5);
     box->setChecked(true);
@@ -40,6 +47,7 @@ TEST_F(DeepScanWindowTest, TheBoxUnderTheMapListSwitchesTheDeepScan) {
     EXPECT_EQ(form->FileItems.names(), (Names{"Models\\M.mdl", "Models\\Skin.tex", "Models\\M.smc", "Models\\Part.smc",
                                               "Models\\Part.bm", "Levels\\A.wld"}));
     EXPECT_EQ(visibleStep(), 1);
+    EXPECT_FALSE(hint->isVisibleTo(form->TabSheet2));
 }
 
 } // namespace
