@@ -9,6 +9,7 @@
 #include "scan/windows/TForm6.h"
 
 #include <QCheckBox>
+#include <QLabel>
 
 namespace korvane {
 

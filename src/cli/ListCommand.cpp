@@ -38,7 +38,8 @@ const Command& listCommand() {
         "\n"
         "Opens the archive (a .gro or any ZIP file) and prints its member names, one a line, as the\n"
         "standard file list holds them: folders separated by '\\', letter case as stored, folder\n"
-        "entries left out. When the archive cannot be opened, prints the archive engine's message\n"
+        "entries left out (control characters shown as ^[, ^J and so on on a terminal). When the\n"
+        "archive cannot be opened, prints the archive engine's message\n"
         "with its error number.\n"
         "\n"
         "Exit status: 0 when listed, 1 when the archive could not be read, 2 on a usage error.\n",

@@ -79,25 +79,23 @@ TEST(GamePath, ResolvesForCreateKeepingTheSpellingOnDisk) {
 
 TEST(GamePath, LongNamesCostWorkInProportionToTheirLevels) {
     TempDir dir;
-    std::string existing;
-    for (int i = 0; i < 200; ++i) {
-        existing += "lvl/";
-    }
-    std::filesystem::create_directories(dir.path() / existing);
-    dir.write(existing + "wall.tex", "x");
+    std::string onDisk;
     std::string upper;
+    std::string absent;
     for (int i = 0; i < 200; ++i) {
+        onDisk += "lvl/";
         upper += "LVL\\";
     }
-    // Each level in another letter case costs a status query that fails, a listing and a query that holds.
-    auto before = pathLookups();
-    EXPECT_EQ(lookUpGameFile(dir.root(), upper + "WALL.tex").status, GameFileStatus::Present);
-    EXPECT_LE(pathLookups() - before, 3u * 201 + 16);
-    // A name of 20,000 levels whose first level is absent ends there, after the root's own few levels.
-    std::string absent;
     for (int i = 0; i < 20000; ++i) {
         absent += "x\\";
     }
+    dir.write(onDisk + "wall.tex", "x");
+    // Each level in another letter case costs a failed status query, a listing and a query that holds; the
+    // root's own few levels come on top.
+    auto before = pathLookups();
+    EXPECT_EQ(lookUpGameFile(dir.root(), upper + "WALL.tex").status, GameFileStatus::Present);
+    EXPECT_LE(pathLookups() - before, 3u * 201 + 16);
+    // A name of 20,000 levels whose first level is absent ends there.
     before = pathLookups();
     EXPECT_EQ(lookUpGameFile(dir.root(), absent + "wall.tex").status, GameFileStatus::Missing);
     EXPECT_LE(pathLookups() - before, 16u);
