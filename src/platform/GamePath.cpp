@@ -139,6 +139,17 @@ std::optional<std::string> resolve(std::string_view path, Want want) {
     return std::move(walk->path());
 }
 
+// Not absolute, no drive letter or server, no NUL byte.
+bool isRelative(std::string_view name) {
+    return !name.empty() && !isSeparator(name.front()) && name.find(':') == std::string_view::npos &&
+           name.find('\0') == std::string_view::npos;
+}
+
+bool climbs(std::string_view name) {
+    const auto parts = components(name);
+    return std::find(parts.begin(), parts.end(), "..") != parts.end();
+}
+
 std::filesystem::path realLocation(const std::filesystem::path& path) {
     std::error_code error;
     auto real = std::filesystem::canonical(path, error);
@@ -180,12 +191,7 @@ std::uint64_t pathLookups() {
 }
 
 bool isSafeGamePath(std::string_view relativeName) {
-    if (relativeName.empty() || isSeparator(relativeName.front()) || relativeName.find(':') != std::string_view::npos ||
-        relativeName.find('\0') != std::string_view::npos) {
-        return false;
-    }
-    const auto parts = components(relativeName);
-    return std::find(parts.begin(), parts.end(), "..") == parts.end();
+    return isRelative(relativeName) && !climbs(relativeName);
 }
 
 bool liesInside(const std::filesystem::path& path, std::string_view folder) {
@@ -199,12 +205,11 @@ bool liesInside(const std::filesystem::path& path, std::string_view folder) {
 }
 
 GameFile lookUpGameFile(std::string_view installRoot, std::string_view name) {
-    if (!isSafeGamePath(name)) {
-        const auto parts = components(name);
-        const bool climbs = std::find(parts.begin(), parts.end(), "..") != parts.end();
-        const bool relative = !name.empty() && !isSeparator(name.front()) && name.find(':') == std::string_view::npos &&
-                              name.find('\0') == std::string_view::npos;
-        return {relative && climbs ? GameFileStatus::ClimbsUp : GameFileStatus::NotRelative, {}};
+    if (!isRelative(name)) {
+        return {GameFileStatus::NotRelative, {}};
+    }
+    if (climbs(name)) {
+        return {GameFileStatus::ClimbsUp, {}};
     }
     const auto resolved = resolve(std::string(installRoot) + std::string(name), Want::File);
     if (!resolved) {
