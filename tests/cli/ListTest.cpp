@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
 
 namespace korvane::testing {
 namespace {
@@ -50,10 +51,13 @@ TEST_F(ListCommand, AFailedOpeningGivesTheEnginesMessageAndNumber) {
     EXPECT_TRUE(damaged.out.empty());
 }
 
-// What the command line writes when its standard output is a pseudo-terminal.
-std::string onATerminal(std::vector<std::string> words) {
+// What the command line writes when its standard output is a pseudo-terminal; nothing without one.
+std::optional<std::string> onATerminal(std::vector<std::string> words) {
     int master = -1;
     const pid_t child = ::forkpty(&master, nullptr, nullptr, nullptr);
+    if (child < 0) {
+        return std::nullopt;
+    }
     if (child == 0) {
         // Progress would be drawn on a terminal's standard error; only the names are wanted here.
         ::dup2(::open("/dev/null", O_WRONLY), STDERR_FILENO);
@@ -65,7 +69,7 @@ std::string onATerminal(std::vector<std::string> words) {
     }
     std::string shown;
     char buffer[256];
-    for (ssize_t got = 0; child > 0 && (got = ::read(master, buffer, sizeof buffer)) > 0;) {
+    for (ssize_t got = 0; (got = ::read(master, buffer, sizeof buffer)) > 0;) {
         shown.append(buffer, static_cast<std::size_t>(got));
     }
     ::close(master);
@@ -84,8 +88,11 @@ TEST_F(ListCommand, ControlCharactersInNamesAreEscapedOnATerminalOnly) {
                               " z.writestr(n,b'x')\n");
     ASSERT_EQ(std::system(("python3 " + scratch_.root() + "make.py " + archive).c_str()), 0);
     EXPECT_EQ(korvane({"list", archive}).out, "Odd\\\x1b[31mred.wav\nOdd\\two\nlines.wav\nOdd\\\x7f\x01\xC2\x9B.wav\n");
-    EXPECT_EQ(onATerminal({"korvane", "list", archive}),
-              "Odd\\^[[31mred.wav\nOdd\\two^Jlines.wav\nOdd\\^?^AM-^[.wav\n");
+    const auto shown = onATerminal({"korvane", "list", archive});
+    if (!shown) {
+        GTEST_SKIP() << "no pseudo-terminal";
+    }
+    EXPECT_EQ(*shown, "Odd\\^[[31mred.wav\nOdd\\two^Jlines.wav\nOdd\\^?^AM-^[.wav\n");
 }
 
 } // namespace
