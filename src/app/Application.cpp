@@ -75,7 +75,7 @@ int runArchiveViewer(const std::string& archivePath, SettingsStore& settings) {
     QApplication::setQuitOnLastWindowClosed(true);
     AppState state;
     const bool standard = loadConfiguredStandardFiles(settings, state);
-    ArchiveViewer viewer(archivePath, standard ? &state.StandardFiles : nullptr);
+    ArchiveViewer viewer(archivePath, standard ? &state : nullptr);
     viewer.show();
     return QApplication::exec();
 }

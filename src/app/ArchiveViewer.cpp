@@ -33,8 +33,8 @@ public:
 
 } // namespace
 
-ArchiveViewer::ArchiveViewer(std::string archivePath, const NameList* standardFiles)
-    : archivePath_(std::move(archivePath)), standardFiles_(standardFiles) {
+ArchiveViewer::ArchiveViewer(std::string archivePath, const AppState* installation)
+    : archivePath_(std::move(archivePath)), installation_(installation) {
     setObjectName("ArchiveViewer");
     const QString path = QString::fromStdString(archivePath_);
     setWindowTitle(QFileInfo(path).fileName() + " - Korvane v1.5");
@@ -87,7 +87,7 @@ void ArchiveViewer::loadMembers() {
 void ArchiveViewer::CheckButtonClick() {
     QStringList lines;
     try {
-        const std::vector<std::string> warnings = checkGameLimits(readCheckedArchive(archivePath_), standardFiles_);
+        const std::vector<std::string> warnings = checkGameLimits(readCheckedArchive(archivePath_), installation_);
         for (const std::string& warning : warnings) {
             lines.push_back(QString::fromStdString(warning));
         }

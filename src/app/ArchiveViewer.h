@@ -2,7 +2,7 @@
 // "korvane list" prints them, and "Проверить", which runs the archive check of "korvane check".
 #pragma once
 
-#include "platform/NameList.h"
+#include "settings/AppState.h"
 
 #include <QWidget>
 
@@ -18,8 +18,8 @@ namespace korvane {
 class ArchiveViewer : public QWidget {
     Q_OBJECT
 public:
-    // Without a standard file list the check skips the rule about replacing standard files.
-    ArchiveViewer(std::string archivePath, const NameList* standardFiles);
+    // Without an installation the check skips the rule about replacing standard files.
+    ArchiveViewer(std::string archivePath, const AppState* installation);
 
     QLabel* PathLabel = nullptr;
     QListWidget* Members = nullptr;
@@ -32,7 +32,7 @@ private:
     void loadMembers();
 
     std::string archivePath_;
-    const NameList* standardFiles_;
+    const AppState* installation_;
 };
 
 // The single command-line word that opens the viewer instead of the main window: a path, told apart from the

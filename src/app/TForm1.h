@@ -84,6 +84,7 @@ public:
     // Step 2
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
+    QLabel* DeepScanHint = nullptr; // how many more files the deep scan would list
     NameList FileItems;
     CheckListBox* FileList = nullptr;
     QPushButton* Button6 = nullptr;
@@ -148,6 +149,7 @@ private:
     QWidget* createFilesStep();
     QWidget* createPackingStep();
     void createTimers();
+    void showDeepScanHint();
     void setUpArchiver();
     void checkInstallation();
 

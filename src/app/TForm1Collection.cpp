@@ -5,9 +5,11 @@
 #include "platform/qt/Centring.h"
 #include "scan/ChosenFiles.h"
 #include "scan/CollectionRun.h"
+#include "scan/DeepScanHint.h"
 #include "scan/windows/TForm6.h"
 
 #include <QCheckBox>
+#include <QLabel>
 
 namespace korvane {
 
@@ -58,7 +60,7 @@ void TForm1::Button2Click() {
         loading->hide();
         setEnabled(true);
         if (missingDialog != nullptr) {
-            missingDialog->setMissingFiles(missing.names());
+            missingDialog->setMissingFiles(missing.lines());
         }
         context_.dialogs.showMessage(error.what());
         return;
@@ -66,16 +68,27 @@ void TForm1::Button2Click() {
     setEnabled(true);
     loading->hide();
     FileItems.endUpdate();
+    showDeepScanHint();
     if (missing.empty() || missingDialog == nullptr) {
         showStep(1);
         return;
     }
     setEnabled(false);
-    missingDialog->setMissingFiles(missing.names());
+    missingDialog->setMissingFiles(missing.lines());
     disconnect(missingDialog, &TForm6::ignored, this, nullptr);
     connect(missingDialog, &TForm6::ignored, this, [this] { showStep(1); });
     centreOver(missingDialog, this);
     missingDialog->show();
+}
+
+void TForm1::showDeepScanHint() {
+    const int more = DeepScan->isChecked()
+                         ? 0
+                         : filesDeepScanWouldAdd(context_.state.InstallRoot, FileItems, context_.state.StandardFiles);
+    DeepScanHint->setText(QString("Найденным файлам нужны ещё %1 файл(ов): отметьте «Глубокий поиск "
+                                  "зависимостей» на шаге 1.")
+                              .arg(more));
+    DeepScanHint->setVisible(more > 0);
 }
 
 } // namespace korvane

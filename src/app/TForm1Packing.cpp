@@ -82,8 +82,8 @@ void TForm1::Button7Click() {
         PackingEvents*& events;
         ~Forget() { events = nullptr; }
     } forget{packingEvents_};
-    PackingRun run({*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen, &runStandardFiles(),
-                    chosenMod()});
+    PackingRun run(
+        {*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen, &context_.state, chosenMod()});
     run.run(gameFolders(), DestinationPath->text().toStdString(), FileItems);
 }
 

@@ -93,6 +93,8 @@ QWidget* TForm1::createFilesStep() {
     const int underList = 64 + 249 + 6;
     Button6 = button(page, "Button6", "Рассортировать", kLeft, underList, 110);
     Button3 = button(page, "Button3", "Добавить...", kRight - kButtonWidth, underList, kButtonWidth);
+    DeepScanHint = label(page, "DeepScanHint", "", kLeft, underList + kButtonHeight + 4);
+    DeepScanHint->hide();
     Button5 = bottomLeft(page, "Button5", "<< Назад");
     Button4 = bottomRight(page, "Button4", "Next >>");
 

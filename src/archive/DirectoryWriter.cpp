@@ -1,5 +1,6 @@
 // SaveDir: the central directory and the end record, written in one piece where the entries end.
 #include "archive/NameEncoding.h"
+#include "archive/UnicodePathField.h"
 #include "archive/ZipEngine.h"
 
 #include <algorithm>
@@ -13,12 +14,13 @@ void appendCentralRecord(std::string& image, const TDirItem& item) {
     const auto name = encodeStoredName(item.StoredName);
     header.Flags = static_cast<std::uint16_t>((header.Flags & ~kFlagUtf8Name) | (name.utf8 ? kFlagUtf8Name : 0));
     header.FileNameLength = static_cast<std::uint16_t>(name.bytes.size());
-    header.ExtraFieldLength = static_cast<std::uint16_t>(item.ExtraField.size());
+    const std::string extra = withUnicodePath(item.ExtraField, name.extra);
+    header.ExtraFieldLength = static_cast<std::uint16_t>(extra.size());
     header.FileCommentLength = static_cast<std::uint16_t>(item.EntryComment.size());
     ByteWriter out(image);
     writeCentralDir(out, header);
     out.bytes(name.bytes);
-    out.bytes(item.ExtraField);
+    out.bytes(extra);
     out.bytes(item.EntryComment);
 }
 

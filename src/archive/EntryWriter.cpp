@@ -61,9 +61,9 @@ std::string backslashed(std::string name) {
     return name;
 }
 
-std::string localHeaderImage(const TZEZipCentralDir& central) {
+std::string localHeaderImage(const TZEZipCentralDir& central, std::size_t extraLength) {
     auto local = localHeaderFrom(central);
-    local.ExtraFieldLength = 0;
+    local.ExtraFieldLength = static_cast<std::uint16_t>(extraLength);
     std::string image;
     ByteWriter out(image);
     writeLocalHeader(out, local);
@@ -118,7 +118,7 @@ void TZEBaseArchiver::writeEntryData(TDirItem& item, TZEUpdateState& state) {
     header.Crc32 = 0xFFFFFFFFu;
     header.CompressedSize = 0;
     header.UncompressedSize = static_cast<std::uint32_t>(size);
-    const auto start = localHeaderImage(header) + name.bytes;
+    const auto start = localHeaderImage(header, name.extra.size()) + name.bytes + name.extra;
     if (archiveFile_->write(start) != start.size()) {
         failWrite();
     }
@@ -130,7 +130,7 @@ void TZEBaseArchiver::writeEntryData(TDirItem& item, TZEUpdateState& state) {
     }
     const auto end = archiveFile_->position();
     archiveFile_->seek(headerPosition);
-    const auto image = localHeaderImage(header);
+    const auto image = localHeaderImage(header, name.extra.size());
     const bool rewritten = archiveFile_->write(image) == image.size();
     archiveFile_->seek(end);
     if (!rewritten) {

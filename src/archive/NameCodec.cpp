@@ -1,16 +1,14 @@
 #include "archive/NameCodec.h"
 
+#include "archive/UnicodePathField.h"
 #include "archive/ZipRecords.h"
+#include "platform/AsciiText.h"
 #include "platform/CodePages.h"
 
 #include <algorithm>
 
 namespace korvane {
 namespace {
-
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
 
 // Length of the UTF-8 sequence starting at text[i], or 0 when it is not a valid one.
 std::size_t sequenceLength(std::string_view text, std::size_t i) {
@@ -73,8 +71,10 @@ std::string textFromArchive(std::string_view raw, std::uint16_t flags, std::uint
     return oemToUtf8(raw);
 }
 
-std::string storedNameFromArchive(std::string_view raw, std::uint16_t flags, std::uint16_t versionMadeBy) {
-    std::string name = textFromArchive(raw, flags, versionMadeBy);
+std::string storedNameFromArchive(std::string_view raw, std::uint16_t flags, std::uint16_t versionMadeBy,
+                                  std::string_view extra) {
+    auto unicode = isAscii(raw) ? std::nullopt : unicodePathName(extra, raw);
+    std::string name = unicode ? std::move(*unicode) : textFromArchive(raw, flags, versionMadeBy);
     std::replace(name.begin(), name.end(), '\\', '/');
     return name;
 }

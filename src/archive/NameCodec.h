@@ -11,8 +11,10 @@ namespace korvane {
 // so, or when a Unix tool made the entry (those store the system's UTF-8 names without setting the flag);
 // anything else is converted from the OEM code page.
 std::string textFromArchive(std::string_view raw, std::uint16_t flags, std::uint16_t versionMadeBy);
-// The same, with every '\' turned into '/': a StoredName.
-std::string storedNameFromArchive(std::string_view raw, std::uint16_t flags, std::uint16_t versionMadeBy);
+// A name as textFromArchive reads it, except that a valid Unicode Path field in the extra field gives the
+// name, with every '\' turned into '/': a StoredName.
+std::string storedNameFromArchive(std::string_view raw, std::uint16_t flags, std::uint16_t versionMadeBy,
+                                  std::string_view extra = {});
 
 // The host system byte of "version made by" for Unix and for macOS.
 inline constexpr std::uint8_t kHostUnix = 3;

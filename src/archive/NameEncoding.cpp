@@ -1,20 +1,21 @@
 #include "archive/NameEncoding.h"
 
+#include "archive/UnicodePathField.h"
+#include "platform/AsciiText.h"
 #include "platform/CodePages.h"
-
-#include <algorithm>
 
 namespace korvane {
 
 EncodedName encodeStoredName(std::string_view storedName) {
-    if (std::all_of(storedName.begin(), storedName.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-        return {std::string(storedName), false};
+    if (isAscii(storedName)) {
+        return {std::string(storedName), false, {}};
     }
-    if (auto oem = utf8ToOem(storedName)) {
-        return {std::move(*oem), false};
+    if (auto ansi = utf8ToAnsi(storedName)) {
+        std::string block = unicodePathBlock(*ansi, storedName);
+        return {std::move(*ansi), false, std::move(block)};
     }
-    return {std::string(storedName), true};
+    // Some tools ignore flag bit 11 from a DOS host, yet read the field.
+    return {std::string(storedName), true, unicodePathBlock(storedName, storedName)};
 }
 
 } // namespace korvane

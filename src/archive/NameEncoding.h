@@ -1,8 +1,8 @@
-// Stored names as the archive holds them: the OEM code page, or UTF-8 with flag bit 11 when a character has
-// no OEM byte, so that no name is lost.
+// Stored names as the archive holds them: the bytes the game compares, which are the ANSI code page that
+// maps use; or UTF-8 with flag bit 11 when a character has no ANSI byte, so that no name is lost. A
+// non-ASCII name also gets a Unicode Path field carrying its UTF-8 form, which other tools show.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,6 +11,7 @@ namespace korvane {
 struct EncodedName {
     std::string bytes;
     bool utf8 = false; // general purpose flag bit 11
+    std::string extra; // the Unicode Path block of a non-ASCII name
 };
 
 EncodedName encodeStoredName(std::string_view storedName);

@@ -1,6 +1,10 @@
 #include "archive/StoredNames.h"
 
 #include "archive/DiskPaths.h"
+#include "platform/AsciiText.h"
+#include "platform/GamePath.h"
+
+#include <vector>
 
 namespace korvane {
 
@@ -44,11 +48,45 @@ std::string confined(std::string_view text) {
     return result;
 }
 
+std::vector<std::string_view> partsOf(std::string_view path) {
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0; start <= path.size();) {
+        const auto end = std::min(path.find('/', start), path.size());
+        parts.push_back(path.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+// Each component as spelled on disk where the two spellings differ in the case of ASCII letters only. The game
+// folds nothing else, so a component that differs in other letters keeps the spelling the map gave.
+std::string spelledOnDisk(const std::string& written) {
+    const auto found = resolveExisting(written);
+    if (!found) {
+        return written;
+    }
+    const std::string onDisk = found->string();
+    const auto writtenParts = partsOf(written);
+    const auto diskParts = partsOf(onDisk);
+    if (writtenParts.size() != diskParts.size()) {
+        return written;
+    }
+    std::string result;
+    for (std::size_t i = 0; i < writtenParts.size(); ++i) {
+        result += equalsAsciiNoCase(writtenParts[i], diskParts[i]) ? diskParts[i] : writtenParts[i];
+        if (i + 1 < writtenParts.size()) {
+            result += '/';
+        }
+    }
+    return result;
+}
+
 } // namespace
 
 std::string storedNameOf(std::string_view fullName, std::string_view base, TZEStorePathMode mode) {
     const auto absoluteBase = makeAbsolute(base, "/");
-    const auto name = withoutTrailingSeparator(makeAbsolute(fullName, absoluteBase));
+    // Every component takes its spelling on disk, so that one folder is never stored under two spellings.
+    const auto name = spelledOnDisk(withoutTrailingSeparator(makeAbsolute(fullName, absoluteBase)));
     std::string text;
     switch (mode) {
     case spNoPath:

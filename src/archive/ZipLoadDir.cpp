@@ -102,7 +102,7 @@ void TZEBaseArchiver::loadCentralDirectory(const TZEEndRecordFound& end) {
         if (name.size() > kMaxEntryNameLength) {
             raiseError(zeerr::kInvalidArchive);
         }
-        item.StoredName = storedNameFromArchive(name, h.Flags, h.VersionMadeBy);
+        item.StoredName = storedNameFromArchive(name, h.Flags, h.VersionMadeBy, item.ExtraField);
         takeZip64Values(item);
         dir.CurrentList.push_back(std::move(item));
     }

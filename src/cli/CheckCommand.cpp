@@ -40,7 +40,7 @@ int runCheck(const ParsedCommand& parsed, Console& console) {
         return kExitFailed;
     }
     const std::vector<std::string> warnings =
-        checkGameLimits(archive, state.InstallRoot.empty() ? nullptr : &state.StandardFiles, modName);
+        checkGameLimits(archive, state.InstallRoot.empty() ? nullptr : &state, modName);
     for (const std::string& warning : warnings) {
         console.out << warning << '\n';
     }
@@ -59,14 +59,17 @@ const Command& checkCommand() {
         "check an archive against the game's limits",
         "Usage: korvane check ARCHIVE [--root DIR [--mod NAME]]\n"
         "\n"
-        "Reads the archive's directory and prints one \"Warning:\" line for each thing the game\n"
-        "would refuse or misread: more than 32767 entries, a name over 254 bytes or with non-ASCII\n"
-        "characters, two names that differ only in letter case, a compressed .ogg or .mp3, an\n"
-        "archive of 2 GiB or more and, with --root, a packed file that is also one of the\n"
-        "installation's standard files (the archive would replace it for every map).\n"
+        "Reads the archive's directory and prints one \"Warning:\" line for each thing the game's\n"
+        "reader would refuse, misread or never find: more than 32767 entries, a name over 512\n"
+        "bytes (the game then refuses the whole archive), a non-ASCII name not stored in the ANSI\n"
+        "code page that maps use, two names that differ only in letter case, a compressed .ogg or\n"
+        ".mp3, an archive of 2 GiB or more and, with --root, a packed file that is also one of the\n"
+        "installation's standard files. For those it says whose copy the game uses: it reads a\n"
+        "mod's archives first, then the game folder's in reverse alphabetical order of their names,\n"
+        "and takes the first copy it meets; when yours loses, it names a file name that wins.\n"
         "\n"
         "  --root DIR   the installation whose standard file list (its Temp\\KVN_files.dat)\n"
-        "               is checked against\n"
+        "               and standard archives are checked against\n"
         "  --mod NAME   the archive is loaded with the mod in Mods/NAME: the mod's archives\n"
         "               count as standard too\n"
         "\n"

@@ -2,9 +2,11 @@
 
 #include "archive/ZipEngine.h"
 #include "cli/Installation.h"
+#include "cli/TerminalText.h"
 #include "platform/GamePath.h"
 #include "scan/ChosenFiles.h"
 #include "scan/CollectionRun.h"
+#include "scan/DeepScanHint.h"
 #include "settings/GameMods.h"
 
 namespace korvane::cli {
@@ -91,8 +93,20 @@ void writeMissing(const MissingList& missing, Console& console) {
         return;
     }
     console.err << "Needed files that were not found:\n";
-    for (const std::string& name : missing.names()) {
-        console.err << "  " << name << '\n';
+    for (const std::string& line : missing.lines()) {
+        console.err << "  " << shownName(line, console.progressOnTerminal) << '\n';
+    }
+}
+
+void writeDeepScanHint(const Collection& collection, Console& console) {
+    if (collection.DeepScan) {
+        return;
+    }
+    const int more =
+        filesDeepScanWouldAdd(collection.state.InstallRoot, collection.FileList, collection.state.StandardFiles);
+    if (more > 0) {
+        console.err << more << (more == 1 ? " more file is" : " more files are")
+                    << " needed by the listed files; --deep adds them\n";
     }
 }
 

@@ -42,4 +42,7 @@ void collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dia
 // The lines of the missing-files dialog, on standard error.
 void writeMissing(const MissingList& missing, Console& console);
 
+// After a plain collection, one line on standard error when the deep scan would list more files.
+void writeDeepScanHint(const Collection& collection, Console& console);
+
 } // namespace korvane::cli

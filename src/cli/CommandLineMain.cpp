@@ -137,7 +137,7 @@ int runCommandLine(const std::vector<std::string>& words, Console& console) {
 
 int runCommandLine(int argc, char** argv) {
     std::ios::sync_with_stdio(true);
-    Console console{std::cout, std::cerr, isatty(STDERR_FILENO) == 1};
+    Console console{std::cout, std::cerr, isatty(STDERR_FILENO) == 1, isatty(STDOUT_FILENO) == 1};
     const std::vector<std::string> words(argv + 1, argv + argc);
     const int code = runCommandLine(words, console);
     std::cout.flush();

@@ -17,6 +17,8 @@ struct Console {
     std::ostream& err;
     // Progress is drawn only when standard error is a terminal.
     bool progressOnTerminal = false;
+    // Names on standard output are shown with control characters escaped when it is a terminal.
+    bool outOnTerminal = false;
 };
 
 // The windows' message boxes without a display: each message is written to standard error and counted;

@@ -54,6 +54,8 @@ void writeArchive(const std::string& installRoot, const DemoArchive& archive) {
         action = fxaAbort;
     };
     archiver.SetCompressionMode(7);
+    // The game plays only stored sounds, in its own archives too.
+    archiver.NoCompressionMasks = {"*.mp3", "*.ogg"};
     archiver.FileName = installRoot + nativeName(archive.name);
     archiver.OpenArchive(kOpenModeCreate);
     archiver.BaseDir = staging.string() + kNativeSeparator;

@@ -38,6 +38,20 @@ fs::path settled(const fs::path& path) {
     return error ? absolute.lexically_normal() : canonical;
 }
 
+// The folder as a shell word, quoted only when it has to be.
+std::string shellWord(const std::string& text) {
+    if (!text.empty() &&
+        text.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/._-+:,") ==
+            std::string::npos) {
+        return text;
+    }
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
 bool startsWith(const std::string& text, const std::string& prefix) {
     return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
 }
@@ -137,7 +151,12 @@ bool loadStandardLists(AppState& state, const std::string& cacheFolder, ConsoleD
         loaded = loadCacheFolder(withSeparator(settled(cacheFolder).string()), state);
     }
     if (!loaded) {
-        dialogs.showMessage(kNotFoundMessage);
+        std::string root = state.InstallRoot;
+        if (root.size() > 1 && root.back() == kNativeSeparator) {
+            root.pop_back();
+        }
+        dialogs.showMessage(std::string(kNotFoundMessage) + "\nBuild it with: korvane standard build --root " +
+                            shellWord(root) + " --preset se107");
     }
     return loaded;
 }

@@ -1,6 +1,7 @@
 // korvane list: an archive's member names as the standard list builder forms them.
 #include "archive/ZipEngine.h"
 #include "cli/Command.h"
+#include "cli/TerminalText.h"
 #include "settings/StandardListBuilder.h"
 
 namespace korvane::cli {
@@ -21,7 +22,7 @@ int runList(const ParsedCommand& parsed, Console& console) {
     }
     progress.clear();
     for (const std::string& name : members.names()) {
-        console.out << name << '\n';
+        console.out << shownName(name, console.outOnTerminal) << '\n';
     }
     return kExitSuccess;
 }
@@ -37,7 +38,8 @@ const Command& listCommand() {
         "\n"
         "Opens the archive (a .gro or any ZIP file) and prints its member names, one a line, as the\n"
         "standard file list holds them: folders separated by '\\', letter case as stored, folder\n"
-        "entries left out. When the archive cannot be opened, prints the archive engine's message\n"
+        "entries left out (control characters shown as ^[, ^J and so on on a terminal). When the\n"
+        "archive cannot be opened, prints the archive engine's message\n"
         "with its error number.\n"
         "\n"
         "Exit status: 0 when listed, 1 when the archive could not be read, 2 on a usage error.\n",

@@ -130,8 +130,7 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     bindPackingEvents(archiver, events);
     NoShell shell;
     progress.nameItems(collection.FileList.names(), 0);
-    PackingRun run(
-        {archiver, events, progress, dialogs, shell, screen, &collection.state.StandardFiles, collection.ModName});
+    PackingRun run({archiver, events, progress, dialogs, shell, screen, &collection.state, collection.ModName});
     run.run(collection.folders(), destination, collection.FileList);
     screen.flush();
     progress.clear();

@@ -1,6 +1,7 @@
 // korvane scan: the files the maps need, as step 2 lists them.
 #include "cli/Collection.h"
 #include "cli/Command.h"
+#include "cli/TerminalText.h"
 
 namespace korvane::cli {
 
@@ -19,9 +20,10 @@ int runScan(const ParsedCommand& parsed, Console& console) {
     collect(collection, progress, dialogs);
     progress.clear();
     for (const std::string& name : collection.FileList.names()) {
-        console.out << name << '\n';
+        console.out << shownName(name, console.outOnTerminal) << '\n';
     }
     writeMissing(collection.MissingFiles, console);
+    writeDeepScanHint(collection, console);
     const bool complete = dialogs.problems() == 0 && collection.MissingFiles.empty();
     return complete ? kExitSuccess : kExitFailed;
 }
@@ -38,7 +40,10 @@ const Command& scanCommand() {
         "Prints the files that the maps need and that the installation's standard archives do not\n"
         "hold, one name relative to the root a line, in the order step 2 of the windows lists them:\n"
         "each map's references depth-first, then the map itself and its thumbnail and visibility\n"
-        "files. Needed files that are missing are listed on standard error.\n"
+        "files. Needed files that are missing are listed on standard error, a name that steps up\n"
+        "with \"..\" or whose link leads out of the root with the reason beside it. Without --deep, a\n"
+        "last line on standard error tells how many more files the deep scan would list. On a\n"
+        "terminal, control characters in names are shown as ^[, ^J and so on.\n"
         "\n"
         "  --root DIR             the installation folder (holding Bin/SeriousSam.exe)\n"
         "  --mod NAME             scan for the mod in Mods/NAME, as the game runs it: names resolve\n"

@@ -1,11 +1,17 @@
 #include "pack/GameLimitsCheck.h"
 
+#include "archive/NameCodec.h"
+#include "archive/UnicodePathField.h"
 #include "archive/ZipEngine.h"
+#include "archive/ZipRecords.h"
+#include "pack/ArchiveOrder.h"
+#include "platform/CodePages.h"
 #include "platform/GamePath.h"
-#include "platform/NameList.h"
+#include "settings/AppState.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -13,8 +19,10 @@ namespace korvane {
 
 namespace {
 
+// The game's reader keeps the entry count in a signed 16-bit field, reads names into a 512-byte buffer
+// and refuses the whole archive past either; file offsets are signed 32-bit.
 constexpr std::size_t kMaxEntries = 32767;
-constexpr std::size_t kMaxNameBytes = 254;
+constexpr std::size_t kMaxNameBytes = 512;
 constexpr std::uint64_t kMaxArchiveBytes = std::uint64_t{1} << 31;
 constexpr std::size_t kMessageLines = 20;
 
@@ -23,15 +31,25 @@ std::string gameName(std::string stored) {
     return stored;
 }
 
-bool isAscii(const std::string& name) {
-    return std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// The game folds ASCII letters only.
-std::string asciiLower(std::string name) {
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-    return name;
+// Maps hold names in the ANSI code page and the game compares bytes, so a non-ASCII name is found only
+// when the archive stores those same bytes. The reader took the name from a Unicode Path field (whose
+// checksum then vouches for the stored bytes), from UTF-8, or from the OEM code page.
+bool storedAsAnsi(const TDirItem& item) {
+    const std::string& name = item.StoredName;
+    if (isAscii(name)) {
+        return true;
+    }
+    const auto ansi = utf8ToAnsi(name);
+    if (!ansi) {
+        return false;
+    }
+    const auto& h = item.CentralHeader;
+    if (const auto unicode = unicodePathName(item.ExtraField, *ansi)) {
+        return *unicode == name;
+    }
+    const bool utf8 =
+        (h.Flags & kFlagUtf8Name) != 0 || (madeOnUnix(h.VersionMadeBy) && name.size() == h.FileNameLength);
+    return !utf8 && utf8ToOem(name) == ansi;
 }
 
 bool isSound(const std::string& name) {
@@ -39,28 +57,136 @@ bool isSound(const std::string& name) {
     return equalsAsciiNoCase(extension, ".ogg") || equalsAsciiNoCase(extension, ".mp3");
 }
 
+// Where the game finds the archive: the game folder or a mod's folder when it lies there, else the game
+// folder under its file name (the game reads archives in no other place).
+std::string installedName(const std::string& path, const std::string& installRoot) {
+    const std::filesystem::path file(path);
+    std::error_code error;
+    const auto real = std::filesystem::weakly_canonical(file, error);
+    const auto root = std::filesystem::weakly_canonical(std::filesystem::path(installRoot), error);
+    if (!error && !root.empty()) {
+        const std::string relative = gameName(real.lexically_relative(root).generic_string());
+        const auto levels = std::count(relative.begin(), relative.end(), '\\');
+        if (!relative.starts_with("..") && (levels == 0 || (levels == 2 && inModFolder(relative)))) {
+            return relative;
+        }
+    }
+    return file.filename().string();
+}
+
+// Every archive directly in the mod's folder, which the game loads with the mod.
+std::vector<std::string> modArchives(const std::string& installRoot, const std::string& modName) {
+    std::vector<std::string> archives;
+    const std::string folder = "Mods\\" + modName + "\\";
+    const auto path = modName.empty() ? std::nullopt : resolveExisting(installRoot + folder);
+    std::error_code error;
+    for (const auto& file : std::filesystem::directory_iterator(path.value_or(""), error)) {
+        const std::string name = file.path().filename().string();
+        if (file.is_regular_file(error) && equalsAsciiNoCase(extensionOf(name), ".gro")) {
+            archives.push_back(folder + name);
+        }
+    }
+    return archives;
+}
+
+// The standard archives (the mod's among them) that hold each standard name, in the order the game reads
+// them.
+class StandardHolders {
+public:
+    StandardHolders(const AppState& installation, const std::string& modName, const std::string& checked) {
+        std::vector<std::string> archives = modArchives(installation.InstallRoot, modName);
+        for (const std::string& name : installation.StandardGroList.names()) {
+            archives.push_back(gameName(name));
+        }
+        std::erase_if(archives, [&checked](const std::string& name) { return equalsAsciiNoCase(name, checked); });
+        std::sort(archives.begin(), archives.end(), [](const auto& a, const auto& b) { return readBefore(a, b); });
+        for (const std::string& archive : archives) {
+            const auto path = resolveExisting(installation.InstallRoot + archive);
+            try {
+                for (const CheckedMember& member :
+                     path ? readCheckedArchive(path->string()).members : std::vector<CheckedMember>{}) {
+                    holders_[asciiLowered(member.name)].push_back(archive);
+                }
+            } catch (const std::exception&) {
+                // An unreadable standard archive holds nothing the game could use either.
+            }
+        }
+    }
+
+    bool holds(const std::string& name) const { return holders_.contains(asciiLowered(name)); }
+
+    // The archive the game reads first among those that hold the name; empty when none does.
+    std::string first(const std::string& name) const {
+        const auto found = holders_.find(asciiLowered(name));
+        return found == holders_.end() ? std::string() : found->second.front();
+    }
+
+private:
+    std::unordered_map<std::string, std::vector<std::string>> holders_;
+};
+
+std::string standardFileWarning(const std::string& name, const std::string& mine, const std::string& theirs,
+                                const std::string& modName) {
+    if (theirs.empty()) {
+        return "Warning: " + name +
+               " is also a standard file; its standard archive could not be read to tell "
+               "which copy the game uses.";
+    }
+    if (readBefore(mine, theirs)) {
+        return "Warning: " + name + " is also a standard file (in " + theirs + "); the game reads " + mine +
+               " first and uses this copy for every map" +
+               (modName.empty() ? std::string() : " played with the mod " + modName) + ", not just yours.";
+    }
+    std::string warning = "Warning: " + name + " is also a standard file; the game reads " + theirs +
+                          " first and uses its copy, so the one in " + mine + " is never used.";
+    const std::string folder = mine.substr(0, mine.rfind('\\') + 1);
+    const std::string renamed = inModFolder(theirs) && !inModFolder(mine)
+                                    ? std::string()
+                                    : nameReadBefore(mine.substr(folder.size()), theirs.substr(folder.size()));
+    if (!renamed.empty() && folder == theirs.substr(0, folder.size())) {
+        warning += " To have it used, rename the GRO to " + renamed +
+                   " (the game reads archives in reverse alphabetical order).";
+    }
+    return warning;
+}
+
 void checkName(const CheckedMember& member, std::vector<std::string>& warnings) {
     if (member.storedBytes > kMaxNameBytes) {
         warnings.push_back("Warning: The name " + member.name + " is " + std::to_string(member.storedBytes) +
-                           " bytes long; the game reads names of up to " + std::to_string(kMaxNameBytes) + " bytes.");
+                           " bytes long; the game refuses the whole GRO when a name is longer than " +
+                           std::to_string(kMaxNameBytes) + " bytes.");
     }
-    if (!isAscii(member.name)) {
+    if (!member.ansiBytes) {
         warnings.push_back("Warning: The name " + member.name +
-                           " has non-ASCII characters; the game cannot find it on every system.");
+                           " is not stored in the ANSI code page that maps use; the game cannot find it.");
     }
 }
 
-void checkFile(const CheckedMember& member, const NameList* standardFiles, const std::string& modName,
-               std::vector<std::string>& warnings) {
-    if (standardFiles != nullptr && standardFiles->contains(member.name)) {
-        // An archive in a mod's folder is read before every other one, but only while that mod runs.
-        const std::string reach = modName.empty() ? "for every map" : "for every map played with the mod " + modName;
-        warnings.push_back("Warning: " + member.name + " is also a standard file; the GRO replaces it " + reach +
-                           ", not just yours.");
-    }
+void checkSound(const CheckedMember& member, std::vector<std::string>& warnings) {
     if (member.method != 0 && isSound(member.name)) {
         warnings.push_back("Warning: " + member.name +
                            " is compressed; the game plays only stored .ogg and .mp3 files.");
+    }
+}
+
+void checkStandardFiles(const CheckedArchive& archive, const AppState& installation, const std::string& modName,
+                        std::vector<std::string>& warnings) {
+    const std::string mine = installedName(archive.path, installation.InstallRoot);
+    // The mod's archives are read for every check with a mod; the game's only once a standard name turns up.
+    std::optional<StandardHolders> holders;
+    if (!modName.empty()) {
+        holders.emplace(installation, modName, mine);
+    }
+    for (const CheckedMember& member : archive.members) {
+        const bool standard =
+            installation.StandardFiles.contains(member.name) || (holders && holders->holds(member.name));
+        if (member.folder || !standard) {
+            continue;
+        }
+        if (!holders) {
+            holders.emplace(installation, modName, mine);
+        }
+        warnings.push_back(standardFileWarning(member.name, mine, holders->first(member.name), modName));
     }
 }
 
@@ -71,19 +197,20 @@ CheckedArchive readCheckedArchive(const std::string& path) {
     reader.FileName = path;
     reader.OpenArchive(0);
     CheckedArchive archive;
+    archive.path = path;
     std::error_code error;
     archive.size = std::filesystem::file_size(path, error);
     for (const TDirItem& item : reader.DirManager()->CurrentList) {
         const bool folder = !item.StoredName.empty() && item.StoredName.back() == '/';
         archive.members.push_back({gameName(item.StoredName), item.CentralHeader.FileNameLength,
                                    item.CentralHeader.Method,
-                                   folder || (item.CentralHeader.ExternalAttributes & 16) != 0});
+                                   folder || (item.CentralHeader.ExternalAttributes & 16) != 0, storedAsAnsi(item)});
     }
     reader.CloseArchive();
     return archive;
 }
 
-std::vector<std::string> checkGameLimits(const CheckedArchive& archive, const NameList* standardFiles,
+std::vector<std::string> checkGameLimits(const CheckedArchive& archive, const AppState* installation,
                                          const std::string& modName) {
     std::vector<std::string> warnings;
     if (archive.members.size() > kMaxEntries) {
@@ -94,26 +221,30 @@ std::vector<std::string> checkGameLimits(const CheckedArchive& archive, const Na
         warnings.push_back("Warning: The GRO is " + std::to_string(archive.size) +
                            " bytes long; the game reads only archives smaller than 2 GiB.");
     }
+    // The game compares names folding ASCII letters alone, and takes the first entry that matches.
     std::unordered_map<std::string, const CheckedMember*> byFolded;
     for (const CheckedMember& member : archive.members) {
         checkName(member, warnings);
         if (member.folder) {
             continue;
         }
-        checkFile(member, standardFiles, modName, warnings);
-        const auto [first, added] = byFolded.emplace(asciiLower(member.name), &member);
+        checkSound(member, warnings);
+        const auto [first, added] = byFolded.emplace(asciiLowered(member.name), &member);
         if (!added) {
             warnings.push_back("Warning: " + first->second->name + " and " + member.name +
                                " differ only in letter case; the game finds only one of them.");
         }
     }
+    if (installation != nullptr && !installation->InstallRoot.empty()) {
+        checkStandardFiles(archive, *installation, modName, warnings);
+    }
     return warnings;
 }
 
-std::vector<std::string> checkWrittenArchive(const std::string& path, const NameList* standardFiles,
+std::vector<std::string> checkWrittenArchive(const std::string& path, const AppState* installation,
                                              const std::string& modName) {
     try {
-        return checkGameLimits(readCheckedArchive(path), standardFiles, modName);
+        return checkGameLimits(readCheckedArchive(path), installation, modName);
     } catch (const std::exception& error) {
         return {"Warning: The GRO could not be read back to check it: " + std::string(error.what())};
     }

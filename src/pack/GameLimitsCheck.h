@@ -1,4 +1,4 @@
-// An archive checked against the limits of the game's own reader: what it drops, misreads or cannot find.
+// An archive checked against the game's own reader: what it refuses, misreads, cannot find or never uses.
 #pragma once
 
 #include <cstdint>
@@ -7,16 +7,18 @@
 
 namespace korvane {
 
-class NameList;
+struct AppState;
 
 struct CheckedMember {
     std::string name;            // UTF-8, '\' separators, as the game looks it up
     std::size_t storedBytes = 0; // the name's length as stored in the archive
     std::uint16_t method = 0;    // 0 stored, otherwise compressed
     bool folder = false;
+    bool ansiBytes = true; // stored as the bytes a map holds for the name: ASCII, or the ANSI code page
 };
 
 struct CheckedArchive {
+    std::string path;       // where the archive file is
     std::uint64_t size = 0; // bytes of the archive file
     std::vector<CheckedMember> members;
 };
@@ -24,14 +26,14 @@ struct CheckedArchive {
 // Reads the archive's directory through the engine's reader; throws what opening throws.
 CheckedArchive readCheckedArchive(const std::string& path);
 
-// One "Warning: ..." line per problem, none for an archive the game reads as intended. Without a standard
-// list the rule about replacing standard files is skipped. modName names the mod the archive is loaded with
-// (placed in its folder), empty for none.
-std::vector<std::string> checkGameLimits(const CheckedArchive& archive, const NameList* standardFiles,
+// One "Warning: ..." line per problem, none for an archive the game reads as intended. Without an
+// installation (no standard lists), the rule about standard files is skipped. modName names the mod the
+// archive is loaded with, empty for none: the mod's own archives then count as standard too.
+std::vector<std::string> checkGameLimits(const CheckedArchive& archive, const AppState* installation,
                                          const std::string& modName = {});
 
 // The check of an archive just written; one that cannot be read back gives a warning saying why.
-std::vector<std::string> checkWrittenArchive(const std::string& path, const NameList* standardFiles,
+std::vector<std::string> checkWrittenArchive(const std::string& path, const AppState* installation,
                                              const std::string& modName = {});
 
 // The plain message that lists the warnings (a long list is shortened; the log keeps them all).

@@ -207,7 +207,7 @@ void PackingRun::missing(const std::string& entry, const char* what) {
 }
 
 void PackingRun::finish(const std::string& destination) {
-    const std::vector<std::string> warnings = checkWrittenArchive(destination, seams_.standardFiles, seams_.modName);
+    const std::vector<std::string> warnings = checkWrittenArchive(destination, seams_.installation, seams_.modName);
     for (const std::string& warning : warnings) {
         seams_.screen.appendLine(warning);
     }

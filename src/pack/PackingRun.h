@@ -9,6 +9,7 @@
 
 namespace korvane {
 
+struct AppState;
 class NameList;
 class PackingEvents;
 class PackingScreen;
@@ -24,8 +25,8 @@ struct PackingSeams {
     UserDialogs& dialogs;
     Shell& shell;
     PackingScreen& screen;
-    // For the check of the written archive against the game's limits; none skips its standard-file rule.
-    const NameList* standardFiles = nullptr;
+    // For the check of the written archive against the game's reader; none skips its standard-file rule.
+    const AppState* installation = nullptr;
     // The mod the archive is loaded with (its folder's name), empty for none; the check words its rules so.
     std::string modName = {};
 };

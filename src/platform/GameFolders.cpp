@@ -4,20 +4,28 @@
 
 namespace korvane {
 
+namespace {
+
+bool presentIn(const std::string& folder, std::string_view name) {
+    return lookUpGameFile(folder, name).status == GameFileStatus::Present;
+}
+
+} // namespace
+
 GameFolders::GameFolders(std::string installRoot) : installRoot_(std::move(installRoot)) {}
 
 GameFolders::GameFolders(std::string installRoot, std::string modFolder)
     : installRoot_(std::move(installRoot)), modFolder_(std::move(modFolder)) {}
 
 const std::string& GameFolders::folderOf(std::string_view name) const {
-    if (!modFolder_.empty() && isSafeGamePath(name) && korvane::fileExists(modFolder_ + std::string(name))) {
+    if (!modFolder_.empty() && presentIn(modFolder_, name)) {
         return modFolder_;
     }
     return installRoot_;
 }
 
 bool GameFolders::fileExists(std::string_view name) const {
-    return isSafeGamePath(name) && korvane::fileExists(fullPath(name));
+    return presentIn(folderOf(name), name);
 }
 
 const std::string& GameFolders::rootFor(std::string_view chosenPath) const {

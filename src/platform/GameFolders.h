@@ -21,7 +21,7 @@ public:
     // (also when neither has it, so that messages name the usual path).
     const std::string& folderOf(std::string_view name) const;
     std::string fullPath(std::string_view name) const { return folderOf(name) + std::string(name); }
-    // A safe game path naming a file in either folder.
+    // A game path naming a file inside either folder, after every link.
     bool fileExists(std::string_view name) const;
 
     // The folder a chosen full path is named against: the mod's when the path lies in it, else the

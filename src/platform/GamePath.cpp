@@ -12,23 +12,14 @@ namespace {
 
 enum class Want { Any, File, Folder };
 
+thread_local std::uint64_t lookups = 0;
+
 bool isSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
-std::string join(const std::string& folder, std::string_view name) {
-    if (folder.empty()) {
-        return std::string(name);
-    }
-    std::string joined = folder;
-    if (joined.back() != '/') {
-        joined.push_back('/');
-    }
-    joined.append(name);
-    return joined;
-}
-
 bool fits(const std::string& path, Want want) {
+    ++lookups;
     struct stat info {};
     if (::stat(path.empty() ? "." : path.c_str(), &info) != 0) {
         return false;
@@ -56,28 +47,6 @@ bool kindFits(FolderEntry::Kind kind, Want want) {
     return true;
 }
 
-// The exact spelling when it exists as wanted (unless the caller already knows it does not), else the
-// first name on disk, in byte order, equal to it ignoring letter case that does.
-std::optional<std::string> resolveComponent(const std::string& folder, std::string_view name, Want want,
-                                            bool exactMissing) {
-    if (!exactMissing) {
-        std::string exact = join(folder, name);
-        if (fits(exact, want)) {
-            return exact;
-        }
-    }
-    if (name == "." || name == "..") {
-        return std::nullopt;
-    }
-    for (const auto& entry : entriesMatching(folder, name)) {
-        std::string path = join(folder, entry.name);
-        if (entry.kind == FolderEntry::Kind::Unknown ? fits(path, want) : kindFits(entry.kind, want)) {
-            return path;
-        }
-    }
-    return std::nullopt;
-}
-
 std::vector<std::string_view> components(std::string_view path) {
     std::vector<std::string_view> parts;
     std::size_t start = 0;
@@ -94,32 +63,60 @@ std::vector<std::string_view> components(std::string_view path) {
     return parts;
 }
 
-std::string joinParts(bool absolute, const std::vector<std::string_view>& parts, std::size_t count) {
-    std::string joined = absolute ? "/" : "";
-    for (std::size_t i = 0; i < count; ++i) {
-        joined = join(joined, parts[i]);
-    }
-    return joined;
-}
+// A path resolved one component at a time. Each step appends to the folder already resolved, so no prefix
+// is ever rebuilt or looked up twice.
+class Walk {
+public:
+    explicit Walk(bool absolute) : path_(absolute ? "/" : "") {}
 
-// Resolves the first `count` components as folders. The deepest folder spelled exactly is found first (the
-// installation root always is), so only the components below it are matched through listings.
-std::optional<std::string> resolveFolder(std::string_view path, const std::vector<std::string_view>& parts,
-                                         std::size_t count) {
-    const bool absolute = !path.empty() && isSeparator(path.front());
-    std::size_t exact = count;
-    std::string current = joinParts(absolute, parts, exact);
-    while (exact > 0 && !fits(current, Want::Folder)) {
-        current = joinParts(absolute, parts, --exact);
+    // The exact spelling when it exists as wanted, else the first name on disk, in byte order, equal to it
+    // ignoring letter case that does. False leaves the walk where it was.
+    bool step(std::string_view name, Want want) {
+        const std::size_t folderEnd = path_.size();
+        append(name);
+        if (fits(path_, want)) {
+            return true;
+        }
+        path_.resize(folderEnd);
+        if (name == "." || name == "..") {
+            return false;
+        }
+        ++lookups;
+        for (const auto& entry : entriesMatching(path_, name)) {
+            append(entry.name);
+            if (entry.kind == FolderEntry::Kind::Unknown ? fits(path_, want) : kindFits(entry.kind, want)) {
+                return true;
+            }
+            path_.resize(folderEnd);
+        }
+        return false;
     }
-    for (std::size_t i = exact; i < count; ++i) {
-        auto next = resolveComponent(current, parts[i], Want::Folder, i == exact);
-        if (!next) {
+
+    // The component as written, for a file that is yet to be made.
+    void take(std::string_view name) { append(name); }
+
+    std::string& path() { return path_; }
+
+private:
+    void append(std::string_view name) {
+        if (!path_.empty() && path_.back() != '/') {
+            path_.push_back('/');
+        }
+        path_.append(name);
+    }
+
+    std::string path_;
+};
+
+// Resolves every component but the last as a folder.
+std::optional<Walk> walkToFolder(std::string_view path, const std::vector<std::string_view>& parts) {
+    Walk walk(!path.empty() && isSeparator(path.front()));
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+        if (!walk.step(parts[i], Want::Folder)) {
             return std::nullopt;
         }
-        current = std::move(*next);
     }
-    return current;
+    return walk;
 }
 
 std::optional<std::string> resolve(std::string_view path, Want want) {
@@ -135,8 +132,28 @@ std::optional<std::string> resolve(std::string_view path, Want want) {
     if (parts.empty()) {
         return std::nullopt;
     }
-    const auto folder = resolveFolder(path, parts, parts.size() - 1);
-    return folder ? resolveComponent(*folder, parts.back(), want, true) : std::nullopt;
+    auto walk = walkToFolder(path, parts);
+    if (!walk || !walk->step(parts.back(), want)) {
+        return std::nullopt;
+    }
+    return std::move(walk->path());
+}
+
+// Not absolute, no drive letter or server, no NUL byte.
+bool isRelative(std::string_view name) {
+    return !name.empty() && !isSeparator(name.front()) && name.find(':') == std::string_view::npos &&
+           name.find('\0') == std::string_view::npos;
+}
+
+bool climbs(std::string_view name) {
+    const auto parts = components(name);
+    return std::find(parts.begin(), parts.end(), "..") != parts.end();
+}
+
+std::filesystem::path realLocation(const std::filesystem::path& path) {
+    std::error_code error;
+    auto real = std::filesystem::canonical(path, error);
+    return error ? std::filesystem::path() : real;
 }
 
 } // namespace
@@ -151,12 +168,14 @@ std::optional<std::filesystem::path> resolveForCreate(std::string_view path) {
     if (parts.empty() || isSeparator(path.back()) || parts.back() == "." || parts.back() == "..") {
         return std::nullopt;
     }
-    const auto folder = resolveFolder(path, parts, parts.size() - 1);
-    if (!folder) {
+    auto walk = walkToFolder(path, parts);
+    if (!walk) {
         return std::nullopt;
     }
-    const auto existing = resolveComponent(*folder, parts.back(), Want::Any, false);
-    return std::filesystem::path(existing ? *existing : join(*folder, parts.back()));
+    if (!walk->step(parts.back(), Want::Any)) {
+        walk->take(parts.back());
+    }
+    return std::filesystem::path(walk->path());
 }
 
 bool fileExists(std::string_view path) {
@@ -167,22 +186,39 @@ bool folderExists(std::string_view path) {
     return resolve(path, Want::Folder).has_value();
 }
 
+std::uint64_t pathLookups() {
+    return lookups;
+}
+
 bool isSafeGamePath(std::string_view relativeName) {
-    if (relativeName.empty() || isSeparator(relativeName.front()) || relativeName.find(':') != std::string_view::npos ||
-        relativeName.find('\0') != std::string_view::npos) {
+    return isRelative(relativeName) && !climbs(relativeName);
+}
+
+bool liesInside(const std::filesystem::path& path, std::string_view folder) {
+    const auto real = realLocation(path);
+    const auto realFolder = realLocation(std::filesystem::path(folder));
+    if (real.empty() || realFolder.empty()) {
         return false;
     }
-    int depth = 0;
-    for (const auto part : components(relativeName)) {
-        if (part == "..") {
-            if (--depth < 0) {
-                return false;
-            }
-        } else if (part != ".") {
-            ++depth;
-        }
+    const auto [folderEnd, pathAt] = std::mismatch(realFolder.begin(), realFolder.end(), real.begin(), real.end());
+    return folderEnd == realFolder.end() && pathAt != real.end();
+}
+
+GameFile lookUpGameFile(std::string_view installRoot, std::string_view name) {
+    if (!isRelative(name)) {
+        return {GameFileStatus::NotRelative, {}};
     }
-    return true;
+    if (climbs(name)) {
+        return {GameFileStatus::ClimbsUp, {}};
+    }
+    const auto resolved = resolve(std::string(installRoot) + std::string(name), Want::File);
+    if (!resolved) {
+        return {GameFileStatus::Missing, {}};
+    }
+    if (!liesInside(*resolved, installRoot)) {
+        return {GameFileStatus::LeadsOutside, {}};
+    }
+    return {GameFileStatus::Present, *resolved};
 }
 
 std::string_view extensionOf(std::string_view name) {
@@ -191,12 +227,6 @@ std::string_view extensionOf(std::string_view name) {
         return {};
     }
     return name.substr(dot);
-}
-
-bool equalsAsciiNoCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace korvane

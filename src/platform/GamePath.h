@@ -1,6 +1,9 @@
 // Game paths: names as the game writes them ("Textures\Wall.tex"), resolved on a case-sensitive file system.
 #pragma once
 
+#include "platform/AsciiText.h"
+
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -13,7 +16,8 @@ inline constexpr char kNativeSeparator = '/';
 
 // Resolves a full path formed as InstallRoot + game path. Both '\' and '/' separate components; when a
 // component's exact spelling is absent, the first directory entry equal to it ignoring letter case is taken.
-// Returns the native path of an existing file or folder, or nothing.
+// Each component is resolved once, in the folder already resolved, so the work grows with the name's length.
+// Returns the native path of an existing file or folder, with every component spelled as on disk, or nothing.
 std::optional<std::filesystem::path> resolveExisting(std::string_view path);
 
 // Like resolveExisting, for a path whose last component may not exist yet (its folder must): the folder is
@@ -25,13 +29,32 @@ bool fileExists(std::string_view path);
 // True when the path names an existing folder.
 bool folderExists(std::string_view path);
 
-// A game path is safe when it stays inside the installation: not absolute, no drive letter, no UNC prefix,
-// and no ".." component that climbs above the root.
+// Status queries and folder listings made by this thread so far: tests bound a resolution's work with it.
+std::uint64_t pathLookups();
+
+// A game path is safe when it is relative: not absolute, no drive letter, no UNC prefix, no NUL byte, and no
+// ".." component at all (the game cannot look such a name up in an archive).
 bool isSafeGamePath(std::string_view relativeName);
+
+// True when the real location of the path, after every link, lies inside the real folder.
+bool liesInside(const std::filesystem::path& path, std::string_view folder);
+
+// How a name that a game file gives stands under the installation.
+enum class GameFileStatus {
+    Present,      // a file inside the installation
+    Missing,      // no file of that name
+    NotRelative,  // absolute, with a drive or server, or holding a NUL byte
+    ClimbsUp,     // has a ".." component
+    LeadsOutside, // a link takes it out of the installation's real folder
+};
+struct GameFile {
+    GameFileStatus status = GameFileStatus::Missing;
+    std::filesystem::path path; // the native file when present
+};
+// Only a present file may be opened: anything else is treated as missing, whatever is on disk.
+GameFile lookUpGameFile(std::string_view installRoot, std::string_view name);
 
 // Extension of a name: from its last '.' when no '\', '/' or ':' follows it, else empty.
 std::string_view extensionOf(std::string_view name);
-// ASCII-only case-insensitive equality, used for extensions.
-bool equalsAsciiNoCase(std::string_view a, std::string_view b);
 
 } // namespace korvane

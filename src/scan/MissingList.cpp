@@ -14,15 +14,26 @@ bool MissingList::contains(std::string_view name) const {
     return false;
 }
 
-void MissingList::add(std::string_view name) {
+std::vector<std::string> MissingList::lines() const {
+    std::vector<std::string> lines;
+    lines.reserve(names_.size());
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        lines.push_back(reasons_[i].empty() ? names_[i] : names_[i] + "  (" + reasons_[i] + ")");
+    }
+    return lines;
+}
+
+void MissingList::add(std::string_view name, std::string_view reason) {
     if (!contains(name)) {
         byKey_.emplace(caseFoldKey(name), names_.size());
         names_.emplace_back(name);
+        reasons_.emplace_back(reason);
     }
 }
 
 void MissingList::clear() {
     names_.clear();
+    reasons_.clear();
     byKey_.clear();
 }
 

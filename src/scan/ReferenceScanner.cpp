@@ -27,7 +27,7 @@ bool ReferenceScanner::AdmitFoundName(const std::string& name) {
         return false;
     }
     if (!exists(name)) {
-        missingFiles_.add(name);
+        missingFiles_.add(name, missingReason(folders_, name));
     }
     fileList_.append(name, true);
     return true;
@@ -37,7 +37,7 @@ bool ReferenceScanner::presentForScan(const std::string& name) {
     if (exists(name)) {
         return true;
     }
-    missingFiles_.add(name);
+    missingFiles_.add(name, missingReason(folders_, name));
     return false;
 }
 

@@ -14,25 +14,41 @@ bool gameFileExists(const GameFolders& folders, std::string_view name) {
     return folders.fileExists(name);
 }
 
+std::string missingReason(const GameFolders& folders, std::string_view name) {
+    switch (lookUpGameFile(folders.folderOf(name), name).status) {
+    case GameFileStatus::ClimbsUp:
+        return "the name steps up a folder with \"..\", which the game cannot find in a GRO; the map must name "
+               "the file by its own path";
+    case GameFileStatus::LeadsOutside:
+        return "a link leads out of the game folder";
+    case GameFileStatus::NotRelative:
+        return "not a name inside the game folder";
+    case GameFileStatus::Present:
+    case GameFileStatus::Missing:
+        break;
+    }
+    return {};
+}
+
 std::uint64_t gameFileSize(const GameFolders& folders, std::string_view name) {
-    const auto resolved = resolveExisting(folders.fullPath(name));
-    if (!resolved) {
+    const GameFile file = lookUpGameFile(folders.folderOf(name), name);
+    if (file.status != GameFileStatus::Present) {
         return 0;
     }
     std::error_code error;
-    const auto size = std::filesystem::file_size(*resolved, error);
+    const auto size = std::filesystem::file_size(file.path, error);
     return error ? 0 : size;
 }
 
 ScanFile::ScanFile(const GameFolders& folders, std::string_view name) {
     const std::string full = folders.fullPath(name);
-    const auto resolved = resolveExisting(full);
+    const GameFile file = lookUpGameFile(folders.folderOf(name), name);
     std::error_code error;
     // Only regular files: a pipe or device would block or never end.
-    if (!resolved || !std::filesystem::is_regular_file(*resolved, error)) {
+    if (file.status != GameFileStatus::Present || !std::filesystem::is_regular_file(file.path, error)) {
         throw FileError::cannotOpen(full);
     }
-    stream_.open(*resolved, std::ios::binary);
+    stream_.open(file.path, std::ios::binary);
     if (!stream_) {
         throw FileError::cannotOpen(full);
     }

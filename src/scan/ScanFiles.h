@@ -12,17 +12,21 @@
 
 namespace korvane {
 
-// A name found in a game file counts as existing only when it stays inside the installation and names a
-// file there (or in the active mod's folder); a hostile name (absolute, drive letter, climbing out with "..")
-// is never looked at on disk.
+// A name found in a game file counts as existing only when it names a file whose real location is inside the
+// installation (or the active mod's folder); a name that is absolute, has a drive or a ".." component is never
+// looked at on disk.
 bool gameFileExists(const GameFolders& folders, std::string_view name);
+
+// Why a name that is not present counts as missing, in plain words; empty for a plain missing file.
+std::string missingReason(const GameFolders& folders, std::string_view name);
 
 // Size in bytes of an existing game file, 0 when it cannot be told.
 std::uint64_t gameFileSize(const GameFolders& folders, std::string_view name);
 
 class ScanFile {
 public:
-    // Opens the name where the game finds it; throws FileError "Cannot open file <folder + name>".
+    // Opens the name where the game finds it; throws FileError "Cannot open file <folder + name>", also for a
+    // name that does not count as existing.
     ScanFile(const GameFolders& folders, std::string_view name);
 
     std::uint64_t size() const { return size_; }

@@ -28,9 +28,10 @@ TEST(ArchiveViewer, ListsTheMembersReadOnlyAndChecksOnRequest) {
     TempDir dir;
     const std::string archive = dir.root() + "Map.gro";
     makeArchives({{archive, {"Textures/Wall.tex", "Music/Theme.ogg"}}});
-    NameList standard;
-    standard.append("Textures\\Wall.tex");
-    ArchiveViewer viewer(archive, &standard);
+    AppState installation;
+    installation.InstallRoot = dir.root();
+    installation.StandardFiles.append("Textures\\Wall.tex");
+    ArchiveViewer viewer(archive, &installation);
     EXPECT_EQ(viewer.windowTitle(), "Map.gro - Korvane v1.5");
     EXPECT_EQ(shownMembers(viewer), (QStringList{"Textures\\Wall.tex", "Music\\Theme.ogg"}));
     EXPECT_EQ(viewer.Members->editTriggers(), QAbstractItemView::NoEditTriggers);

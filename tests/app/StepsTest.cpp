@@ -55,8 +55,10 @@ TEST_F(Steps, AddingMapsAsksForWorldsInTheInstallation) {
 }
 
 TEST_F(Steps, MissingFilesOpenTheDialogOverTheDisabledWindowAndIgnoreGoesOn) {
-    writeGameFile("Levels/A.wld", dfnm("Textures\\Gone.tex") + dfnm("a.wav") + zeros(52 * 1024));
+    writeGameFile("Levels/A.wld",
+                  dfnm("Textures\\Gone.tex") + dfnm("a.wav") + dfnm("Levels\\..\\b.wav") + zeros(52 * 1024));
     writeGameFile("a.wav", "");
+    writeGameFile("b.wav", "");
     addMaps({"Levels/A.wld"});
     main->FileItems.append("left over.tex");
     click(main->Button2);
@@ -66,16 +68,17 @@ TEST_F(Steps, MissingFilesOpenTheDialogOverTheDisabledWindowAndIgnoreGoesOn) {
     EXPECT_FALSE(main->isEnabled());
     EXPECT_FALSE(windows->form3->isVisible());
     EXPECT_EQ(windows->form3->Label3->text(), "1 out of 1");
-    EXPECT_EQ(windows->form3->Label2->text(), "52224 out of 53286");
-    EXPECT_EQ(missingText(), "Textures\\Gone.tex");
+    EXPECT_EQ(windows->form3->Label2->text(), "52224 out of 53309");
+    EXPECT_EQ(missingText(), "Textures\\Gone.tex\nLevels\\..\\b.wav  (the name steps up a folder with \"..\", which "
+                             "the game cannot find in a GRO; the map must name the file by its own path)");
     EXPECT_EQ(visibleStep(*main), 0);
 
     click(missing.Button2);
     EXPECT_FALSE(missing.isVisible());
     EXPECT_TRUE(main->isEnabled());
     EXPECT_EQ(visibleStep(*main), 1);
-    EXPECT_EQ(main->FileItems.names(), (Names{"Textures\\Gone.tex", "a.wav", "Levels\\A.wld"}));
-    EXPECT_EQ(main->FileItems.checkedCount(), 3);
+    EXPECT_EQ(main->FileItems.names(), (Names{"Textures\\Gone.tex", "a.wav", "Levels\\..\\b.wav", "Levels\\A.wld"}));
+    EXPECT_EQ(main->FileItems.checkedCount(), 4);
 
     // OK instead stays at step 1, and the next run starts from empty lists.
     click(main->Button5);
@@ -85,8 +88,7 @@ TEST_F(Steps, MissingFilesOpenTheDialogOverTheDisabledWindowAndIgnoreGoesOn) {
     EXPECT_EQ(visibleStep(*main), 0);
     writeGameFile("Textures/Gone.tex", "");
     click(main->Button2);
-    EXPECT_FALSE(missing.isVisible());
-    EXPECT_EQ(visibleStep(*main), 1);
+    EXPECT_TRUE(missingText().starts_with("Levels\\..\\b.wav  ("));
 }
 
 TEST_F(Steps, MessagesDuringAndAfterTheRunFindTheWindowsAsTheyShouldBe) {
@@ -121,10 +123,16 @@ TEST_F(Steps, TheDeepScanBoxUnderTheMapListFollowsTheModelsChain) {
     addMaps({"Levels/A.wld"});
     click(main->Button2);
     EXPECT_EQ(main->FileItems.names(), (Names{"Models\\M.mdl", "Levels\\A.wld"}));
+    // Step 2 points at the box when following the found files would add some.
+    auto* hint = main->findChild<QLabel*>("DeepScanHint");
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisibleTo(main->TabSheet2));
+    EXPECT_TRUE(hint->text().contains("«Глубокий поиск зависимостей»"));
     click(main->Button5);
     box->setChecked(true);
     click(main->Button2);
     EXPECT_EQ(main->FileItems.names(), (Names{"Models\\M.mdl", "Models\\Skin.tex", "Levels\\A.wld"}));
+    EXPECT_FALSE(hint->isVisibleTo(main->TabSheet2));
 }
 
 TEST_F(Steps, StepTwoAddsSortsAndMovesOn) {

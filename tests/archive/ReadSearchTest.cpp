@@ -1,5 +1,6 @@
 #include "ReadListing.h"
 #include "ReadZipBuilder.h"
+#include "archive/UnicodePathField.h"
 #include "archive/ZipEngine.h"
 #include "support/TempDir.h"
 
@@ -137,12 +138,16 @@ TEST_F(ReadSearch, Zip64ExtraFieldSuppliesTheValuesWhoseFieldsHoldAllOnes) {
     EXPECT_EQ(item.CompressedSize, 5);
 }
 
-TEST_F(ReadSearch, NamesInTheOemCodePageArriveAsText) {
+TEST_F(ReadSearch, NamesArriveAsTextFromAValidUnicodePathFieldElseFromTheOemCodePage) {
     std::vector<FixtureEntry> entries = {{"\x8A\xA0\xE0\xE2\xA0.wld", "m"},
-                                         {"Sounds/\xD0\x97\xD0\xB2\xD1\x83\xD0\xBA.wav", "s"}};
+                                         {"Sounds/\xD0\x97\xD0\xB2\xD1\x83\xD0\xBA.wav", "s"},
+                                         {"\xCB\xE5\xE2.wld", "ansi"}};
     entries[1].flags = 0x0800;
+    // A field whose checksum belongs to other bytes is stale and ignored.
+    entries[0].extra = unicodePathBlock("other bytes", "Wrong.wld");
+    entries[2].extra = unicodePathBlock(entries[2].name, "Лев.wld");
     open(entries);
-    EXPECT_EQ(find("*.*"), (Names{"|Карта.wld", "Sounds\\|Звук.wav"}));
+    EXPECT_EQ(find("*.*"), (Names{"|Карта.wld", "Sounds\\|Звук.wav", "|Лев.wld"}));
     EXPECT_EQ(find("карта.WLD"), (Names{"|Карта.wld"}));
     EXPECT_EQ(find("*/з?ук.*"), (Names{"Sounds\\|Звук.wav"}));
 }

@@ -26,8 +26,8 @@ TEST_F(CheckCommand, ACleanArchivePassesAndAFaultyOneFailsWithEachProblem) {
     EXPECT_EQ(withRoot.code, 1);
     EXPECT_EQ(withRoot.outLines(),
               (Lines{"Warning: Music\\A.ogg is compressed; the game plays only stored .ogg and .mp3 files.",
-                     "Warning: textures\\stock.tex is also a standard file; the GRO replaces it for every map, not "
-                     "just yours."}));
+                     "Warning: textures\\stock.tex is also a standard file; its standard archive could not be read "
+                     "to tell which copy the game uses."}));
     // Without an installation there is no standard list to compare with.
     const CliRun alone = korvane({"check", faulty});
     EXPECT_EQ(alone.code, 1);

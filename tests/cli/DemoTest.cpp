@@ -23,6 +23,10 @@ TEST_F(DemoCommand, CreatesAnInstallationThatStartsConfigured) {
     }
     EXPECT_EQ(readFile(root() + "Temp/KVN_files.dat"), expected);
     EXPECT_EQ(splitLines(first).size(), 6u);
+    // The game plays only stored sounds, and the demo's archives hold some.
+    for (const char* archive : {"SE1_00.gro", "SE1_00_Extra.gro"}) {
+        EXPECT_EQ(korvane({"check", root() + archive}).out, "No problems found.\n") << archive;
+    }
     // No staging folder is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root() + "Temp"), {}), 2);
 }

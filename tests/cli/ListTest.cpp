@@ -3,6 +3,14 @@
 
 #include "cli/Console.h"
 
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <optional>
+
 namespace korvane::testing {
 namespace {
 
@@ -41,6 +49,50 @@ TEST_F(ListCommand, AFailedOpeningGivesTheEnginesMessageAndNumber) {
     EXPECT_EQ(damaged.code, 1);
     EXPECT_EQ(damaged.err, "Archive is damaged. Open failed - Native error: 00048\n");
     EXPECT_TRUE(damaged.out.empty());
+}
+
+// What the command line writes when its standard output is a pseudo-terminal; nothing without one.
+std::optional<std::string> onATerminal(std::vector<std::string> words) {
+    int master = -1;
+    const pid_t child = ::forkpty(&master, nullptr, nullptr, nullptr);
+    if (child < 0) {
+        return std::nullopt;
+    }
+    if (child == 0) {
+        // Progress would be drawn on a terminal's standard error; only the names are wanted here.
+        ::dup2(::open("/dev/null", O_WRONLY), STDERR_FILENO);
+        std::vector<char*> argv;
+        for (std::string& word : words) {
+            argv.push_back(word.data());
+        }
+        ::_exit(cli::runCommandLine(static_cast<int>(argv.size()), argv.data()));
+    }
+    std::string shown;
+    char buffer[256];
+    for (ssize_t got = 0; (got = ::read(master, buffer, sizeof buffer)) > 0;) {
+        shown.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(master);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    // The terminal turns each line break into CR LF.
+    std::erase(shown, '\r');
+    return shown;
+}
+
+TEST_F(ListCommand, ControlCharactersInNamesAreEscapedOnATerminalOnly) {
+    const std::string archive = scratch_.root() + "odd.gro";
+    scratch_.write("make.py", "import sys,zipfile\n"
+                              "with zipfile.ZipFile(sys.argv[1],'w') as z:\n"
+                              "  for n in ['Odd/\\x1b[31mred.wav','Odd/two\\nlines.wav','Odd/\\x7f\\x01\\u009b.wav']:"
+                              " z.writestr(n,b'x')\n");
+    ASSERT_EQ(std::system(("python3 " + scratch_.root() + "make.py " + archive).c_str()), 0);
+    EXPECT_EQ(korvane({"list", archive}).out, "Odd\\\x1b[31mred.wav\nOdd\\two\nlines.wav\nOdd\\\x7f\x01\xC2\x9B.wav\n");
+    const auto shown = onATerminal({"korvane", "list", archive});
+    if (!shown) {
+        GTEST_SKIP() << "no pseudo-terminal";
+    }
+    EXPECT_EQ(*shown, "Odd\\^[[31mred.wav\nOdd\\two^Jlines.wav\nOdd\\^?^AM-^[.wav\n");
 }
 
 } // namespace

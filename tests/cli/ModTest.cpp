@@ -62,17 +62,20 @@ TEST_F(ModCommands, TheModsFileComesFirstAndTheCheckKnowsTheMod) {
     scratch_.write("install/Mods/DemoMod/Textures/DemoMod/Glow.tex",
                    std::string(200, 'x') + dfnm("Textures\\DemoMod\\Sign.tex"));
     scratch_.write("install/Mods/DemoMod/Textures/DemoMod/Crate.tex", "a loose copy of the mod's own");
-    const CliRun run = korvane({"pack", "--root", install, "--mod", "DemoMod", "--output", scratch_.root() + "out.gro",
-                                "--add", "Textures/DemoMod/Crate.tex", "Levels/DemoModLevel.wld"});
+    const std::string output = install + "Mods/DemoMod/out.gro";
+    const CliRun run = korvane({"pack", "--root", install, "--mod", "DemoMod", "--output", output, "--add",
+                                "Textures/DemoMod/Crate.tex", "Levels/DemoModLevel.wld"});
     // Nothing is missing: the warning alone fails the run.
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.err.find("Needed files"), std::string::npos) << run.err;
-    EXPECT_EQ(korvane({"list", scratch_.root() + "out.gro"}).outLines(),
+    EXPECT_EQ(korvane({"list", output}).outLines(),
               (Names{"Textures\\DemoMod\\Glow.tex", "Textures\\DemoMod\\Sign.tex",
                      "Mods\\DemoMod\\Textures\\DemoMod\\Sign.tex", "Classes\\DemoMod\\Beacon.ecl",
                      "Levels\\DemoModLevel.wld", "Textures\\DemoMod\\Crate.tex"}));
-    EXPECT_NE(run.out.find("Warning: Textures\\DemoMod\\Crate.tex is also a standard file; the GRO replaces it for "
-                           "every map played with the mod DemoMod, not just yours."),
+    // Read before the mod's own archive, the packed copy wins while the mod runs.
+    EXPECT_NE(run.out.find("Warning: Textures\\DemoMod\\Crate.tex is also a standard file (in "
+                           "Mods\\DemoMod\\DemoMod.gro); the game reads Mods\\DemoMod\\out.gro first and uses this "
+                           "copy for every map played with the mod DemoMod, not just yours."),
               std::string::npos)
         << run.out;
 }

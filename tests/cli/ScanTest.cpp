@@ -1,5 +1,6 @@
 // korvane scan: step 2's list for the demo maps, however the maps and the root are written.
 #include "CliFixture.h"
+#include "DeepCheckFixture.h"
 
 #include <filesystem>
 
@@ -48,13 +49,26 @@ TEST_F(ScanCommand, TheStandardListMayComeFromAnotherFolder) {
 
     const CliRun without = korvane({"scan", "--root", copied, "Levels\\DemoCastle.wld"});
     EXPECT_EQ(without.code, 1);
-    EXPECT_EQ(without.err, "Standard GRO info was not found. It must be configured again.\n");
+    EXPECT_EQ(without.err, "Standard GRO info was not found. It must be configured again.\nBuild it with: korvane "
+                           "standard build --root " +
+                               copied + " --preset se107\n");
     EXPECT_TRUE(without.out.empty());
 
     const CliRun with = korvane(
         {"scan", "--root", copied, "--standard-cache", (copy.path() / "cache").string(), "Levels\\DemoCastle.wld"});
     EXPECT_EQ(with.code, 0) << with.err;
     EXPECT_EQ(with.outLines().size(), 14u);
+}
+
+using DeepScanHintCommand = DeepCheckFixture;
+
+TEST_F(DeepScanHintCommand, APlainScanSaysWhatTheDeepScanWouldAdd) {
+    const CliRun plain = korvane({"scan", "--root", root, "Levels\\A.wld"});
+    EXPECT_EQ(plain.outLines(), (std::vector<std::string>{"Models\\M.mdl", "Levels\\A.wld"}));
+    EXPECT_EQ(plain.err, "1 more file is needed by the listed files; --deep adds them\n");
+    const CliRun deep = korvane({"scan", "--root", root, "--deep", "Levels\\A.wld"});
+    EXPECT_EQ(deep.outLines().size(), 3u);
+    EXPECT_EQ(deep.err, "");
 }
 
 } // namespace

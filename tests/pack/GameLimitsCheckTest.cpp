@@ -1,10 +1,11 @@
-// The archive checked as the game reads it: one archive made for each rule, and the packing run's report.
+// The archive checked as the game's reader takes it: one archive made for each rule, and the packing run's
+// report.
 #include "pack/GameLimitsCheck.h"
 
 #include "PackingFixture.h"
 #include "support/ArchiveCheck.h"
 
-#include "platform/NameList.h"
+#include "settings/AppState.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +22,12 @@ constexpr const char* kPacked =
 class GameLimitsCheckTest : public ::testing::Test {
 protected:
     testing::TempDir dir;
-    NameList standard;
+    AppState installation{dir.root(), {}, {}};
 
     // An archive written by Python's zipfile; `members` is Python code appending to the list m of
     // (name, method) pairs. Every member holds the same few bytes.
-    std::string made(const std::string& members) {
-        const std::string path = dir.root() + "made.gro";
+    std::string made(const std::string& members, const std::string& name = "made.gro") {
+        const std::string path = dir.root() + name;
         const std::string script = "import sys,zipfile\n"
                                    "m=[]\n" +
                                    members +
@@ -38,8 +39,8 @@ protected:
         EXPECT_TRUE(ok) << output;
         return path;
     }
-    Lines check(const std::string& path, const NameList* list = nullptr) {
-        return checkGameLimits(readCheckedArchive(path), list);
+    Lines check(const std::string& path, const AppState* standard = nullptr) {
+        return checkGameLimits(readCheckedArchive(path), standard);
     }
 
     void SetUp() override {
@@ -50,11 +51,11 @@ protected:
 };
 
 TEST_F(GameLimitsCheckTest, AnArchiveTheGameReadsAsIntendedHasNoWarnings) {
-    standard.append("Textures\\Stock.tex");
+    installation.StandardFiles.append("Textures\\Stock.tex");
     const std::string path = made("m += [('Models/',0), ('Models/A.mdl',8), ('Music/A.ogg',0), ('Music/B.MP3',0),"
                                   " ('Textures/Own.tex',8)]");
-    EXPECT_EQ(check(path, &standard), Lines{});
-    EXPECT_EQ(checkWrittenArchive(path, &standard), Lines{});
+    EXPECT_EQ(check(path, &installation), Lines{});
+    EXPECT_EQ(checkWrittenArchive(path, &installation), Lines{});
 }
 
 TEST_F(GameLimitsCheckTest, MoreEntriesThanTheGameTakes) {
@@ -65,14 +66,18 @@ TEST_F(GameLimitsCheckTest, MoreEntriesThanTheGameTakes) {
     EXPECT_EQ(checkGameLimits(most, nullptr), Lines{});
 }
 
-TEST_F(GameLimitsCheckTest, LongAndNonAsciiNames) {
-    const std::string longest = "T/" + std::string(248, 'a') + ".tex";
-    const Lines warnings = check(made("m += [('" + longest + "',8), ('" + longest + "x',8), ('T/\\u0416.tex',8)]"));
-    ASSERT_EQ(warnings.size(), 2u);
-    EXPECT_EQ(warnings[0], "Warning: The name T\\" + std::string(248, 'a') +
-                               ".texx is 255 bytes long; the game reads names of up to 254 bytes.");
-    EXPECT_NE(warnings[1].find(" has non-ASCII characters; the game cannot find it on every system."),
-              std::string::npos);
+TEST_F(GameLimitsCheckTest, LongNamesAndNamesNotInTheAnsiCodePage) {
+    // The game's reader takes names of up to 512 bytes and refuses the whole archive for a longer one.
+    CheckedArchive archive;
+    archive.members = {{"T\\" + std::string(506, 'a') + ".tex", 512, 8, false},
+                       {"T\\" + std::string(507, 'a') + ".tex", 513, 8, false}};
+    EXPECT_EQ(checkGameLimits(archive, nullptr),
+              Lines{"Warning: The name T\\" + std::string(507, 'a') +
+                    ".tex is 513 bytes long; the game refuses the whole GRO when a name is longer than 512 bytes."});
+    // Stored as UTF-8, a map's ANSI bytes for the name never match it.
+    EXPECT_EQ(check(made("m += [('T/\\u0416.tex',8), ('T/plain.tex',8)]")),
+              Lines{"Warning: The name T\\\xD0\x96.tex is not stored in the ANSI code page that maps use; the game "
+                    "cannot find it."});
 }
 
 TEST_F(GameLimitsCheckTest, NamesEqualButForLetterCase) {
@@ -82,17 +87,30 @@ TEST_F(GameLimitsCheckTest, NamesEqualButForLetterCase) {
     // The game folds ASCII letters only: two non-ASCII spellings are distinct names to it.
     CheckedArchive accented;
     accented.members = {{"x\\\xC3\x84.tex", 7, 8, false}, {"x\\\xC3\xA4.tex", 7, 8, false}};
-    const Lines warnings = checkGameLimits(accented, nullptr);
-    ASSERT_EQ(warnings.size(), 2u);
-    EXPECT_EQ(warnings[1].find("differ only"), std::string::npos);
+    EXPECT_EQ(checkGameLimits(accented, nullptr), Lines{});
 }
 
-TEST_F(GameLimitsCheckTest, PackedStandardFilesReplaceTheStockOnes) {
-    standard.append("Textures\\Stock.tex");
-    const std::string path = made("m += [('textures/stock.tex',8), ('Textures/Own.tex',8)]");
-    EXPECT_EQ(check(path, &standard), Lines{"Warning: textures\\stock.tex is also a standard file; the GRO replaces "
-                                            "it for every map, not just yours."});
-    EXPECT_EQ(check(path), Lines{});
+TEST_F(GameLimitsCheckTest, TheArchiveTheGameReadsFirstGivesTheCopyItUses) {
+    // The game reads a folder's archives in reverse alphabetical order, ignoring ASCII case, and the first
+    // copy of a name wins: "SE1_00_Extra.gro" comes before "SE1_00.gro" ('_' sorts after '.').
+    made("m += [('Textures/Stock.tex',8), ('Textures/Extra.tex',8)]", "SE1_00.gro");
+    made("m += [('Textures/Extra.tex',8)]", "SE1_00_Extra.gro");
+    installation.StandardGroList.assign({"SE1_00.gro", "SE1_00_Extra.gro", "Gone.gro"}, false);
+    installation.StandardFiles.assign({"Textures\\Stock.tex", "Textures\\Extra.tex"}, false);
+    const std::string members = "m += [('textures/stock.tex',8), ('Textures/Extra.tex',8), ('Textures/Own.tex',8)]";
+    EXPECT_EQ(check(made(members, "ZMap.gro"), &installation),
+              (Lines{"Warning: textures\\stock.tex is also a standard file (in SE1_00.gro); the game reads ZMap.gro "
+                     "first and uses this copy for every map, not just yours.",
+                     "Warning: Textures\\Extra.tex is also a standard file (in SE1_00_Extra.gro); the game reads "
+                     "ZMap.gro first and uses this copy for every map, not just yours."}));
+    EXPECT_EQ(check(made(members, "Demo.gro"), &installation),
+              (Lines{"Warning: textures\\stock.tex is also a standard file; the game reads SE1_00.gro first and uses "
+                     "its copy, so the one in Demo.gro is never used. To have it used, rename the GRO to ZDemo.gro "
+                     "(the game reads archives in reverse alphabetical order).",
+                     "Warning: Textures\\Extra.tex is also a standard file; the game reads SE1_00_Extra.gro first and "
+                     "uses its copy, so the one in Demo.gro is never used. To have it used, rename the GRO to "
+                     "ZDemo.gro (the game reads archives in reverse alphabetical order)."}));
+    EXPECT_EQ(check(made(members, "Demo.gro")), Lines{});
 }
 
 TEST_F(GameLimitsCheckTest, CompressedSounds) {
@@ -129,9 +147,10 @@ TEST_F(GameLimitsCheckTest, AnArchiveThatCannotBeReadBackAndALongList) {
 
 class PackingCheckTest : public testing::PackingFixture {
 protected:
-    NameList standard;
+    AppState installation{root, {}, {}};
+    NameList& standard = installation.StandardFiles;
     void packChecked(const std::string& destination) {
-        PackingRun run({archiver, events, progress, dialogs, shell, screen, &standard});
+        PackingRun run({archiver, events, progress, dialogs, shell, screen, &installation});
         run.run(root, destination, files);
     }
 };
@@ -139,8 +158,10 @@ protected:
 TEST_F(PackingCheckTest, ACleanRunKeepsItsLogAndQuestionUnchanged) {
     game("Textures/Own.tex", "own");
     game("Music/A.ogg", testing::noise(100));
+    // Stored in the ANSI code page, as the map names it.
+    game("Textures/\xD0\xA1\xD1\x82\xD0\xB5\xD0\xBD\xD0\xB0.tex", "wall");
     standard.append("Textures\\Stock.tex");
-    check({"Textures\\Own.tex", "Music\\A.ogg"});
+    check({"Textures\\Own.tex", "Music\\A.ogg", "Textures\\\xD0\xA1\xD1\x82\xD0\xB5\xD0\xBD\xD0\xB0.tex"});
     packChecked(out + "clean.gro");
     EXPECT_EQ(screen.log, (Lines{"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...",
                                  "Packing...", "Done."}));
@@ -151,12 +172,14 @@ TEST_F(PackingCheckTest, WarningsFollowDoneAndComeBeforeTheClosingQuestion) {
     game("Textures/Stock.tex", "replacement");
     game("Textures/Own.tex", "own");
     standard.append("Textures\\Stock.tex");
-    check({"Textures\\Stock.tex", "Textures\\Own.tex", "Textures\\Gone.tex"});
+    // A name that climbs with ".." is never packed, though a file lies where it leads.
+    check({"Textures\\Stock.tex", "Textures\\Own.tex", "Textures\\Gone.tex", "Levels\\..\\Textures\\Own.tex"});
     packChecked(out + "replacing.gro");
-    const std::string warning =
-        "Warning: Textures\\Stock.tex is also a standard file; the GRO replaces it for every map, not just yours.";
+    const std::string warning = "Warning: Textures\\Stock.tex is also a standard file; its standard archive could "
+                                "not be read to tell which copy the game uses.";
     EXPECT_EQ(screen.log, (Lines{"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...",
-                                 "Packing...", "  ERROR: File Textures\\Gone.tex was not found!", "Done.", warning}));
+                                 "Packing...", "  ERROR: File Textures\\Gone.tex was not found!",
+                                 "  ERROR: File Levels\\..\\Textures\\Own.tex was not found!", "Done.", warning}));
     EXPECT_EQ(dialogs.shown, (Lines{"The GRO may not work in the game as intended:\n" + warning,
                                     "Some files could not be included in the GRO. See the log for details."}));
     EXPECT_EQ(screen.busy, (std::vector<bool>{true, false}));

@@ -40,9 +40,9 @@ TEST_F(PackingRunTest, PacksTheCheckedFilesUnderTheirGamePathsAndLogsEachStage) 
     EXPECT_EQ(screen.busy, (std::vector<bool>{true, false}));
     EXPECT_TRUE(screen.destination.empty());
     EXPECT_TRUE(shell.openedFolders.empty());
-    // Folders keep the spelling of the list, file names the spelling on disk; sounds are stored, the rest deflated.
+    // Names take the spelling on disk, folders included; sounds are stored, the rest deflated.
     EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Levels/My Map.wld", 8, map},
-                                                      {"textures/Wall.tex", 8, wall},
+                                                      {"Textures/Wall.tex", 8, wall},
                                                       {"Sounds/Music.ogg", 0, music},
                                                       {"Sounds/Shout.MP3", 0, "loud"}}));
     expectToolsAccept(out + "pack.gro");

@@ -7,23 +7,23 @@
 namespace korvane::testing {
 namespace {
 
-// Files written by the game's own tools, linked into the installation from where they are kept.
+// Files written by the game's own tools, copied into the installation (a link out of it would not count).
 TEST_F(PackingFixture, RealGameFilesLandByteForByte) {
     const std::filesystem::path samples = KORVANE_SAMPLES_DIR;
     if (!std::filesystem::is_directory(samples)) {
         GTEST_SKIP() << "no sample files";
     }
-    const std::vector<std::pair<std::string, std::string>> links{
+    const std::vector<std::pair<std::string, std::string>> copies{
         {"ParametricParticles_DemoResources/beam.tex", "beam.tex"},
         {"Mods/SeriousSamTbn.tex", "SeriousSamTbn.tex"},
         {"Models/Editor/SpawnShapeBase.mdl", "SpawnShapeBase.mdl"},
         {"Classes/ParametricParticles.ecl", "ParametricParticles.ecl"},
     };
     std::vector<Member> expected;
-    for (const auto& [relative, sample] : links) {
-        const auto link = std::filesystem::path(root) / relative;
-        std::filesystem::create_directories(link.parent_path());
-        std::filesystem::create_symlink(samples / sample, link);
+    for (const auto& [relative, sample] : copies) {
+        const auto copy = std::filesystem::path(root) / relative;
+        std::filesystem::create_directories(copy.parent_path());
+        std::filesystem::copy_file(samples / sample, copy);
         std::string entry = relative;
         std::replace(entry.begin(), entry.end(), '/', '\\');
         check({entry});

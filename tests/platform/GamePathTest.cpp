@@ -77,20 +77,65 @@ TEST(GamePath, ResolvesForCreateKeepingTheSpellingOnDisk) {
     EXPECT_FALSE(resolveForCreate(dir.root() + "Temp\\"));
 }
 
-TEST(GamePath, SafeGamePathsStayInsideTheRoot) {
-    EXPECT_TRUE(isSafeGamePath("Textures\\Wall.tex"));
-    EXPECT_TRUE(isSafeGamePath("Textures/Old/../Wall.tex"));
-    EXPECT_TRUE(isSafeGamePath("a\\.\\b"));
-    EXPECT_FALSE(isSafeGamePath(""));
-    EXPECT_FALSE(isSafeGamePath("\\Windows\\win.ini"));
-    EXPECT_FALSE(isSafeGamePath("/etc/passwd"));
-    EXPECT_FALSE(isSafeGamePath("\\\\server\\share\\x"));
-    EXPECT_FALSE(isSafeGamePath("C:\\boot.ini"));
-    EXPECT_FALSE(isSafeGamePath("c:boot.ini"));
-    EXPECT_FALSE(isSafeGamePath("..\\x"));
-    EXPECT_FALSE(isSafeGamePath("Textures\\..\\..\\x"));
-    EXPECT_FALSE(isSafeGamePath("Textures/../../x"));
-    EXPECT_FALSE(isSafeGamePath(std::string_view("a\0b", 3)));
+TEST(GamePath, LongNamesCostWorkInProportionToTheirLevels) {
+    TempDir dir;
+    std::string onDisk;
+    std::string upper;
+    std::string absent;
+    for (int i = 0; i < 200; ++i) {
+        onDisk += "lvl/";
+        upper += "LVL\\";
+    }
+    for (int i = 0; i < 20000; ++i) {
+        absent += "x\\";
+    }
+    dir.write(onDisk + "wall.tex", "x");
+    // Each level in another letter case costs a failed status query, a listing and a query that holds; the
+    // root's own few levels come on top.
+    auto before = pathLookups();
+    EXPECT_EQ(lookUpGameFile(dir.root(), upper + "WALL.tex").status, GameFileStatus::Present);
+    EXPECT_LE(pathLookups() - before, 3u * 201 + 16);
+    // A name of 20,000 levels whose first level is absent ends there.
+    before = pathLookups();
+    EXPECT_EQ(lookUpGameFile(dir.root(), absent + "wall.tex").status, GameFileStatus::Missing);
+    EXPECT_LE(pathLookups() - before, 16u);
+}
+
+TEST(GamePath, LinksThatStayInsideWorkAndLinksThatLeaveDoNot) {
+    TempDir dir;
+    dir.write("Outside/SECRET.tex", "secret");
+    dir.write("Game/Bin/SeriousSam.exe", "");
+    dir.write("Game/Textures/Real/Wall.tex", "wall");
+    dir.write("Game/Next.tex", "next to the linked folder's parent");
+    const std::string root = dir.root() + "Game/";
+    std::filesystem::create_directory_symlink(dir.path() / "Outside", dir.path() / "Game/Textures/Outside");
+    std::filesystem::create_directory_symlink("..", dir.path() / "Game/Textures/Up");
+    std::filesystem::create_directory_symlink("Real", dir.path() / "Game/Textures/Inner");
+    std::filesystem::create_directory_symlink("..", dir.path() / "Game/Up");
+    EXPECT_EQ(lookUpGameFile(root, "Textures\\Outside\\SECRET.tex").status, GameFileStatus::LeadsOutside);
+    EXPECT_EQ(lookUpGameFile(root, "Up\\Outside\\SECRET.tex").status, GameFileStatus::LeadsOutside);
+    const GameFile inner = lookUpGameFile(root, "textures\\inner\\WALL.tex");
+    EXPECT_EQ(inner.status, GameFileStatus::Present);
+    EXPECT_EQ(inner.path, dir.path() / "Game/Textures/Inner/Wall.tex");
+    EXPECT_EQ(lookUpGameFile(root, "Textures\\Up\\Next.tex").status, GameFileStatus::Present);
+    EXPECT_EQ(lookUpGameFile(root, "Textures\\Up\\Textures\\Gone.tex").status, GameFileStatus::Missing);
+}
+
+TEST(GamePath, NamesThatClimbOrAreNotRelativeAreNeverLookedUp) {
+    TempDir dir;
+    dir.write("Sources/WorldEditor/keep", "");
+    dir.write("TexturesSH/floor/tiles.tex", "x");
+    // Present on disk by the letter of the path, yet no name the game can look up in an archive.
+    EXPECT_EQ(lookUpGameFile(dir.root(), "Sources\\WorldEditor\\..\\..\\TexturesSH\\floor\\tiles.tex").status,
+              GameFileStatus::ClimbsUp);
+    EXPECT_EQ(lookUpGameFile(dir.root(), "Gone\\..\\TexturesSH\\floor\\tiles.tex").status, GameFileStatus::ClimbsUp);
+    EXPECT_EQ(lookUpGameFile(dir.root(), "TexturesSH\\.\\floor\\tiles.tex").status, GameFileStatus::Present);
+    for (const std::string_view name :
+         {std::string_view(""), std::string_view("\\Windows\\win.ini"), std::string_view("/etc/passwd"),
+          std::string_view("\\\\server\\share\\x"), std::string_view("C:\\boot.ini"), std::string_view("c:boot.ini"),
+          std::string_view("a\0b", 3)}) {
+        EXPECT_EQ(lookUpGameFile(dir.root(), name).status, GameFileStatus::NotRelative) << name;
+    }
 }
 
 TEST(GamePath, ExtensionsAndAsciiComparison) {

@@ -2,14 +2,11 @@
 
 #include "GameBytes.h"
 
-#include "platform/FileError.h"
 #include "support/RecordingProgress.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 namespace korvane {
 namespace {
@@ -77,29 +74,6 @@ TEST_F(CollectionRunTest, NamesAScanListedAlreadyAreNotListedTwice) {
     run({"Levels\\Self.wld", "Levels\\Other.wld"});
     EXPECT_EQ(files.names(),
               (Names{"Levels\\SelfTbn.tex", "levels\\self.WLD", "Levels\\Other.wld", "Levels\\Other.vis"}));
-}
-
-TEST_F(CollectionRunTest, ProgressCountsMapsAndBlockOffsets) {
-    install.write("small.wld", zeros(100));
-    install.write("big.wld", zeros(52 * 1024));
-    run({"small.wld", "gone.wld", "big.wld"});
-    EXPECT_EQ(progress.events, (Names{"overall max 3", "overall 0",
-                                      // first map: too small for a report
-                                      "overall 1", "Label3 1 out of 3", "current 0", "current max 100",
-                                      // vanished map: counted, not scanned
-                                      "overall 2", "Label3 2 out of 3", "overall 3", "Label3 3 out of 3", "current 0",
-                                      "current max 53248", "current 52224", "Label2 52224 out of 53248", "pump"}));
-    EXPECT_EQ(dialogs.shown, Names{"File gone.wld does not exist."});
-}
-
-TEST_F(CollectionRunTest, OpenErrorEndsTheRunKeepingWhatWasFound) {
-    install.write("a.wld", dfnm("found.wav") + dfnm("gone.wav") + dfnm("pipe.txt"));
-    install.write("b.wld", dfnm("never.wav"));
-    install.write("found.wav", "");
-    ASSERT_EQ(::mkfifo((root + "pipe.txt").c_str(), 0600), 0);
-    EXPECT_THROW(run({"a.wld", "b.wld"}), FileError);
-    EXPECT_EQ(files.names(), (Names{"found.wav", "gone.wav", "pipe.txt"}));
-    EXPECT_EQ(missing.names(), Names{"gone.wav"});
 }
 
 TEST(Companions, AreFormedFromTheMapsName) {

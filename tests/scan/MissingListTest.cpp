@@ -15,6 +15,11 @@ TEST(MissingList, LinesAreUniqueIgnoringCaseInTheOrderFirstSeen) {
     EXPECT_EQ(missing.names(), (std::vector<std::string>{"Textures\\Wall.tex", "b.wav", "Текстуры\\Стена.tex"}));
     EXPECT_TRUE(missing.contains("textures\\wall.tex"));
     EXPECT_FALSE(missing.contains("Textures/Wall.tex"));
+    // A reason follows its name in the dialog's lines; a second report of the name keeps the first.
+    missing.add("a\\..\\b.wav", "why");
+    missing.add("A\\..\\B.WAV", "another");
+    EXPECT_EQ(missing.lines().back(), "a\\..\\b.wav  (why)");
+    EXPECT_EQ(missing.lines().front(), "Textures\\Wall.tex");
     missing.clear();
     EXPECT_TRUE(missing.empty());
     EXPECT_FALSE(missing.contains("b.wav"));

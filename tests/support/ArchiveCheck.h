@@ -77,7 +77,10 @@ inline std::string fromHex(const std::string& hex) {
 // Every member in directory order, read and checked by Python's zipfile; empty when it refuses the file.
 inline std::vector<Member> readMembers(const std::filesystem::path& archive) {
     const std::string script = "import sys,zipfile\n"
-                               "z=zipfile.ZipFile(sys.argv[1])\n"
+                               // Before 3.12 Python does not read the Unicode Path field; it is told the ANSI
+                               // code page instead.
+                               "z=zipfile.ZipFile(sys.argv[1], **({} if sys.version_info >= (3, 12) else "
+                               "{'metadata_encoding': 'cp1251'}))\n"
                                "assert z.testzip() is None\n"
                                "for i in z.infolist(): print(i.filename, i.compress_type, z.read(i).hex(), sep='/')\n";
     const auto [output, ok] = runCommand("python3 -c \"" + script + "\" " + quoted(archive));
