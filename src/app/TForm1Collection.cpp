@@ -82,9 +82,7 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::showDeepScanHint() {
-    const int more = DeepScan->isChecked()
-                         ? 0
-                         : filesDeepScanWouldAdd(context_.state.InstallRoot, FileItems, context_.state.StandardFiles);
+    const int more = DeepScan->isChecked() ? 0 : filesDeepScanWouldAdd(gameFolders(), FileItems, runStandardFiles());
     DeepScanHint->setText(QString("Найденным файлам нужны ещё %1 файл(ов): отметьте «Глубокий поиск "
                                   "зависимостей» на шаге 1.")
                               .arg(more));

@@ -102,8 +102,7 @@ void writeDeepScanHint(const Collection& collection, Console& console) {
     if (collection.DeepScan) {
         return;
     }
-    const int more =
-        filesDeepScanWouldAdd(collection.state.InstallRoot, collection.FileList, collection.state.StandardFiles);
+    const int more = filesDeepScanWouldAdd(collection.folders(), collection.FileList, collection.state.StandardFiles);
     if (more > 0) {
         console.err << more << (more == 1 ? " more file is" : " more files are")
                     << " needed by the listed files; --deep adds them\n";

@@ -7,12 +7,12 @@
 
 namespace korvane {
 
-int filesDeepScanWouldAdd(const std::string& installRoot, const NameList& fileList, const NameList& standardFiles) {
+int filesDeepScanWouldAdd(const GameFolders& folders, const NameList& fileList, const NameList& standardFiles) {
     NameList scratch;
     scratch.assign(fileList.names(), true);
     MissingList missing;
-    ReferenceScanner scanner(installRoot, scratch, standardFiles, missing);
-    DeepScanner deep(installRoot, scratch, standardFiles, scanner);
+    ReferenceScanner scanner(folders, scratch, standardFiles, missing);
+    DeepScanner deep(folders, scratch, standardFiles, scanner);
     const int listed = scratch.size();
     try {
         for (int i = 0; i < listed; ++i) {

@@ -2,6 +2,7 @@
 // shaders need in turn, which only the deep scan follows.
 #pragma once
 
+#include "platform/GameFolders.h"
 #include "platform/NameList.h"
 
 #include <string>
@@ -10,6 +11,6 @@ namespace korvane {
 
 // How many more files the deep scan would list after this plain collection's file list. The lists are not
 // changed; a file that cannot be read ends the count where it got to.
-int filesDeepScanWouldAdd(const std::string& installRoot, const NameList& fileList, const NameList& standardFiles);
+int filesDeepScanWouldAdd(const GameFolders& folders, const NameList& fileList, const NameList& standardFiles);
 
 } // namespace korvane

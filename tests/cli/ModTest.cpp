@@ -33,6 +33,9 @@ TEST_F(ModCommands, PacksIntoTheModsFolderAnArchiveTheModThenNeedsNothingElseFor
         {"scan", "--root", install, "--mod", "demomod", "--deep", install + "Mods/DemoMod/Levels/DemoModLevel.wld"});
     EXPECT_EQ(scan.code, 0) << scan.err;
     EXPECT_EQ(scan.outLines(), kModFiles);
+    // Without --deep the hint counts what the mod's entity library adds.
+    const CliRun plain = korvane({"scan", "--root", install, "--mod", "DemoMod", "Levels\\DemoModLevel.wld"});
+    EXPECT_EQ(plain.err, "3 more files are needed by the listed files; --deep adds them\n");
 
     const CliRun pack = korvane({"pack", "--root", install, "--mod", "DemoMod", "--deep", "Levels\\DemoModLevel.wld"});
     EXPECT_EQ(pack.code, 0) << pack.err;
