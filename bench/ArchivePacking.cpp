@@ -95,17 +95,10 @@ Measured inChild(const std::function<int()>& job) {
             WIFEXITED(status) && WEXITSTATUS(status) == 0};
 }
 
-class QuietWindows : public ProgressSink, public UserDialogs, public Shell, public PackingScreen {
+class QuietWindows : public NoProgress, public UserDialogs, public Shell, public PackingScreen {
 public:
     bool succeeded = false;
 
-    void setOverallMax(int) override {}
-    void setOverallPosition(int) override {}
-    void setOverallText(const std::string&) override {}
-    void setCurrentMax(int) override {}
-    void setCurrentPosition(int) override {}
-    void setCurrentText(const std::string&) override {}
-    void processEvents() override {}
     void showMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
     bool askYesNo(const std::string&) override {
         succeeded = true;

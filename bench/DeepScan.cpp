@@ -30,17 +30,6 @@ void write(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-class NoProgress : public ProgressSink {
-public:
-    void setOverallMax(int) override {}
-    void setOverallPosition(int) override {}
-    void setOverallText(const std::string&) override {}
-    void setCurrentMax(int) override {}
-    void setCurrentPosition(int) override {}
-    void setCurrentText(const std::string&) override {}
-    void processEvents() override {}
-};
-
 class NoDialogs : public UserDialogs {
 public:
     void showMessage(const std::string&) override {}

@@ -80,18 +80,12 @@ std::string upper(std::string text) {
     return text;
 }
 
-class QuietRun : public RunWindow, public ProgressSink, public UserDialogs {
+class QuietRun : public RunWindow, public NoProgress, public UserDialogs {
 public:
     int pumps = 0;
     void showLoading() override {}
     void hideLoading() override {}
     void setCallerEnabled(bool) override {}
-    void setOverallMax(int) override {}
-    void setOverallPosition(int) override {}
-    void setOverallText(const std::string&) override {}
-    void setCurrentMax(int) override {}
-    void setCurrentPosition(int) override {}
-    void setCurrentText(const std::string&) override {}
     void processEvents() override { ++pumps; }
     void showMessage(const std::string& text) override { std::printf("message: %s\n", text.c_str()); }
     bool askYesNo(const std::string&) override { return false; }

@@ -17,22 +17,6 @@
 
 namespace korvane {
 
-namespace {
-
-// The listing of one archive is quick; the window shows its result, not a loading window.
-class NoProgress : public ProgressSink {
-public:
-    void setOverallMax(int) override {}
-    void setOverallPosition(int) override {}
-    void setOverallText(const std::string&) override {}
-    void setCurrentMax(int) override {}
-    void setCurrentPosition(int) override {}
-    void setCurrentText(const std::string&) override {}
-    void processEvents() override {}
-};
-
-} // namespace
-
 ArchiveViewer::ArchiveViewer(std::string archivePath, const AppState* installation)
     : archivePath_(std::move(archivePath)), installation_(installation) {
     setObjectName("ArchiveViewer");

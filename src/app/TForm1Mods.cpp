@@ -8,21 +8,6 @@
 
 namespace korvane {
 
-namespace {
-
-class QuietProgress : public ProgressSink {
-public:
-    void setOverallMax(int) override {}
-    void setOverallPosition(int) override {}
-    void setOverallText(const std::string&) override {}
-    void setCurrentMax(int) override {}
-    void setCurrentPosition(int) override {}
-    void setCurrentText(const std::string&) override {}
-    void processEvents() override {}
-};
-
-} // namespace
-
 void TForm1::fillModChoice() {
     ComboBox1->clear();
     ComboBox1->addItem(kNoMod);
@@ -47,7 +32,7 @@ bool TForm1::prepareStandardFiles(const std::string& destination) {
         return true;
     }
     TZipEngine reader;
-    QuietProgress quiet;
+    NoProgress quiet;
     try {
         const auto own = ownArchives(MapItems.names(), destination, folders.modFolder());
         modStandardFiles_.assign(

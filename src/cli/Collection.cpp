@@ -29,23 +29,12 @@ void addMap(const std::string& chosen, const std::string& installRoot, NameList&
     }
 }
 
-class SilentProgress : public ProgressSink {
-public:
-    void setOverallMax(int) override {}
-    void setOverallPosition(int) override {}
-    void setOverallText(const std::string&) override {}
-    void setCurrentMax(int) override {}
-    void setCurrentPosition(int) override {}
-    void setCurrentText(const std::string&) override {}
-    void processEvents() override {}
-};
-
 } // namespace
 
 bool joinModArchives(NameList& standardFiles, const std::string& modFolder, const std::vector<std::string>& leaveOut,
                      ConsoleDialogs& dialogs) {
     TZipEngine archiver;
-    SilentProgress progress;
+    NoProgress progress;
     try {
         standardFiles.assign(withModArchives(standardFiles, modFolder, archiver, progress, leaveOut).names(), true);
     } catch (const std::exception& error) {

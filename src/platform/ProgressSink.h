@@ -18,6 +18,18 @@ public:
     virtual void processEvents() = 0;
 };
 
+// For runs nobody watches: quick ones, or a machine without a display.
+class NoProgress : public ProgressSink {
+public:
+    void setOverallMax(int) override {}
+    void setOverallPosition(int) override {}
+    void setOverallText(const std::string&) override {}
+    void setCurrentMax(int) override {}
+    void setCurrentPosition(int) override {}
+    void setCurrentText(const std::string&) override {}
+    void processEvents() override {}
+};
+
 // "3 out of 12"
 inline std::string outOf(long long done, long long total) {
     return std::to_string(done) + " out of " + std::to_string(total);

@@ -22,17 +22,6 @@ using Names = std::vector<std::string>;
 using testing::dfnm;
 using testing::zeros;
 
-class SilentProgress : public ProgressSink {
-public:
-    void setOverallMax(int) override {}
-    void setOverallPosition(int) override {}
-    void setOverallText(const std::string&) override {}
-    void setCurrentMax(int) override {}
-    void setCurrentPosition(int) override {}
-    void setCurrentText(const std::string&) override {}
-    void processEvents() override {}
-};
-
 class DeepScanTest : public ::testing::Test {
 protected:
     testing::TempDir install;
@@ -40,7 +29,7 @@ protected:
     NameList files;
     NameList standard;
     MissingList missing;
-    SilentProgress progress;
+    NoProgress progress;
     testing::ScriptedDialogs dialogs;
 
     void run(const Names& maps, bool deep) {
