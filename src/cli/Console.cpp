@@ -24,13 +24,11 @@ void ConsoleDialogs::showMessage(const std::string& text) {
     console_.err << text << '\n';
 }
 
-bool ConsoleDialogs::askYesNo(const std::string& text) {
-    questions_.push_back(text);
+bool ConsoleDialogs::askYesNo(const std::string&) {
     return yesAnswer;
 }
 
-bool ConsoleDialogs::askOkCancel(const std::string& text) {
-    questions_.push_back(text);
+bool ConsoleDialogs::askOkCancel(const std::string&) {
     return okAnswer;
 }
 
