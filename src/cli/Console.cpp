@@ -16,7 +16,6 @@ void ConsoleDialogs::showMessage(const std::string& text) {
         progress->clear();
     }
     if (listed(reports_, text)) {
-        ++reported_;
         console_.out << text << '\n';
         return;
     }

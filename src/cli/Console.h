@@ -47,7 +47,6 @@ public:
     std::optional<std::string> saveAnswer;
 
     int problems() const { return problems_; }
-    int reported() const { return reported_; }
 
 private:
     bool listed(const std::vector<std::string>& texts, const std::string& text) const;
@@ -56,7 +55,6 @@ private:
     std::vector<std::string> ignored_;
     std::vector<std::string> reports_;
     int problems_ = 0;
-    int reported_ = 0;
 };
 
 } // namespace korvane::cli
