@@ -6,6 +6,7 @@
 #include "app/TForm7.h"
 #include "app/Translations.h"
 #include "platform/SettingsStore.h"
+#include "platform/UserError.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtShell.h"
 #include "scan/windows/TForm6.h"
@@ -66,7 +67,7 @@ bool loadConfiguredStandardFiles(SettingsStore& settings, AppState& state) {
     try {
         ReadInstallRoot(state, settings);
         return !state.InstallRoot.empty() && LoadStandardLists(state);
-    } catch (const std::exception&) {
+    } catch (const UserError&) {
         return false;
     }
 }

@@ -1,10 +1,10 @@
 #include "app/ArchiveViewer.h"
 
 #include "app/Fonts.h"
-#include "archive/ZEException.h"
 #include "archive/ZipEngine.h"
 #include "pack/GameLimitsCheck.h"
 #include "platform/ProgressSink.h"
+#include "platform/UserError.h"
 #include "settings/StandardListBuilder.h"
 
 #include <QFileInfo>
@@ -58,8 +58,8 @@ void ArchiveViewer::loadMembers() {
     NameList members;
     try {
         ListGroMembers(archiver, progress, archivePath_, members, {false, false});
-    } catch (const EZEException& error) {
-        CheckResult->setPlainText(QString::fromStdString(error.Message()));
+    } catch (...) {
+        CheckResult->setPlainText(QString::fromStdString(userMessageOf(std::current_exception())));
         CheckButton->setEnabled(false);
         return;
     }
@@ -78,8 +78,8 @@ void ArchiveViewer::CheckButtonClick() {
         if (warnings.empty()) {
             lines.push_back("No problems found.");
         }
-    } catch (const EZEException& error) {
-        lines.push_back(QString::fromStdString(error.Message()));
+    } catch (...) {
+        lines.push_back(QString::fromStdString(userMessageOf(std::current_exception())));
     }
     CheckResult->setPlainText(lines.join('\n'));
 }

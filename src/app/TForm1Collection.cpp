@@ -1,9 +1,10 @@
 // Step 1 of the main window: the map list and the collection run that fills step 2's file list.
 #include "app/TForm1.h"
 
-#include "platform/FileError.h"
+#include "platform/UserError.h"
 #include "platform/qt/Centring.h"
 #include "scan/ChosenFiles.h"
+#include "scan/CollectionMessages.h"
 #include "scan/CollectionRun.h"
 #include "scan/DeepScanHint.h"
 #include "scan/windows/TForm6.h"
@@ -32,7 +33,7 @@ void TForm1::CheckListBox1ClickCheck() {
 
 void TForm1::Button2Click() {
     if (MapItems.empty()) {
-        context_.dialogs.showMessage("Please add at least one map to the list before proceeding.");
+        context_.dialogs.showMessage(kNoMapsListed);
         return;
     }
     if (!prepareStandardFiles()) {
@@ -52,9 +53,10 @@ void TForm1::Button2Click() {
     const CollectionLists lists{context_.state.InstallRoot, FileItems,
                                 runStandardFiles(),         missing,
                                 DeepScan->isChecked(),      gameFolders().modFolder()};
+    CollectionOutcome outcome;
     try {
-        collectDependencies(lists, MapItems.names(), *context_.loading, context_.dialogs);
-    } catch (const FileError& error) {
+        outcome = collectDependencies(lists, MapItems.names(), *context_.loading, context_.dialogs);
+    } catch (...) {
         // The run ends here; leave the windows usable before saying why.
         FileItems.endUpdate();
         loading->hide();
@@ -62,14 +64,14 @@ void TForm1::Button2Click() {
         if (missingDialog != nullptr) {
             missingDialog->setMissingFiles(missing.lines());
         }
-        context_.dialogs.showMessage(error.what());
+        context_.dialogs.showMessage(userMessageOf(std::current_exception()));
         return;
     }
     setEnabled(true);
     loading->hide();
     FileItems.endUpdate();
     showDeepScanHint();
-    if (missing.empty() || missingDialog == nullptr) {
+    if (outcome.filesMissing == 0 || missingDialog == nullptr) {
         showStep(1);
         return;
     }

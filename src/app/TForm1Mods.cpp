@@ -2,6 +2,7 @@
 #include "app/TForm1.h"
 
 #include "archive/ZipEngine.h"
+#include "platform/UserError.h"
 #include "settings/GameMods.h"
 
 #include <QComboBox>
@@ -37,8 +38,8 @@ bool TForm1::prepareStandardFiles(const std::string& destination) {
         const auto own = ownArchives(MapItems.names(), destination, folders.modFolder());
         modStandardFiles_.assign(
             withModArchives(context_.state.StandardFiles, folders.modFolder(), reader, quiet, own).names(), true);
-    } catch (const std::exception& error) {
-        context_.dialogs.showMessage(error.what());
+    } catch (...) {
+        context_.dialogs.showMessage(userMessageOf(std::current_exception()));
         return false;
     }
     return true;

@@ -1,10 +1,11 @@
 // The start-up check: is the installation configured, and is its catalogue of standard files present?
 #include "app/TForm1.h"
 
-#include "platform/FileError.h"
+#include "platform/UserError.h"
 #include "platform/qt/Centring.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsFiles.h"
+#include "settings/SettingsMessages.h"
 #include "settings/windows/TForm5.h"
 
 #include <QGroupBox>
@@ -17,12 +18,10 @@ void TForm1::Timer1Timer() {
     Timer1->stop();
     try {
         checkInstallation();
-    } catch (const SettingsError& error) {
-        // A stored root that is not a string: reported, and start-up goes no further.
-        context_.dialogs.showMessage(error.what());
-    } catch (const FileError& error) {
-        // A cache file that exists but cannot be read: likewise.
-        context_.dialogs.showMessage(error.what());
+    } catch (...) {
+        // A stored root that is not a string, or a cache file that exists but cannot be read: reported, and
+        // start-up goes no further.
+        context_.dialogs.showMessage(userMessageOf(std::current_exception()));
     }
 }
 
@@ -39,7 +38,7 @@ void TForm1::checkInstallation() {
     if (LoadStandardLists(state)) {
         return;
     }
-    context_.dialogs.showMessage("Standard GRO info was not found. It must be configured again.");
+    context_.dialogs.showMessage(kStandardInfoNotFound);
     hide();
     wizard.showOnlyPage(2);
     wizard.VersionChoice->setVisible(isValidInstallation(state.InstallRoot));

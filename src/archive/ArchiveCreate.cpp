@@ -2,8 +2,6 @@
 #include "archive/DiskPaths.h"
 #include "archive/ZipEngine.h"
 
-#include <filesystem>
-
 namespace korvane {
 
 void TZEBaseArchiver::createArchive() {
@@ -47,7 +45,7 @@ void TZEBaseArchiver::AddFiles(std::string_view FileMask, std::uint16_t SearchAt
     if (!ExclusionMask.empty()) {
         exclusions.emplace_back(ExclusionMask);
     }
-    exclusions.push_back(makeAbsolute(FileName, std::filesystem::current_path().string()));
+    exclusions.push_back(absoluteFromWorkingFolder(FileName));
     BeginUpdate();
     try {
         InternalAddFiles(masks, SearchAttr, Options.Recurse, exclusions);

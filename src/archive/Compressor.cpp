@@ -1,12 +1,12 @@
 #include "archive/Compressor.h"
 
 #include "archive/ZipTypes.h"
+#include "platform/UserError.h"
 
 #include <algorithm>
 #include <libdeflate.h>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 #include <zlib.h>
@@ -18,6 +18,11 @@ namespace {
 constexpr std::size_t kZlibHeader = 2;
 constexpr std::size_t kAdlerTrailer = 4;
 
+// The library's own failure texts stay here: the user learns what could not be done.
+[[noreturn]] void compressionFailed(bool outOfMemory) {
+    throw UserError(outOfMemory ? "Cannot compress data: not enough memory." : "Cannot compress data.");
+}
+
 std::size_t outputSizeFor(std::size_t n) {
     const std::size_t worst = n + n / 10 + 12;
     return (worst + 255) / 256 * 256;
@@ -28,7 +33,7 @@ public:
     explicit Deflater(int level) {
         const int result = deflateInit2(&stream_, level, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY);
         if (result != Z_OK) {
-            throw std::runtime_error("Cannot start compression: " + std::string(zError(result)));
+            compressionFailed(result == Z_MEM_ERROR);
         }
     }
     ~Deflater() { deflateEnd(&stream_); }
@@ -45,7 +50,7 @@ public:
             stream_.avail_out = static_cast<uInt>(output.size() - produced);
             const int result = deflate(&stream_, last ? Z_FINISH : Z_SYNC_FLUSH);
             if (result < 0 && result != Z_BUF_ERROR) {
-                throw std::runtime_error("Cannot compress data: " + std::string(zError(result)));
+                compressionFailed(result == Z_MEM_ERROR);
             }
             produced = output.size() - stream_.avail_out;
             const bool done = last ? result == Z_STREAM_END : stream_.avail_out != 0;
@@ -71,7 +76,7 @@ libdeflate_compressor& wholeCompressor(int level) {
     if (!compressor) {
         compressor.reset(libdeflate_alloc_compressor(level));
         if (!compressor) {
-            throw std::runtime_error("Cannot start compression: out of memory");
+            compressionFailed(true);
         }
     }
     return *compressor;
@@ -107,7 +112,7 @@ CompressOutcome compressWhole(const CompressJob& job, const ReadBlock& read, con
     const std::size_t produced =
         libdeflate_deflate_compress(&compressor, input.data(), size, output.data(), output.size());
     if (produced == 0) {
-        throw std::runtime_error("Cannot compress data: no room for the result");
+        compressionFailed(false);
     }
     if (write(std::span<const std::uint8_t>(output.data(), produced))) {
         outcome.compressedSize = produced;

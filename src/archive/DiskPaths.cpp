@@ -1,6 +1,10 @@
 #include "archive/DiskPaths.h"
 
+#include "platform/FileError.h"
+
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace korvane {
@@ -95,6 +99,20 @@ std::string makeAbsolute(std::string_view path, std::string_view base) {
         result += '/';
     }
     return result;
+}
+
+std::string workingFolder() {
+    std::error_code error;
+    const auto current = std::filesystem::current_path(error);
+    if (error) {
+        throw FileError("The current folder no longer exists.");
+    }
+    return current.string();
+}
+
+std::string absoluteFromWorkingFolder(std::string_view path) {
+    const bool rooted = !path.empty() && isPathSeparator(path.front());
+    return makeAbsolute(path, rooted ? std::string("/") : workingFolder());
 }
 
 std::string relativePathOf(std::string_view path, std::string_view base) {

@@ -22,6 +22,11 @@ std::string withoutTrailingSeparator(std::string_view path);
 // as full-path resolution does. A path with two leading separators (a server name) keeps them.
 std::string makeAbsolute(std::string_view path, std::string_view base);
 
+// The process's working folder; a FileError when it no longer exists.
+std::string workingFolder();
+// makeAbsolute against the working folder, which is only asked for when the path is relative.
+std::string absoluteFromWorkingFolder(std::string_view path);
+
 // The path of the absolute `path` relative to the absolute folder `base`, folders compared ignoring ASCII case;
 // it climbs with "../" when `path` lies outside `base`.
 std::string relativePathOf(std::string_view path, std::string_view base);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <sys/stat.h>
+#include <system_error>
 
 namespace korvane {
 
@@ -19,14 +20,14 @@ namespace {
 
 // The folder the walk resolves against: BaseDir as it is on disk, or as given when it names no folder.
 std::string absoluteBase(const std::string& baseDir) {
-    const auto current = std::filesystem::current_path().string();
     if (baseDir.empty()) {
-        return current;
+        return workingFolder();
     }
-    const auto given = makeAbsolute(baseDir, current);
+    const auto given = absoluteFromWorkingFolder(baseDir);
     const auto found = resolveExisting(given);
-    if (found && std::filesystem::is_directory(*found)) {
-        return makeAbsolute(found->string(), current);
+    std::error_code error;
+    if (found && std::filesystem::is_directory(*found, error)) {
+        return absoluteFromWorkingFolder(found->string());
     }
     return withoutTrailingSeparator(given);
 }

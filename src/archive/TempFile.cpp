@@ -13,8 +13,12 @@
 namespace korvane {
 
 TZETempFile::TZETempFile(const std::string& folder) {
+    std::error_code error;
     const std::filesystem::path where =
-        folder.empty() ? std::filesystem::temp_directory_path() : std::filesystem::path(folder);
+        folder.empty() ? std::filesystem::temp_directory_path(error) : std::filesystem::path(folder);
+    if (error) {
+        throw FileError("Cannot create a temporary file: the temporary folder is not available.");
+    }
     path_ = uniqueTempFile(where, "FC");
     if (path_.empty()) {
         throw FileError::cannotCreate((where / "FC").string());

@@ -82,7 +82,7 @@ std::string build(int nativeError, std::string_view componentName, const std::st
 } // namespace
 
 EZEException::EZEException(Built, int nativeError, std::string message)
-    : std::runtime_error(std::move(message)), nativeError_(nativeError), errorCode_(messageNumber(nativeError)) {}
+    : UserError(std::move(message)), nativeError_(nativeError), errorCode_(messageNumber(nativeError)) {}
 
 EZEException::EZEException(int nativeError, std::string_view componentName)
     : EZEException(Built{}, nativeError, build(nativeError, componentName, nullptr, 0)) {}

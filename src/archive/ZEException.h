@@ -1,14 +1,15 @@
 // The archive engine's own error: a detailed code, the message number it selects, and the built message.
 #pragma once
 
+#include "platform/UserError.h"
+
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace korvane {
 
-class EZEException : public std::runtime_error {
+class EZEException : public UserError {
 public:
     // componentName is the raising archiver's Name; an empty name gives no "Name: " prefix.
     EZEException(int nativeError, std::string_view componentName);

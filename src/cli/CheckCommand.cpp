@@ -1,10 +1,9 @@
 // korvane check: an archive against the limits of the game's own reader, as the packing run checks its own.
-#include "archive/ZEException.h"
 #include "cli/Collection.h"
 #include "cli/Command.h"
 #include "cli/Installation.h"
 #include "pack/GameLimitsCheck.h"
-#include "platform/FileError.h"
+#include "platform/UserError.h"
 #include "settings/GameMods.h"
 
 namespace korvane::cli {
@@ -35,8 +34,8 @@ int runCheck(const ParsedCommand& parsed, Console& console) {
     CheckedArchive archive;
     try {
         archive = readCheckedArchive(parsed.operands.front());
-    } catch (const EZEException& error) {
-        console.err << error.Message() << '\n';
+    } catch (const UserError& error) {
+        console.err << error.what() << '\n';
         return kExitFailed;
     }
     const std::vector<std::string> warnings =

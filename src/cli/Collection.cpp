@@ -4,7 +4,9 @@
 #include "cli/Installation.h"
 #include "cli/TerminalText.h"
 #include "platform/GamePath.h"
+#include "platform/UserError.h"
 #include "scan/ChosenFiles.h"
+#include "scan/CollectionMessages.h"
 #include "scan/CollectionRun.h"
 #include "scan/DeepScanHint.h"
 #include "settings/GameMods.h"
@@ -12,8 +14,6 @@
 namespace korvane::cli {
 
 namespace {
-
-inline constexpr const char* kNoMaps = "Please add at least one map to the list before proceeding.";
 
 // Step 1's checks for a map that is there or lies outside the installation; a missing map inside it is
 // listed all the same, so that the collection run reports it as it reports a map that has vanished.
@@ -37,7 +37,7 @@ bool joinModArchives(NameList& standardFiles, const std::string& modFolder, cons
     NoProgress progress;
     try {
         standardFiles.assign(withModArchives(standardFiles, modFolder, archiver, progress, leaveOut).names(), true);
-    } catch (const std::exception& error) {
+    } catch (const UserError& error) {
         dialogs.showMessage(error.what());
         return false;
     }
@@ -61,7 +61,7 @@ bool prepareCollection(const ParsedCommand& parsed, Collection& collection, Cons
         addMap(chosen, folders.rootFor(chosen), collection.MapList, dialogs);
     }
     if (collection.MapList.empty()) {
-        dialogs.showMessage(kNoMaps);
+        dialogs.showMessage(kNoMapsListed);
         return false;
     }
     return collection.ModFolder.empty() ||
@@ -69,12 +69,12 @@ bool prepareCollection(const ParsedCommand& parsed, Collection& collection, Cons
                            ownArchives(collection.MapList.names(), destination, collection.ModFolder), dialogs);
 }
 
-void collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dialogs) {
+CollectionOutcome collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dialogs) {
     collection.FileList.clear();
     collection.MissingFiles.clear();
     const CollectionLists lists{collection.state.InstallRoot, collection.FileList, collection.state.StandardFiles,
                                 collection.MissingFiles,      collection.DeepScan, collection.ModFolder};
-    collectDependencies(lists, collection.MapList.names(), progress, dialogs);
+    return collectDependencies(lists, collection.MapList.names(), progress, dialogs);
 }
 
 void writeMissing(const MissingList& missing, Console& console) {

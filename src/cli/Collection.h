@@ -6,6 +6,7 @@
 #include "cli/Console.h"
 #include "platform/GameFolders.h"
 #include "platform/NameList.h"
+#include "scan/CollectionRun.h"
 #include "scan/MissingList.h"
 #include "settings/AppState.h"
 
@@ -37,7 +38,7 @@ bool joinModArchives(NameList& standardFiles, const std::string& modFolder, cons
                      ConsoleDialogs& dialogs);
 
 // Runs the collection over MapList into FileList and MissingFiles, as "Далее >>" does.
-void collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dialogs);
+CollectionOutcome collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dialogs);
 
 // The lines of the missing-files dialog, on standard error.
 void writeMissing(const MissingList& missing, Console& console);

@@ -2,19 +2,20 @@
 // sub-command accepts.
 #pragma once
 
+#include "platform/UserError.h"
+
 #include <map>
 #include <optional>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace korvane::cli {
 
 // A command line the sub-command cannot take: exit code 2.
-class UsageError : public std::runtime_error {
+class UsageError : public UserError {
 public:
-    using std::runtime_error::runtime_error;
+    using UserError::UserError;
 };
 
 struct OptionSpec {

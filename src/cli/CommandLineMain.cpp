@@ -1,6 +1,7 @@
 #include "cli/CommandLineMain.h"
 
 #include "cli/Command.h"
+#include "platform/UserError.h"
 
 #include <unistd.h>
 
@@ -90,9 +91,10 @@ int runOne(const Command& command, const std::vector<std::string>& words, Consol
         return command.run(parsed, console);
     } catch (const UsageError& error) {
         return usageError(console, error.what(), command.spec.name);
-    } catch (const std::exception& error) {
-        // File layer, settings store and engine errors carry the texts the windows show.
-        console.err << error.what() << '\n';
+    } catch (...) {
+        // File layer, settings store and engine errors carry the texts the windows show; any other failure
+        // gets a fixed text, never a library's.
+        console.err << userMessageOf(std::current_exception()) << '\n';
         return kExitFailed;
     }
 }

@@ -16,7 +16,6 @@ void ConsoleDialogs::showMessage(const std::string& text) {
         progress->clear();
     }
     if (listed(reports_, text)) {
-        ++reported_;
         console_.out << text << '\n';
         return;
     }
@@ -24,13 +23,11 @@ void ConsoleDialogs::showMessage(const std::string& text) {
     console_.err << text << '\n';
 }
 
-bool ConsoleDialogs::askYesNo(const std::string& text) {
-    questions_.push_back(text);
+bool ConsoleDialogs::askYesNo(const std::string&) {
     return yesAnswer;
 }
 
-bool ConsoleDialogs::askOkCancel(const std::string& text) {
-    questions_.push_back(text);
+bool ConsoleDialogs::askOkCancel(const std::string&) {
     return okAnswer;
 }
 

@@ -47,8 +47,6 @@ public:
     std::optional<std::string> saveAnswer;
 
     int problems() const { return problems_; }
-    int reported() const { return reported_; }
-    const std::vector<std::string>& questions() const { return questions_; }
 
 private:
     bool listed(const std::vector<std::string>& texts, const std::string& text) const;
@@ -56,9 +54,7 @@ private:
     Console& console_;
     std::vector<std::string> ignored_;
     std::vector<std::string> reports_;
-    std::vector<std::string> questions_;
     int problems_ = 0;
-    int reported_ = 0;
 };
 
 } // namespace korvane::cli

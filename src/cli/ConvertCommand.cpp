@@ -1,17 +1,15 @@
 // korvane convert: the world version converter without its questions.
 #include "cli/Command.h"
+#include "convert/ConverterMessages.h"
 #include "convert/WorldVersionConverter.h"
 #include "platform/FileError.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 namespace korvane::cli {
 
 namespace {
-
-inline constexpr const char* kUnknownVersion = "Unknown version. Do you wish to continue? (The file may just corrupt)";
 
 int runConvert(const ParsedCommand& parsed, Console& console) {
     const std::string& source = parsed.operands[0];
@@ -25,17 +23,17 @@ int runConvert(const ParsedCommand& parsed, Console& console) {
     dialogs.openAnswer = {source};
     dialogs.saveAnswer = parsed.operands[1];
     dialogs.yesAnswer = force;
-    dialogs.ignore("Version 1.50 was detected. Please choose where to save the new file.");
-    dialogs.ignore("Please choose where to save the new file.");
-    dialogs.report("Done.");
-    WorldVersionConverter(dialogs, std::filesystem::current_path(error).string()).run();
-    const auto& asked = dialogs.questions();
-    if (!force && std::find(asked.begin(), asked.end(), kUnknownVersion) != asked.end()) {
+    dialogs.ignore(kVersion150Detected);
+    dialogs.ignore(kChooseWhereToSave);
+    dialogs.report(kConverted);
+    const ConversionOutcome outcome =
+        WorldVersionConverter(dialogs, std::filesystem::current_path(error).string()).run();
+    if (outcome == ConversionOutcome::Declined) {
         console.err << "Unknown version: " << source << " was not converted; --force converts it anyway"
                     << " (the file may just corrupt).\n";
         return kExitFailed;
     }
-    return dialogs.problems() == 0 && dialogs.reported() > 0 ? kExitSuccess : kExitFailed;
+    return outcome == ConversionOutcome::Converted ? kExitSuccess : kExitFailed;
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -66,7 +65,7 @@ void writeArchive(const std::string& installRoot, const DemoArchive& archive) {
     std::error_code ignored;
     fs::remove_all(staging, ignored);
     if (!failure.empty()) {
-        throw std::runtime_error(failure);
+        throw UserError(failure);
     }
 }
 
@@ -75,14 +74,15 @@ void writeArchive(const std::string& installRoot, const DemoArchive& archive) {
 DemoResult createDemoInstallation(const std::string& dir, ConsoleDialogs& dialogs, ProgressSink& progress) {
     std::error_code error;
     if (fs::exists(dir, error) && !fs::is_empty(dir, error)) {
-        throw std::runtime_error("The demo installation needs an empty folder: " + dir + " is not empty.");
+        throw UserError("The demo installation needs an empty folder: " + dir + " is not empty.");
     }
     fs::create_directories(dir, error);
+    const fs::path root = error ? fs::path() : fs::canonical(dir, error);
     if (error) {
         throw FileError::cannotCreate(dir);
     }
     DemoResult result;
-    result.installRoot = fs::canonical(dir).string() + kNativeSeparator;
+    result.installRoot = root.string() + kNativeSeparator;
     for (const DemoFile& file : demoLooseFiles()) {
         writeFile(result.installRoot, file);
     }

@@ -8,6 +8,7 @@
 #include "settings/GameMods.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsFiles.h"
+#include "settings/SettingsMessages.h"
 
 #include <filesystem>
 #include <fstream>
@@ -19,8 +20,6 @@ namespace fs = std::filesystem;
 namespace korvane::cli {
 
 namespace {
-
-inline constexpr const char* kNotFoundMessage = "Standard GRO info was not found. It must be configured again.";
 
 std::string withSeparator(std::string folder) {
     if (folder.empty() || folder.back() != kNativeSeparator) {
@@ -155,7 +154,7 @@ bool loadStandardLists(AppState& state, const std::string& cacheFolder, ConsoleD
         if (root.size() > 1 && root.back() == kNativeSeparator) {
             root.pop_back();
         }
-        dialogs.showMessage(std::string(kNotFoundMessage) + "\nBuild it with: korvane standard build --root " +
+        dialogs.showMessage(std::string(kStandardInfoNotFound) + "\nBuild it with: korvane standard build --root " +
                             shellWord(root) + " --preset se107");
     }
     return loaded;

@@ -2,6 +2,7 @@
 #include "archive/ZipEngine.h"
 #include "cli/Command.h"
 #include "cli/TerminalText.h"
+#include "platform/UserError.h"
 #include "settings/StandardListBuilder.h"
 
 namespace korvane::cli {
@@ -14,10 +15,10 @@ int runList(const ParsedCommand& parsed, Console& console) {
     NameList members;
     try {
         ListGroMembers(archiver, progress, parsed.operands.front(), members, {false, true});
-    } catch (const EZEException& error) {
+    } catch (const UserError& error) {
         progress.clear();
         // The engine's own text, which ends in its native error number.
-        console.err << error.Message() << '\n';
+        console.err << error.what() << '\n';
         return kExitFailed;
     }
     progress.clear();

@@ -5,6 +5,7 @@
 #include "cli/Installation.h"
 #include "pack/PackingArchiver.h"
 #include "pack/PackingEvents.h"
+#include "pack/PackingMessages.h"
 #include "pack/PackingRun.h"
 #include "pack/PackingScreen.h"
 #include "scan/ChosenFiles.h"
@@ -15,9 +16,6 @@
 namespace korvane::cli {
 
 namespace {
-
-inline constexpr const char* kPacked =
-    "The gro has been successfully created.\nDo you wish to open the destination directory?";
 
 // The packing log on standard output. A line is written once it is complete, since the run may still
 // extend it; the progress line on a terminal is cleared first.
@@ -131,13 +129,12 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     NoShell shell;
     progress.nameItems(collection.FileList.names(), 0);
     PackingRun run({archiver, events, progress, dialogs, shell, screen, &collection.state, collection.ModName});
-    run.run(collection.folders(), destination, collection.FileList);
+    const PackingOutcome outcome = run.run(collection.folders(), destination, collection.FileList);
     screen.flush();
     progress.clear();
-    const auto& asked = dialogs.questions();
-    const bool packed = std::find(asked.begin(), asked.end(), kPacked) != asked.end();
+    const bool packed = outcome == PackingOutcome::Packed;
     if (packed) {
-        console.out << "The gro has been successfully created.\n";
+        console.out << kPacked << '\n';
     }
     return packed && dialogs.problems() == 0 ? kExitSuccess : kExitFailed;
 }

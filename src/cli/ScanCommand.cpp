@@ -17,14 +17,15 @@ int runScan(const ParsedCommand& parsed, Console& console) {
         return kExitFailed;
     }
     progress.nameItems(collection.MapList.names(), 1);
-    collect(collection, progress, dialogs);
+    const CollectionOutcome outcome = collect(collection, progress, dialogs);
     progress.clear();
     for (const std::string& name : collection.FileList.names()) {
         console.out << shownName(name, console.outOnTerminal) << '\n';
     }
     writeMissing(collection.MissingFiles, console);
     writeDeepScanHint(collection, console);
-    const bool complete = dialogs.problems() == 0 && collection.MissingFiles.empty();
+    // Messages of the steps before the run (a map refused, say) count as well.
+    const bool complete = dialogs.problems() == 0 && outcome.complete();
     return complete ? kExitSuccess : kExitFailed;
 }
 

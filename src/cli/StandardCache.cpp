@@ -14,8 +14,9 @@ StandardCacheResult buildStandardCache(const std::string& installRoot, const std
     NoWindow window;
     ListingRun run{archiver, progress, window, dialogs};
     NameList wizardList;
-    const int problemsBefore = dialogs.problems();
-    if (!BuildStandardFiles(run, installRoot, archiveNames, wizardList, BuildVariant::Wizard)) {
+    const StandardListOutcome outcome =
+        BuildStandardFiles(run, installRoot, archiveNames, wizardList, BuildVariant::Wizard);
+    if (outcome == StandardListOutcome::Unreadable) {
         return result;
     }
     // The wizard's page 4: every entry the build checked, then the archive names as given.
@@ -29,7 +30,7 @@ StandardCacheResult buildStandardCache(const std::string& installRoot, const std
     state.StandardGroList.assign(archiveNames, false);
     SaveStandardLists(state);
     result.saved = true;
-    result.complete = dialogs.problems() == problemsBefore;
+    result.complete = outcome == StandardListOutcome::Complete;
     result.files = state.StandardFiles.size();
     return result;
 }

@@ -4,14 +4,13 @@
 #include "cli/StandardCache.h"
 #include "platform/GamePath.h"
 #include "settings/EditionDetection.h"
+#include "settings/SettingsMessages.h"
 
 #include <optional>
 
 namespace korvane::cli {
 
 namespace {
-
-inline constexpr const char* kNoValidGro = "Please choose at least one valid GRO file";
 
 inline constexpr const char* kPresets = "auto, se110, se107, fe100c or fe105";
 

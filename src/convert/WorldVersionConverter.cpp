@@ -1,5 +1,8 @@
 #include "convert/WorldVersionConverter.h"
 
+#include "convert/ConverterMessages.h"
+#include "platform/FileError.h"
+
 #include <fstream>
 #include <system_error>
 
@@ -59,64 +62,64 @@ std::string withWorldExtension(std::string destination) {
 WorldVersionConverter::WorldVersionConverter(UserDialogs& dialogs, std::string installRoot)
     : dialogs_(dialogs), installRoot_(std::move(installRoot)) {}
 
-void WorldVersionConverter::run() {
+ConversionOutcome WorldVersionConverter::run() {
     if (!dialogs_.askOkCancel(kIntroQuestion)) {
-        return;
+        return ConversionOutcome::Cancelled;
     }
     const auto chosen = dialogs_.openFiles({"Карта*.wld|*.wld", installRoot_, true, true});
     if (chosen.empty() || !isRegularFile(chosen.front())) {
-        return;
+        return ConversionOutcome::Cancelled;
     }
     const std::filesystem::path sourcePath = chosen.front();
     // Held open until the tool ends, as the copy is made from this very stream.
     std::ifstream source(sourcePath, std::ios::binary);
     if (!source) {
-        dialogs_.showMessage("Cannot open file " + sourcePath.string());
-        return;
+        dialogs_.showMessage(FileError::cannotOpen(sourcePath.string()).what());
+        return ConversionOutcome::Failed;
     }
     char head[6] = {};
     source.read(head, sizeof head);
     const auto version = classifyVersionMarker(std::string_view(head, static_cast<std::size_t>(source.gcount())));
     source.clear();
-    if (confirmVersion(version)) {
-        saveCopy(source, sourcePath);
-    }
+    const auto ended = confirmVersion(version);
+    return ended ? *ended : saveCopy(source, sourcePath);
 }
 
-bool WorldVersionConverter::confirmVersion(WorldVersion version) {
+std::optional<ConversionOutcome> WorldVersionConverter::confirmVersion(WorldVersion version) {
     switch (version) {
     case WorldVersion::v107:
-        dialogs_.showMessage("This file is already version 1.07");
-        return false;
+        dialogs_.showMessage(kAlreadyVersion107);
+        return ConversionOutcome::AlreadyCurrent;
     case WorldVersion::v150:
-        dialogs_.showMessage("Version 1.50 was detected. Please choose where to save the new file.");
-        return true;
+        dialogs_.showMessage(kVersion150Detected);
+        return std::nullopt;
     case WorldVersion::Unknown:
         break;
     }
-    if (!dialogs_.askYesNo("Unknown version. Do you wish to continue? (The file may just corrupt)")) {
-        return false;
+    if (!dialogs_.askYesNo(kUnknownVersionQuestion)) {
+        return ConversionOutcome::Declined;
     }
-    dialogs_.showMessage("Please choose where to save the new file.");
-    return true;
+    dialogs_.showMessage(kChooseWhereToSave);
+    return std::nullopt;
 }
 
-void WorldVersionConverter::saveCopy(std::istream& source, const std::filesystem::path& sourcePath) {
+ConversionOutcome WorldVersionConverter::saveCopy(std::istream& source, const std::filesystem::path& sourcePath) {
     const auto chosen = dialogs_.saveFile({"*.wld|*.wld", installRoot_, true});
     if (!chosen) {
-        return;
+        return ConversionOutcome::Cancelled;
     }
     const std::filesystem::path destination = withWorldExtension(*chosen);
     // Checked before anything is written: the copy would otherwise replace the map it is read from.
     if (sameFile(sourcePath, destination)) {
         dialogs_.showMessage(kSourceAsDestination);
-        return;
+        return ConversionOutcome::Failed;
     }
     if (!writeConvertedCopy(source, destination)) {
-        dialogs_.showMessage("Cannot create file " + destination.string());
-        return;
+        dialogs_.showMessage(FileError::cannotCreate(destination.string()).what());
+        return ConversionOutcome::Failed;
     }
-    dialogs_.showMessage("Done.");
+    dialogs_.showMessage(kConverted);
+    return ConversionOutcome::Converted;
 }
 
 } // namespace korvane

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <istream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,15 +30,25 @@ bool writeConvertedCopy(std::istream& source, const std::filesystem::path& desti
 inline constexpr std::array<std::uint8_t, 2> kVersion107Marker{16, 39};
 inline constexpr std::array<std::uint8_t, 2> kVersion150Marker{152, 58};
 
+// How the tool ended, for the front ends to act on without reading its messages.
+enum class ConversionOutcome {
+    Cancelled,      // a question or file dialog was answered no or closed
+    AlreadyCurrent, // the map is already 1.07
+    Declined,       // the map's version is unknown and converting it anyway was declined
+    Failed,         // the source could not be read or the copy not written
+    Converted,
+};
+
 class WorldVersionConverter {
 public:
     WorldVersionConverter(UserDialogs& dialogs, std::string installRoot);
     // The menu command from its intro question to "Done.".
-    void run();
+    ConversionOutcome run();
 
 private:
-    bool confirmVersion(WorldVersion version);
-    void saveCopy(std::istream& source, const std::filesystem::path& sourcePath);
+    // The outcome that ends the tool here; none when the copy is to be made.
+    std::optional<ConversionOutcome> confirmVersion(WorldVersion version);
+    ConversionOutcome saveCopy(std::istream& source, const std::filesystem::path& sourcePath);
 
     UserDialogs& dialogs_;
     std::string installRoot_;

@@ -7,12 +7,12 @@
 #include "pack/ArchiveOrder.h"
 #include "platform/CodePages.h"
 #include "platform/GamePath.h"
+#include "platform/UserError.h"
 #include "settings/AppState.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <unordered_map>
 
 namespace korvane {
@@ -107,7 +107,7 @@ public:
                      path ? readCheckedArchive(path->string()).members : std::vector<CheckedMember>{}) {
                     holders_[asciiLowered(member.name)].push_back(archive);
                 }
-            } catch (const std::exception&) {
+            } catch (const UserError&) {
                 // An unreadable standard archive holds nothing the game could use either.
             }
         }
@@ -245,8 +245,8 @@ std::vector<std::string> checkWrittenArchive(const std::string& path, const AppS
                                              const std::string& modName) {
     try {
         return checkGameLimits(readCheckedArchive(path), installation, modName);
-    } catch (const std::exception& error) {
-        return {"Warning: The GRO could not be read back to check it: " + std::string(error.what())};
+    } catch (...) {
+        return {"Warning: The GRO could not be read back to check it: " + userMessageOf(std::current_exception())};
     }
 }
 

@@ -5,16 +5,17 @@
 #include "pack/DestinationPath.h"
 #include "pack/GameLimitsCheck.h"
 #include "pack/PackingEvents.h"
+#include "pack/PackingMessages.h"
 #include "pack/PackingScreen.h"
 #include "platform/FileFacts.h"
 #include "platform/GamePath.h"
 #include "platform/NameList.h"
 #include "platform/ProgressSink.h"
 #include "platform/UserDialogs.h"
+#include "platform/UserError.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <stdexcept>
 #include <system_error>
 #include <vector>
 
@@ -80,10 +81,10 @@ std::optional<std::string> destinationAmongFiles(const GameFolders& folders, con
 
 PackingRun::PackingRun(const PackingSeams& seams) : seams_(seams) {}
 
-void PackingRun::run(const GameFolders& folders, const std::string& entered, const NameList& files) {
+PackingOutcome PackingRun::run(const GameFolders& folders, const std::string& entered, const NameList& files) {
     if (destinationName(entered).empty()) {
-        seams_.dialogs.showMessage("Please choose a valid name and location for your GRO.");
-        return;
+        seams_.dialogs.showMessage(kChooseValidDestination);
+        return PackingOutcome::NotStarted;
     }
     const std::string destination = withGroExtension(entered);
     if (destination != entered) {
@@ -95,7 +96,7 @@ void PackingRun::run(const GameFolders& folders, const std::string& entered, con
     seams_.archiver.SetCompressionMode(7);
     seams_.archiver.FileName = destination;
     if (!prepareFolder(destination) || !probeDestination(folders, destination, files)) {
-        return;
+        return PackingOutcome::NotStarted;
     }
     // Until the commit the new archive is written aside: closing it on any stop discards it whole.
     try {
@@ -108,14 +109,15 @@ void PackingRun::run(const GameFolders& folders, const std::string& entered, con
         const std::string message = writeFailure(destination, error.diskFull());
         seams_.screen.appendLine(message);
         stop(message);
-        return;
-    } catch (const std::runtime_error& error) {
+        return PackingOutcome::Failed;
+    } catch (...) {
         seams_.archiver.CloseArchive();
-        seams_.screen.appendLine(std::string("Error:") + error.what());
-        stop(error.what());
-        return;
+        const std::string message = userMessageOf(std::current_exception());
+        seams_.screen.appendLine("Error:" + message);
+        stop(message);
+        return PackingOutcome::Failed;
     }
-    finish(destination);
+    return finish(destination);
 }
 
 bool PackingRun::prepareFolder(const std::string& destination) {
@@ -130,7 +132,7 @@ bool PackingRun::prepareFolder(const std::string& destination) {
         seams_.screen.extendLastLine(" Created.");
         return true;
     }
-    stop("Error: The path did not exist and could not be created!");
+    stop(kPathNotCreated);
     return false;
 }
 
@@ -143,7 +145,7 @@ bool PackingRun::probeDestination(const GameFolders& folders, const std::string&
         return false;
     }
     if (!probeWritable(destination)) {
-        stop("Error: The file is not writable!");
+        stop(kNotWritable);
         return false;
     }
     seams_.screen.extendLastLine(" OK!");
@@ -206,7 +208,7 @@ void PackingRun::missing(const std::string& entry, const char* what) {
     seams_.screen.appendLine("  ERROR: File " + entry + what);
 }
 
-void PackingRun::finish(const std::string& destination) {
+PackingOutcome PackingRun::finish(const std::string& destination) {
     const std::vector<std::string> warnings = checkWrittenArchive(destination, seams_.installation, seams_.modName);
     for (const std::string& warning : warnings) {
         seams_.screen.appendLine(warning);
@@ -216,13 +218,13 @@ void PackingRun::finish(const std::string& destination) {
         seams_.dialogs.showMessage(gameLimitsMessage(warnings));
     }
     if (filesMissing_) {
-        seams_.dialogs.showMessage("Some files could not be included in the GRO. See the log for details.");
-        return;
+        seams_.dialogs.showMessage(kSomeFilesNotIncluded);
+        return PackingOutcome::FilesMissing;
     }
-    if (seams_.dialogs.askYesNo("The gro has been successfully created.\nDo you wish to open the destination "
-                                "directory?")) {
+    if (seams_.dialogs.askYesNo(kPackedOpenFolderQuestion)) {
         seams_.shell.openFolder(destinationFolderPath(destination));
     }
+    return PackingOutcome::Packed;
 }
 
 void PackingRun::stop(const std::string& message) {

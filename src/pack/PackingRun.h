@@ -18,6 +18,14 @@ class Shell;
 class TZipEngine;
 class UserDialogs;
 
+// How a run ended, for the front ends to act on without reading its messages.
+enum class PackingOutcome {
+    NotStarted,   // no valid destination, or its folder or file could not be prepared: nothing was written
+    Failed,       // stopped while writing: the new archive was discarded
+    FilesMissing, // written without some of the checked files
+    Packed,       // every checked file packed (the check of the written archive may still have warned)
+};
+
 struct PackingSeams {
     TZipEngine& archiver;
     PackingEvents& events; // must be the answers bound to the archiver's events
@@ -37,7 +45,7 @@ public:
 
     // Each entry is packed from the folder the game reads it from (the mod's first) under its own name;
     // destination is the text of DestinationPath.
-    void run(const GameFolders& folders, const std::string& destination, const NameList& files);
+    PackingOutcome run(const GameFolders& folders, const std::string& destination, const NameList& files);
 
 private:
     bool prepareFolder(const std::string& destination);
@@ -45,7 +53,7 @@ private:
     void setUp(const GameFolders& folders);
     void packAll(const GameFolders& folders, const NameList& files);
     void packOne(const GameFolders& folders, const std::string& entry);
-    void finish(const std::string& destination);
+    PackingOutcome finish(const std::string& destination);
     void stop(const std::string& message);
     void missing(const std::string& entry, const char* what);
 

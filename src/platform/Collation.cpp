@@ -1,5 +1,7 @@
 #include "platform/Collation.h"
 
+#include "platform/UserError.h"
+
 #include <unicode/ucasemap.h>
 #include <unicode/ucol.h>
 #include <unicode/uloc.h>
@@ -7,7 +9,6 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <stdexcept>
 
 namespace korvane {
 namespace {
@@ -35,7 +36,7 @@ Collator openCollator() {
         collator.reset(ucol_open("", &status));
     }
     if (U_FAILURE(status)) {
-        throw std::runtime_error("The collation data is not available");
+        throw UserError("The collation data is not available");
     }
     // Secondary strength ignores case but keeps accents; punctuation is not ignorable, so it sorts before
     // digits and letters instead of vanishing from the comparison.
@@ -62,7 +63,7 @@ const UCaseMap* caseMap() {
         UErrorCode status = U_ZERO_ERROR;
         std::unique_ptr<UCaseMap, CaseMapClose> map(ucasemap_open("", U_FOLD_CASE_DEFAULT, &status));
         if (U_FAILURE(status)) {
-            throw std::runtime_error("The case folding data is not available");
+            throw UserError("The case folding data is not available");
         }
         return map;
     }();

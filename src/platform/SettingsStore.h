@@ -2,18 +2,19 @@
 // file: $KORVANE_SETTINGS when set, else $XDG_CONFIG_HOME/korvane/settings.reg (~/.config when unset).
 #pragma once
 
+#include "platform/UserError.h"
+
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace korvane {
 
 // "Invalid data type for '%s'", "Failed to set data for '%s'": the store's own messages.
-class SettingsError : public std::runtime_error {
+class SettingsError : public UserError {
 public:
-    using std::runtime_error::runtime_error;
+    using UserError::UserError;
 };
 
 class SettingsStore {

@@ -50,8 +50,9 @@ Companions companionsOf(const std::string& mapName) {
     return {withoutLast(mapName, 4) + "Tbn.tex", withoutLast(mapName, 3) + "tbn", withoutLast(mapName, 3) + "vis"};
 }
 
-void collectDependencies(const CollectionLists& lists, const std::vector<std::string>& maps, ProgressSink& progress,
-                         UserDialogs& dialogs) {
+CollectionOutcome collectDependencies(const CollectionLists& lists, const std::vector<std::string>& maps,
+                                      ProgressSink& progress, UserDialogs& dialogs) {
+    CollectionOutcome outcome;
     const GameFolders folders(lists.InstallRoot, lists.ModFolder);
     ReferenceScanner scanner(folders, lists.FileList, lists.StandardFiles, lists.MissingFiles);
     DeepScanner deep(folders, lists.FileList, lists.StandardFiles, scanner);
@@ -68,6 +69,7 @@ void collectDependencies(const CollectionLists& lists, const std::vector<std::st
         progress.setOverallText(outOf(i + 1, total));
         if (!gameFileExists(folders, map)) {
             dialogs.showMessage("File " + map + " does not exist.");
+            ++outcome.mapsNotFound;
             continue;
         }
         progress.setCurrentPosition(0);
@@ -84,6 +86,8 @@ void collectDependencies(const CollectionLists& lists, const std::vector<std::st
         }
         lister.listIfQualified(companions.visibility);
     }
+    outcome.filesMissing = static_cast<int>(lists.MissingFiles.names().size());
+    return outcome;
 }
 
 } // namespace korvane

@@ -23,10 +23,17 @@ struct CollectionLists {
     std::string ModFolder = {};
 };
 
+// What a run found, for the front ends to act on without reading its messages.
+struct CollectionOutcome {
+    int mapsNotFound = 0; // listed maps that were not there, each reported in a message
+    int filesMissing = 0; // needed files that were not found, as listed in MissingFiles
+    bool complete() const { return mapsNotFound == 0 && filesMissing == 0; }
+};
+
 // Appends to the lists (the caller empties them first). A vanished map gets "File <name> does not exist.";
 // a file that exists and cannot be opened throws FileError and ends the run.
-void collectDependencies(const CollectionLists& lists, const std::vector<std::string>& maps, ProgressSink& progress,
-                         UserDialogs& dialogs);
+CollectionOutcome collectDependencies(const CollectionLists& lists, const std::vector<std::string>& maps,
+                                      ProgressSink& progress, UserDialogs& dialogs);
 
 // The map's thumbnail texture, thumbnail and visibility file, relative to the installation.
 struct Companions {

@@ -2,6 +2,7 @@
 
 #include "archive/ZipEngine.h"
 #include "platform/GamePath.h"
+#include "platform/UserError.h"
 #include "settings/InstallFolder.h"
 
 #include <exception>
@@ -59,8 +60,9 @@ std::string archivePathOf(const std::string& root, const std::string& name) {
     return resolved ? resolved->string() : root + name;
 }
 
-std::string errorText(const std::exception& error) {
-    const std::string text = error.what();
+// Called inside a handler: the caught error's user text.
+std::string errorText() {
+    const std::string text = userMessageOf(std::current_exception());
     return text.empty() ? "The archive could not be read." : text;
 }
 
@@ -99,8 +101,9 @@ void ListGroMembers(TZipEngine& archiver, ProgressSink& progress, const std::str
     }
 }
 
-bool BuildStandardFiles(ListingRun& run, const std::string& root, const std::vector<std::string>& archiveNames,
-                        NameList& target, BuildVariant variant, NameList* archiveList) {
+StandardListOutcome BuildStandardFiles(ListingRun& run, const std::string& root,
+                                       const std::vector<std::string>& archiveNames, NameList& target,
+                                       BuildVariant variant, NameList* archiveList) {
     const bool wizard = variant == BuildVariant::Wizard;
     bool archiveMissing = false;
     target.clear();
@@ -129,22 +132,23 @@ bool BuildStandardFiles(ListingRun& run, const std::string& root, const std::vec
                     archiveList->append(name, false);
                 }
                 ListGroMembers(run.archiver, run.progress, archivePathOf(root, name), target, listing);
-            } else if (wizard) {
-                archiveMissing = true;
             } else {
-                run.dialogs.showMessage("File " + name + " was not found.");
+                archiveMissing = true;
+                if (!wizard) {
+                    run.dialogs.showMessage("File " + name + " was not found.");
+                }
             }
         }
-    } catch (const std::exception& error) {
+    } catch (...) {
         scope.finish();
-        run.dialogs.showMessage(errorText(error));
-        return false;
+        run.dialogs.showMessage(errorText());
+        return StandardListOutcome::Unreadable;
     }
     scope.finish();
     if (wizard && archiveMissing) {
         run.dialogs.showMessage(kSomeGrosMissing);
     }
-    return true;
+    return archiveMissing ? StandardListOutcome::ArchivesMissing : StandardListOutcome::Complete;
 }
 
 void AddStandardFile(ListingRun& run, const std::string& root, NameList& target, AddVariant variant) {
@@ -183,9 +187,9 @@ void AddStandardFile(ListingRun& run, const std::string& root, NameList& target,
     run.progress.setOverallText(outOf(1, 1));
     try {
         ListGroMembers(run.archiver, run.progress, archivePathOf(root, relative), target, {true, false});
-    } catch (const std::exception& error) {
+    } catch (...) {
         scope.finish();
-        run.dialogs.showMessage(errorText(error));
+        run.dialogs.showMessage(errorText());
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/NameList.h"
 #include "settings/ListingRun.h"
+#include "settings/SettingsMessages.h"
 
 #include <string>
 #include <vector>
@@ -28,14 +29,19 @@ enum class BuildVariant {
     Editor, // duplicates kept, a message per missing archive, existing names go to the archive list
 };
 
-inline const char* const kSomeGrosMissing =
-    "Some GROs could not be found, please press back\nand make sure you selected the correct version.";
+// How a build ended, for the front ends to act on without reading its messages.
+enum class StandardListOutcome {
+    Complete,        // every named archive was there and listed
+    ArchivesMissing, // some were not there, as reported; the others are listed
+    Unreadable,      // an archive could not be read, as reported: the build stopped there
+};
 
 // Lists every existing archive of the names (relative to root) into the emptied target. The editor variant
-// also empties archiveList and appends each existing archive's name to it. Returns false when an archive
-// could not be read: the calling window is enabled and the loading window hidden before that message shows.
-bool BuildStandardFiles(ListingRun& run, const std::string& root, const std::vector<std::string>& archiveNames,
-                        NameList& target, BuildVariant variant, NameList* archiveList = nullptr);
+// also empties archiveList and appends each existing archive's name to it. On an unreadable archive the
+// calling window is enabled and the loading window hidden before that message shows.
+StandardListOutcome BuildStandardFiles(ListingRun& run, const std::string& root,
+                                       const std::vector<std::string>& archiveNames, NameList& target,
+                                       BuildVariant variant, NameList* archiveList = nullptr);
 
 enum class AddVariant { Options, Wizard };
 

@@ -58,9 +58,9 @@ protected:
             files.append(name, true);
         }
     }
-    void pack(const std::string& destination) {
+    PackingOutcome pack(const std::string& destination) {
         PackingRun run({archiver, events, progress, dialogs, shell, screen});
-        run.run(root, destination, files);
+        return run.run(root, destination, files);
     }
 };
 

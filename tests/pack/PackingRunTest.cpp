@@ -1,6 +1,6 @@
 #include "PackingFixture.h"
+#include "pack/PackingMessages.h"
 #include "support/ArchiveCheck.h"
-
 
 #include <filesystem>
 
@@ -9,10 +9,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 using Members = std::vector<Member>;
-
-constexpr const char* kSomeMissing = "Some files could not be included in the GRO. See the log for details.";
-constexpr const char* kSuccess =
-    "The gro has been successfully created.\nDo you wish to open the destination directory?";
 
 class PackingRunTest : public PackingFixture {
 protected:
@@ -32,11 +28,11 @@ protected:
 TEST_F(PackingRunTest, PacksTheCheckedFilesUnderTheirGamePathsAndLogsEachStage) {
     check({"Levels\\My Map.wld", "textures\\WALL.tex", "Textures\\Gone.tex", "Sounds\\Music.ogg", "Sounds\\Shout.MP3"});
     files.append("Models\\Skipped.mdl", false);
-    pack(out + "pack.gro");
+    EXPECT_EQ(pack(out + "pack.gro"), PackingOutcome::FilesMissing);
 
     EXPECT_EQ(screen.log, (Lines{"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...",
                                  "Packing...", "  ERROR: File Textures\\Gone.tex was not found!", "Done."}));
-    EXPECT_EQ(dialogs.shown, Lines{kSomeMissing});
+    EXPECT_EQ(dialogs.shown, Lines{kSomeFilesNotIncluded});
     EXPECT_EQ(screen.busy, (std::vector<bool>{true, false}));
     EXPECT_TRUE(screen.destination.empty());
     EXPECT_TRUE(shell.openedFolders.empty());
@@ -57,13 +53,13 @@ TEST_F(PackingRunTest, PacksTheCheckedFilesUnderTheirGamePathsAndLogsEachStage) 
 TEST_F(PackingRunTest, FullSuccessOffersTheDestinationFolder) {
     check({"Levels\\My Map.wld"});
     dialogs.answers = {true, false};
-    pack(out + "mymap");
+    EXPECT_EQ(pack(out + "mymap"), PackingOutcome::Packed);
     EXPECT_EQ(screen.destination, out + "mymap.gro");
-    EXPECT_EQ(dialogs.shown, Lines{kSuccess});
+    EXPECT_EQ(dialogs.shown, Lines{kPackedOpenFolderQuestion});
     EXPECT_EQ(shell.openedFolders, Lines{out});
 
     pack(out + "mymap.gro");
-    EXPECT_EQ(dialogs.shown, (Lines{kSuccess, kSuccess}));
+    EXPECT_EQ(dialogs.shown, (Lines{kPackedOpenFolderQuestion, kPackedOpenFolderQuestion}));
     EXPECT_EQ(shell.openedFolders, Lines{out});
     EXPECT_EQ(screen.log.size(), 5u) << "a second run starts a new log";
 }
@@ -93,7 +89,7 @@ TEST_F(PackingRunTest, EachCallTakesOnlyItsOwnFileNotItsNamesakesInSubFolders) {
     dialogs.answers = {false};
     pack(out + "pack.gro");
     EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Textures/Wall.tex", 8, wall}, {"Readme.txt", 8, "read me"}}));
-    EXPECT_EQ(dialogs.shown, Lines{kSuccess});
+    EXPECT_EQ(dialogs.shown, Lines{kPackedOpenFolderQuestion});
     EXPECT_TRUE(archiver.Options.Recurse) << "the engine's own walk stays as it was";
 }
 
@@ -116,7 +112,7 @@ TEST_F(PackingRunTest, NamesOutsideTheInstallationNeverReachTheEngine) {
     EXPECT_EQ(screen.log, expected);
     EXPECT_EQ(offered, 1);
     EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Textures/Wall.tex", 8, wall}}));
-    EXPECT_EQ(dialogs.shown, Lines{kSomeMissing});
+    EXPECT_EQ(dialogs.shown, Lines{kSomeFilesNotIncluded});
 }
 
 TEST_F(PackingRunTest, AFileTheEngineLeavesOutSilentlyIsLoggedAndCounted) {
@@ -127,7 +123,7 @@ TEST_F(PackingRunTest, AFileTheEngineLeavesOutSilentlyIsLoggedAndCounted) {
     pack(out + "pack.gro");
     EXPECT_EQ(screen.log[4], "  ERROR: File Textures\\Wall.tex was not added!");
     EXPECT_EQ(screen.log[5], "Done.");
-    EXPECT_EQ(dialogs.shown, Lines{kSomeMissing});
+    EXPECT_EQ(dialogs.shown, Lines{kSomeFilesNotIncluded});
     EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Levels/My Map.wld", 8, map}}));
 }
 
@@ -145,7 +141,7 @@ TEST_F(PackingRunTest, AFileThatFailsIsReportedDroppedAndCountedWhileTheOthersLa
     EXPECT_TRUE(failure.starts_with("Error:Archiver: Cannot open file \"")) << failure;
     EXPECT_TRUE(failure.ends_with("Wall.tex\" - Native error: 00033")) << failure;
     EXPECT_EQ(screen.log[5], "Done.");
-    EXPECT_EQ(dialogs.shown, (Lines{failure, kSomeMissing}));
+    EXPECT_EQ(dialogs.shown, (Lines{failure, kSomeFilesNotIncluded}));
     EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Levels/My Map.wld", 8, map}, {"Sounds/Music.ogg", 0, music}}));
     expectToolsAccept(out + "pack.gro");
 }
@@ -154,7 +150,7 @@ TEST_F(PackingRunTest, NothingCheckedStillMakesAValidEmptyArchive) {
     files.append("Levels\\My Map.wld", false);
     pack(out + "empty.gro");
     EXPECT_EQ(readFile(out + "empty.gro"), std::string("PK\x05\x06", 4) + std::string(18, '\0'));
-    EXPECT_EQ(dialogs.shown, Lines{kSuccess});
+    EXPECT_EQ(dialogs.shown, Lines{kPackedOpenFolderQuestion});
 }
 
 } // namespace

@@ -104,14 +104,15 @@ TEST_F(PackingSafetyTest, AFullDiskStopsTheRunWithOneMessageAndKeepsThePreviousA
     game("Sounds/Speech.ogg", noise(600'000));
     check({"Sounds\\Music.ogg", "Sounds\\Speech.ogg"});
     const std::string text = withFileSizeLimitInChild(900'000, [&] {
-        pack(destination);
-        return joined(screen.log) + "|" + joined(dialogs.shown) + "|" + std::to_string(archiver.Active());
+        const bool failed = pack(destination) == PackingOutcome::Failed;
+        return joined(screen.log) + "|" + joined(dialogs.shown) + "|" + std::to_string(archiver.Active()) +
+               std::to_string(failed);
     });
     const std::string message =
         "Error: The disk is full: " + destination + " could not be written. A GRO that was there before is unchanged.";
     EXPECT_EQ(text, joined({"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...",
                             "Packing...", message}) +
-                        "|" + joined({message}) + "|0");
+                        "|" + joined({message}) + "|01");
     EXPECT_EQ(readFile(destination), previous);
     EXPECT_EQ(folderNames(out), Lines{"pack.gro"}) << "no temporary file is left behind";
 }

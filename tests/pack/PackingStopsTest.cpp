@@ -2,6 +2,8 @@
 #include "support/ArchiveCheck.h"
 
 #include "pack/DestinationPath.h"
+#include "pack/PackingMessages.h"
+#include "support/LibraryText.h"
 
 #include <filesystem>
 
@@ -41,10 +43,9 @@ protected:
 
 TEST_F(PackingStopsTest, ANameWithoutAFileNameChangesNothing) {
     screen.log = {"earlier log"};
-    pack(out);
+    EXPECT_EQ(pack(out), PackingOutcome::NotStarted);
     pack("");
-    EXPECT_EQ(dialogs.shown, (Lines{"Please choose a valid name and location for your GRO.",
-                                    "Please choose a valid name and location for your GRO."}));
+    EXPECT_EQ(dialogs.shown, (Lines{kChooseValidDestination, kChooseValidDestination}));
     EXPECT_EQ(screen.log, Lines{"earlier log"});
     EXPECT_TRUE(screen.busy.empty());
     EXPECT_TRUE(screen.destination.empty());
@@ -59,20 +60,19 @@ TEST_F(PackingStopsTest, AMissingFolderIsCreatedOneLevelDeep) {
 
 TEST_F(PackingStopsTest, TwoMissingLevelsOrNoFolderAtAllStopBeforeTheProbe) {
     pack(out + "one/two/pack.gro");
-    expectStoppedWith("Error: The path did not exist and could not be created!", Lines{"Checking file path..."});
+    expectStoppedWith(kPathNotCreated, Lines{"Checking file path..."});
     EXPECT_FALSE(std::filesystem::exists(out + "one"));
     dialogs.shown.clear();
     screen.busy.clear();
     pack("pack");
     EXPECT_EQ(screen.destination, "pack.gro");
-    expectStoppedWith("Error: The path did not exist and could not be created!", Lines{"Checking file path..."});
+    expectStoppedWith(kPathNotCreated, Lines{"Checking file path..."});
 }
 
 TEST_F(PackingStopsTest, ADestinationThatCannotBeWrittenStopsAfterTheProbe) {
     std::filesystem::create_directory(out + "taken.gro");
     pack(out + "taken.gro");
-    expectStoppedWith("Error: The file is not writable!",
-                      (Lines{"Checking file path... Exists.", "Checking file writability..."}));
+    expectStoppedWith(kNotWritable, (Lines{"Checking file path... Exists.", "Checking file writability..."}));
 }
 
 TEST_F(PackingStopsTest, ADestinationThatIsACheckedFileIsRefusedAndKept) {
@@ -89,6 +89,25 @@ TEST_F(PackingStopsTest, AnUncheckedFileInsideTheInstallationMayBeReplaced) {
     dialogs.answers = {false};
     pack(root + "Old.gro");
     EXPECT_EQ(readMembers(root + "Old.gro").size(), 2u);
+}
+
+// A vanished working folder, and a file that turns into a folder between the check that it exists and its
+// packing, reach the user in the program's own words.
+TEST_F(PackingStopsTest, NoLibraryTextReachesTheUser) {
+    game("Models/Later.mdl", "later");
+    check({"Models\\Later.mdl"});
+    progress.onPump = [this] {
+        const auto& events = progress.events;
+        if (events.size() >= 2 && events[events.size() - 2] == "Label3 2 out of 3") {
+            std::filesystem::remove(root + "Models/Later.mdl");
+            std::filesystem::create_directories(root + "Models/Later.mdl/Inside");
+        }
+    };
+    const WorkingFolderGone gone(dir.path() / "cwd");
+    const PackingOutcome outcome = pack(out + "pack.gro");
+    EXPECT_EQ(outcome, PackingOutcome::FilesMissing);
+    expectNoLibraryText(screen.log);
+    expectNoLibraryText(dialogs.shown);
 }
 
 TEST(PackingEventsTest, AnswerAsTheMainWindowDoes) {

@@ -2,6 +2,7 @@
 
 #include "settings/InstallFolder.h"
 #include "settings/ListingFixture.h"
+#include "support/LibraryText.h"
 
 #include <gtest/gtest.h>
 
@@ -88,8 +89,9 @@ TEST_F(StandardListBuilderTest, DisplayRefreshesAtTheFirstAndEvery202ndMember) {
 TEST_F(StandardListBuilderTest, WizardBuildSkipsDuplicatesAndReportsMissingArchivesOnceAtTheEnd) {
     target.append("Stale.txt");
     recorder.watched = &target;
-    EXPECT_TRUE(
-        BuildStandardFiles(run, root, {"Base.gro", "Gone.gro", "patch.GRO", "Also.gro"}, target, BuildVariant::Wizard));
+    EXPECT_EQ(
+        BuildStandardFiles(run, root, {"Base.gro", "Gone.gro", "patch.GRO", "Also.gro"}, target, BuildVariant::Wizard),
+        StandardListOutcome::ArchivesMissing);
     EXPECT_EQ(target.names(), (Names{"Textures\\Wall.tex", "Models\\Item.mdl", "Read.txt", "Sounds\\Step.wav"}));
     EXPECT_EQ(recorder.log, (Names{"show", "disable", "enable", "hide", "message: " + std::string(kSomeGrosMissing)}));
     EXPECT_EQ(recorder.overallTexts, (Names{"", "1 out of 4", "2 out of 4", "3 out of 4", "4 out of 4"}));
@@ -101,8 +103,9 @@ TEST_F(StandardListBuilderTest, WizardBuildSkipsDuplicatesAndReportsMissingArchi
 TEST_F(StandardListBuilderTest, EditorRebuildKeepsDuplicatesAndReportsEachMissingArchiveAtOnce) {
     NameList archives;
     archives.append("Old.gro");
-    EXPECT_TRUE(BuildStandardFiles(run, root, {"Base.gro", "", "Gone.gro", "Patch.gro", "Base.gro"}, target,
-                                   BuildVariant::Editor, &archives));
+    EXPECT_EQ(BuildStandardFiles(run, root, {"Base.gro", "", "Gone.gro", "Patch.gro", "Base.gro"}, target,
+                                 BuildVariant::Editor, &archives),
+              StandardListOutcome::ArchivesMissing);
     EXPECT_EQ(archives.names(), (Names{"Base.gro", "Patch.gro", "Base.gro"}));
     EXPECT_EQ(target.size(), 3 + 2 + 3);
     EXPECT_EQ(target.name(3), "textures\\WALL.TEX");
@@ -113,13 +116,27 @@ TEST_F(StandardListBuilderTest, EditorRebuildKeepsDuplicatesAndReportsEachMissin
 TEST_F(StandardListBuilderTest, UnreadableArchiveStopsTheBuildAfterRestoringTheWindows) {
     install.write("Broken.gro", "this is not a zip archive at all");
     recorder.watched = &target;
-    EXPECT_FALSE(BuildStandardFiles(run, root, {"Base.gro", "Broken.gro", "Patch.gro"}, target, BuildVariant::Wizard));
+    EXPECT_EQ(BuildStandardFiles(run, root, {"Base.gro", "Broken.gro", "Patch.gro"}, target, BuildVariant::Wizard),
+              StandardListOutcome::Unreadable);
     EXPECT_EQ(target.size(), 3);
     EXPECT_FALSE(target.updating());
     ASSERT_EQ(recorder.log.size(), 5u);
     EXPECT_EQ(recorder.log[2], "enable");
     EXPECT_EQ(recorder.log[3], "hide");
     EXPECT_EQ(recorder.log[4], "message: Archiver: Archive is damaged. Open failed - Native error: 00048");
+}
+
+// A vanished working folder, a folder under an archive's name and an archive that is none reach the user in
+// the program's own words.
+TEST_F(StandardListBuilderTest, NoLibraryTextReachesTheUser) {
+    std::filesystem::create_directories(install.path() / "Folder.gro" / "Inside");
+    install.write("Broken.gro", "this is not a zip archive at all");
+    const testing::WorkingFolderGone gone(install.path() / "cwd");
+    for (const BuildVariant variant : {BuildVariant::Wizard, BuildVariant::Editor}) {
+        BuildStandardFiles(run, root, {"Base.gro", "Folder.gro", "Broken.gro"}, target, variant);
+    }
+    EXPECT_EQ(recorder.shown.size(), 3u);
+    testing::expectNoLibraryText(recorder.shown);
 }
 
 TEST_F(StandardListBuilderTest, AddFileInOptionsNeedsAValidRoot) {

@@ -2,6 +2,7 @@
 
 #include "archive/ZipEngine.h"
 #include "platform/GamePath.h"
+#include "platform/UserError.h"
 #include "platform/qt/Centring.h"
 #include "platform/qt/CheckListBox.h"
 #include "platform/qt/QuietEnter.h"
@@ -203,7 +204,7 @@ void TForm2::Button4Click() {
         WriteInstallRoot(state, context_.settings);
         rootWritten = true;
         SaveStandardLists(state);
-    } catch (const std::exception& error) {
+    } catch (...) {
         if (!rootWritten) {
             state.InstallRoot = previousRoot;
         }
@@ -211,7 +212,7 @@ void TForm2::Button4Click() {
         StandardFilesBackup.assign(previousFiles, false);
         setEnabled(true);
         context_.loading->widget()->hide();
-        context_.dialogs.showMessage(error.what());
+        context_.dialogs.showMessage(userMessageOf(std::current_exception()));
         return;
     }
     hide();

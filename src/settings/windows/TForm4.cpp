@@ -89,11 +89,11 @@ void TForm4::Button2Click() {
     AppState& state = context_.state;
     WindowRun window(*this, *context_.loading);
     ListingRun run{*Archiver, *context_.loading, window, context_.dialogs};
-    const bool completed = BuildStandardFiles(run, options_.InstallPathField->text().toStdString(),
-                                              textLines(GroListMemo->toPlainText().toStdString()), state.StandardFiles,
-                                              BuildVariant::Editor, &state.StandardGroList);
+    const StandardListOutcome outcome = BuildStandardFiles(
+        run, options_.InstallPathField->text().toStdString(), textLines(GroListMemo->toPlainText().toStdString()),
+        state.StandardFiles, BuildVariant::Editor, &state.StandardGroList);
     // After an unreadable archive the editor stays open, so the list can be corrected.
-    if (completed) {
+    if (outcome != StandardListOutcome::Unreadable) {
         hide();
     }
 }

@@ -3,6 +3,7 @@
 
 #include "archive/ZipEngine.h"
 #include "platform/GamePath.h"
+#include "platform/UserError.h"
 #include "settings/EditionDetection.h"
 #include "settings/InstallDetection.h"
 #include "settings/InstallFolder.h"
@@ -135,7 +136,7 @@ void TForm5::Button3Click() {
         const bool anyExists =
             std::any_of(names.begin(), names.end(), [&](const std::string& name) { return fileExists(field + name); });
         if (!anyExists) {
-            context_.dialogs.showMessage("Please choose at least one valid GRO file");
+            context_.dialogs.showMessage(kNoValidGro);
             return;
         }
     }
@@ -192,8 +193,8 @@ void TForm5::TabSheet4Show() {
     try {
         SaveStandardLists(state);
         WriteInstallRoot(state, context_.settings);
-    } catch (const std::exception& error) {
-        context_.dialogs.showMessage(error.what());
+    } catch (...) {
+        context_.dialogs.showMessage(userMessageOf(std::current_exception()));
         return;
     }
     SettingsSaved = true;

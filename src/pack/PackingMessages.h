@@ -1,0 +1,17 @@
+// The packing run's messages, which both front ends and the tests name rather than spell.
+#pragma once
+
+#include <string>
+
+namespace korvane {
+
+inline constexpr const char* kPacked = "The gro has been successfully created.";
+inline const std::string kPackedOpenFolderQuestion =
+    std::string(kPacked) + "\nDo you wish to open the destination directory?";
+inline constexpr const char* kChooseValidDestination = "Please choose a valid name and location for your GRO.";
+inline constexpr const char* kPathNotCreated = "Error: The path did not exist and could not be created!";
+inline constexpr const char* kNotWritable = "Error: The file is not writable!";
+inline constexpr const char* kSomeFilesNotIncluded =
+    "Some files could not be included in the GRO. See the log for details.";
+
+} // namespace korvane
