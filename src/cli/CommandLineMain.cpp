@@ -1,6 +1,7 @@
 #include "cli/CommandLineMain.h"
 
 #include "cli/Command.h"
+#include "platform/Version.h"
 
 #include <unistd.h>
 
@@ -12,7 +13,7 @@ namespace korvane::cli {
 
 namespace {
 
-const char* const kVersionText = "korvane " KORVANE_VERSION "\n";
+const std::string kVersionText = std::string("korvane ") + kProgramVersion + "\n";
 
 const char* const kOverallHead = "Usage: korvane [COMMAND [ARGUMENTS...]]\n"
                                  "\n"
