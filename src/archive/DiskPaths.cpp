@@ -1,5 +1,7 @@
 #include "archive/DiskPaths.h"
 
+#include "platform/AsciiText.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -31,7 +33,7 @@ char foldedChar(char c) {
     if (c == '\\') {
         return '/';
     }
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return asciiLower(c);
 }
 
 bool componentEqual(std::string_view a, std::string_view b) {

@@ -164,7 +164,7 @@ private:
     void saveTail(TZEUpdateState& state);
     bool writeEntry(TDirItem& item, TZEUpdateState& state, TZEAction& action);
     void writeEntryData(TDirItem& item, TZEUpdateState& state);
-    void InternalCompressFile(int source, std::uint64_t size, TDirItem& item, TZEUpdateState& state);
+    void InternalCompressFile(const FileHandle& source, std::uint64_t size, TDirItem& item, TZEUpdateState& state);
     void copyFromTail(TDirItem& item, std::size_t snapshotIndex, TZEUpdateState& state);
     void rollBack(TZEUpdateState& state) noexcept;
     // The entry list as it was when the outermost update began.
