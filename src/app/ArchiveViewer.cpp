@@ -1,12 +1,12 @@
 #include "app/ArchiveViewer.h"
 
-#include "app/Fonts.h"
 #include "archive/ZEException.h"
 #include "archive/ZipEngine.h"
 #include "pack/GameLimitsCheck.h"
 #include "platform/ProgressSink.h"
 #include "platform/Version.h"
 #include "settings/StandardListBuilder.h"
+#include "ui/Fonts.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
 #include "app/TForm1.h"
 
-#include "app/Fonts.h"
 #include "archive/ZipEngine.h"
 #include "platform/Version.h"
-#include "platform/qt/Centring.h"
 #include "platform/qt/CheckListBox.h"
 #include "settings/windows/TForm2.h"
+#include "ui/Centring.h"
+#include "ui/Fonts.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -2,11 +2,11 @@
 #include "app/TForm1.h"
 
 #include "platform/FileError.h"
-#include "platform/qt/Centring.h"
 #include "scan/ChosenFiles.h"
 #include "scan/CollectionRun.h"
 #include "scan/DeepScanHint.h"
 #include "scan/windows/TForm6.h"
+#include "ui/Centring.h"
 
 #include <QCheckBox>
 #include <QLabel>

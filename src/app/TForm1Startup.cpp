@@ -2,10 +2,10 @@
 #include "app/TForm1.h"
 
 #include "platform/FileError.h"
-#include "platform/qt/Centring.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsFiles.h"
 #include "settings/windows/TForm5.h"
+#include "ui/Centring.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

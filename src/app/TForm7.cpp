@@ -1,8 +1,8 @@
 #include "app/TForm7.h"
 
-#include "app/Fonts.h"
 #include "platform/Version.h"
-#include "platform/qt/Centring.h"
+#include "ui/Centring.h"
+#include "ui/Fonts.h"
 
 #include <QHideEvent>
 #include <QLabel>

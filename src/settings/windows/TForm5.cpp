@@ -6,7 +6,7 @@
 #include "platform/qt/QuietEnter.h"
 #include "settings/StandardPresets.h"
 #include "settings/TextLines.h"
-#include "settings/windows/Named.h"
+#include "ui/Named.h"
 
 #include <QButtonGroup>
 #include <QFont>
