@@ -53,15 +53,7 @@ public:
     std::string TempDir;
     TZEOptions Options;
     std::vector<std::string> NoCompressionMasks;
-    std::vector<std::string> FileMasks;
-    std::vector<std::string> ExclusionMasks;
-    TZESpanningMode SpanningMode = smNone;
-    bool InMemory = false;
-    TZip64Mode Zip64Mode = zmAuto;
     bool OpenCorruptedArchives = false;
-    bool ExtractCorruptedFiles = false;
-    std::string Password;
-    std::string SFXStub;
 
     // Events.
     TZEFileProgressEvent OnFileProgress;
@@ -69,8 +61,19 @@ public:
     TZEConfirmProcessFileEvent OnConfirmProcessFile;
     TZEConfirmOverwriteEvent OnConfirmOverwrite;
     TZEProcessFileFailureEvent OnProcessFileFailure;
-    TZEDiskFullEvent OnDiskFull;
     TZENotifyEvent AfterOpen;
+
+    // Accepted and not used: this engine writes no spanned, in-memory, Zip64, encrypted or self-extracting
+    // archive, takes its masks as AddFiles arguments, and reports a full disk as a failed file.
+    std::vector<std::string> FileMasks;
+    std::vector<std::string> ExclusionMasks;
+    TZESpanningMode SpanningMode = smNone;
+    bool InMemory = false;
+    TZip64Mode Zip64Mode = zmAuto;
+    bool ExtractCorruptedFiles = false;
+    std::string Password;
+    std::string SFXStub;
+    TZEDiskFullEvent OnDiskFull;
 
     // Read-only state.
     bool Active() const { return active_; }
