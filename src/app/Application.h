@@ -1,7 +1,7 @@
 // Program entry: the application, its settings and desktop seams, and the seven windows.
 #pragma once
 
-#include "settings/windows/WindowContext.h"
+#include "ui/WindowContext.h"
 
 #include <memory>
 

@@ -1,11 +1,13 @@
 #include "app/ArchiveViewer.h"
 
-#include "app/Fonts.h"
+#include "archive/ZEException.h"
 #include "archive/ZipEngine.h"
 #include "pack/GameLimitsCheck.h"
 #include "platform/ProgressSink.h"
 #include "platform/UserError.h"
+#include "platform/Version.h"
 #include "settings/StandardListBuilder.h"
+#include "ui/Fonts.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -21,7 +23,7 @@ ArchiveViewer::ArchiveViewer(std::string archivePath, const AppState* installati
     : archivePath_(std::move(archivePath)), installation_(installation) {
     setObjectName("ArchiveViewer");
     const QString path = QString::fromStdString(archivePath_);
-    setWindowTitle(QFileInfo(path).fileName() + " - Korvane v1.5");
+    setWindowTitle(QFileInfo(path).fileName() + " - " + kProgramTitle);
     setFont(verdana(8));
     resize(561, 451);
 

@@ -4,7 +4,7 @@
 #include "archive/ZipTypes.h"
 #include "platform/GameFolders.h"
 #include "platform/NameList.h"
-#include "settings/windows/WindowContext.h"
+#include "ui/WindowContext.h"
 
 #include <QMainWindow>
 

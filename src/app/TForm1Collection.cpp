@@ -1,13 +1,14 @@
 // Step 1 of the main window: the map list and the collection run that fills step 2's file list.
 #include "app/TForm1.h"
 
+#include "platform/FileError.h"
 #include "platform/UserError.h"
-#include "platform/qt/Centring.h"
 #include "scan/ChosenFiles.h"
 #include "scan/CollectionMessages.h"
 #include "scan/CollectionRun.h"
 #include "scan/DeepScanHint.h"
 #include "scan/windows/TForm6.h"
+#include "ui/Centring.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,7 +2,8 @@
 #include "app/Notices.h"
 #include "app/TForm1.h"
 #include "app/TForm7.h"
-#include "platform/qt/Centring.h"
+#include "platform/Version.h"
+#include "ui/Centring.h"
 
 #include <QEvent>
 #include <QStatusBar>
@@ -13,7 +14,7 @@ std::string noticeForTick(int tick) {
     switch (tick) {
     case 1:
     case 2:
-        return "Korvane v1.5: news and updates at http://korvane.example.org/";
+        return std::string(kProgramTitle) + ": news and updates at http://korvane.example.org/";
     case 4:
     case 5:
         return std::string("Found a bug? Please write to ") + kBugReportAddress;
@@ -55,7 +56,7 @@ void TForm1::About1Click() {
 }
 
 void TForm1::Bugreports1Click() {
-    context_.shell.openUrl(std::string("mailto:") + kBugReportAddress + "?subject=Bug in Korvane v1.5");
+    context_.shell.openUrl(std::string("mailto:") + kBugReportAddress + "?subject=Bug in " + kProgramTitle);
 }
 
 } // namespace korvane

@@ -1,8 +1,8 @@
 // The three step pages of the main window, laid out at fixed positions like the rest of the frame.
 #include "app/TForm1.h"
 
-#include "app/Fonts.h"
 #include "platform/qt/CheckListBox.h"
+#include "ui/Fonts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

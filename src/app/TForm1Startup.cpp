@@ -1,12 +1,13 @@
 // The start-up check: is the installation configured, and is its catalogue of standard files present?
 #include "app/TForm1.h"
 
+#include "platform/FileError.h"
 #include "platform/UserError.h"
-#include "platform/qt/Centring.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsMessages.h"
 #include "settings/windows/TForm5.h"
+#include "ui/Centring.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "app/TForm3.h"
 
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,7 +1,8 @@
 #include "app/TForm7.h"
 
-#include "app/Fonts.h"
-#include "platform/qt/Centring.h"
+#include "platform/Version.h"
+#include "ui/Centring.h"
+#include "ui/Fonts.h"
 
 #include <QHideEvent>
 #include <QLabel>
@@ -67,7 +68,7 @@ TForm7::TForm7(WindowContext& context) : context_(context) {
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(archivePicture());
 
-    Label1 = new QLabel("Korvane v1.5 =RUS=", this);
+    Label1 = new QLabel(QString(kProgramTitle) + " =RUS=", this);
     Label1->setObjectName("Label1");
     QFont large = verdana(8);
     large.setPixelSize(19);

@@ -2,7 +2,7 @@
 // hiding it (also by Escape) gives the main window its input back.
 #pragma once
 
-#include "settings/windows/WindowContext.h"
+#include "ui/WindowContext.h"
 
 #include <QDialog>
 

@@ -6,16 +6,10 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace korvane {
 namespace {
-
-bool isRegularFile(int fd) {
-    struct stat facts {};
-    return fstat(fd, &facts) == 0 && S_ISREG(facts.st_mode);
-}
 
 // Another engine (or any cooperating program) holding the file makes the open fail, as on the game's platform.
 bool lockFile(int fd, bool exclusive) {
@@ -30,38 +24,38 @@ bool lockFile(int fd, bool exclusive) {
 
 TZEArchiveFile TZEArchiveFile::open(const std::string& path, std::uint16_t mode) {
     const bool writable = openModeAllowsUpdates(mode);
-    const int fd = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
-    if (fd < 0) {
+    FileHandle handle = FileHandle::open(path, writable ? O_RDWR : O_RDONLY);
+    if (!handle.valid()) {
         throw FileError::cannotOpen(path);
     }
-    TZEArchiveFile file(fd, path, writable);
-    if (!isRegularFile(fd) || !lockFile(fd, writable)) {
+    TZEArchiveFile file(std::move(handle), path, writable);
+    if (!file.file_.isRegularFile() || !lockFile(file.descriptor(), writable)) {
         throw FileError::cannotOpen(path);
     }
     return file;
 }
 
 TZEArchiveFile TZEArchiveFile::create(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) {
+    FileHandle handle = FileHandle::open(path, O_RDWR | O_CREAT, 0666);
+    if (!handle.valid()) {
         throw FileError::cannotCreate(path);
     }
-    TZEArchiveFile file(fd, path, true);
+    TZEArchiveFile file(std::move(handle), path, true);
     // Empty the file only once it is ours, so that a file another engine holds is left intact.
-    if (!isRegularFile(fd) || !lockFile(fd, true) || ftruncate(fd, 0) != 0) {
+    if (!file.file_.isRegularFile() || !lockFile(file.descriptor(), true) || !file.file_.truncate(0)) {
         throw FileError::cannotCreate(path);
     }
     return file;
 }
 
 TZEArchiveFile::TZEArchiveFile(TZEArchiveFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), writable_(other.writable_), pos_(other.pos_),
+    : file_(std::move(other.file_)), path_(std::move(other.path_)), writable_(other.writable_), pos_(other.pos_),
       lastError_(other.lastError_), hiddenPath_(std::exchange(other.hiddenPath_, {})) {}
 
 TZEArchiveFile& TZEArchiveFile::operator=(TZEArchiveFile&& other) noexcept {
     if (this != &other) {
         close();
-        fd_ = std::exchange(other.fd_, -1);
+        file_ = std::move(other.file_);
         path_ = std::move(other.path_);
         writable_ = other.writable_;
         pos_ = other.pos_;
@@ -76,11 +70,8 @@ TZEArchiveFile::~TZEArchiveFile() {
 }
 
 void TZEArchiveFile::close() noexcept {
-    if (fd_ >= 0) {
-        // Closing the last descriptor of the open file releases its lock.
-        ::close(fd_);
-        fd_ = -1;
-    }
+    // Closing the last descriptor of the open file releases its lock.
+    file_.close();
     if (!hiddenPath_.empty()) {
         ::unlink(hiddenPath_.c_str());
         hiddenPath_.clear();
@@ -88,26 +79,15 @@ void TZEArchiveFile::close() noexcept {
 }
 
 std::uint64_t TZEArchiveFile::size() const {
-    struct stat facts {};
-    if (fd_ < 0 || fstat(fd_, &facts) != 0) {
+    const auto length = file_.size();
+    if (!length) {
         failRead();
     }
-    return static_cast<std::uint64_t>(facts.st_size);
+    return *length;
 }
 
 std::size_t TZEArchiveFile::read(void* buffer, std::size_t n) {
-    auto* out = static_cast<char*>(buffer);
-    std::size_t done = 0;
-    while (done < n) {
-        const ssize_t got = pread(fd_, out + done, n - done, static_cast<off_t>(pos_ + done));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(got);
-    }
+    const std::size_t done = file_.readAt(buffer, n, pos_);
     pos_ += done;
     return done;
 }
@@ -130,25 +110,16 @@ std::string TZEArchiveFile::readExact(std::size_t n) {
 }
 
 std::size_t TZEArchiveFile::write(const void* buffer, std::size_t n) {
-    const auto* in = static_cast<const char*>(buffer);
-    std::size_t done = 0;
-    while (done < n) {
-        const ssize_t put = pwrite(fd_, in + done, n - done, static_cast<off_t>(pos_ + done));
-        if (put < 0 && errno == EINTR) {
-            continue;
-        }
-        if (put <= 0) {
-            lastError_ = put < 0 ? errno : 0;
-            break;
-        }
-        done += static_cast<std::size_t>(put);
+    const std::size_t done = file_.writeAt(buffer, n, pos_);
+    if (done < n) {
+        lastError_ = errno;
     }
     pos_ += done;
     return done;
 }
 
 bool TZEArchiveFile::truncate(std::uint64_t length) {
-    if (ftruncate(fd_, static_cast<off_t>(length)) != 0) {
+    if (!file_.truncate(length)) {
         lastError_ = errno;
         return false;
     }
@@ -156,7 +127,7 @@ bool TZEArchiveFile::truncate(std::uint64_t length) {
 }
 
 bool TZEArchiveFile::flush() {
-    if (fsync(fd_) != 0) {
+    if (!file_.sync()) {
         lastError_ = errno;
         return false;
     }

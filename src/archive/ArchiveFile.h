@@ -2,6 +2,8 @@
 // (shared for reading, exclusive for writing) that keeps other cooperating writers out meanwhile.
 #pragma once
 
+#include "platform/FileHandle.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -31,7 +33,8 @@ public:
 
     const std::string& path() const { return path_; }
     bool writable() const { return writable_; }
-    int descriptor() const { return fd_; }
+    int descriptor() const { return file_.descriptor(); }
+    FileHandle& handle() { return file_; }
 
     std::uint64_t size() const; // throws FileError "Cannot read file %s"
     std::uint64_t position() const { return pos_; }
@@ -58,11 +61,12 @@ public:
     void replaceDestination();
 
 private:
-    TZEArchiveFile(int fd, std::string path, bool writable) : fd_(fd), path_(std::move(path)), writable_(writable) {}
+    TZEArchiveFile(FileHandle file, std::string path, bool writable)
+        : file_(std::move(file)), path_(std::move(path)), writable_(writable) {}
     [[noreturn]] void failRead() const;
     [[noreturn]] void failWrite(int error) const;
 
-    int fd_ = -1;
+    FileHandle file_;
     std::string path_;
     bool writable_ = false;
     std::uint64_t pos_ = 0;

@@ -58,23 +58,22 @@ template <typename Make> std::string hiddenName(const fs::path& file, Make make)
 
 TZEArchiveFile TZEArchiveFile::createAside(const std::string& destination, bool unnamed) {
     const fs::path target = replacedFile(destination);
-    int fd = unnamed ? ::open(folderOf(target).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666) : -1;
+    FileHandle handle = unnamed ? FileHandle::open(folderOf(target), O_TMPFILE | O_RDWR, 0666) : FileHandle();
     // Naming it at the end goes through /proc; without it the file gets a hidden name from the start.
-    if (fd >= 0 && ::access(procPath(fd).c_str(), F_OK) != 0) {
-        ::close(fd);
-        fd = -1;
+    if (handle.valid() && ::access(procPath(handle.descriptor()).c_str(), F_OK) != 0) {
+        handle.close();
     }
     std::string hidden;
-    if (fd < 0) {
-        hidden = hiddenName(target, [&fd](const std::string& name) {
-            fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            return fd < 0 ? errno : 0;
+    if (!handle.valid()) {
+        hidden = hiddenName(target, [&handle](const std::string& name) {
+            handle = FileHandle::open(name, O_RDWR | O_CREAT | O_EXCL, 0666);
+            return handle.valid() ? 0 : errno;
         });
         if (hidden.empty()) {
             throw FileError::cannotCreate(destination);
         }
     }
-    TZEArchiveFile file(fd, destination, true);
+    TZEArchiveFile file(std::move(handle), destination, true);
     file.hiddenPath_ = hidden;
     return file;
 }
@@ -83,7 +82,7 @@ void TZEArchiveFile::replaceDestination() {
     const fs::path target = replacedFile(path_);
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        ::fchmod(fd_, old.st_mode & 07777);
+        ::fchmod(descriptor(), old.st_mode & 07777);
     }
     if (!flush()) {
         failWrite(lastError_);
@@ -91,7 +90,8 @@ void TZEArchiveFile::replaceDestination() {
     if (hiddenPath_.empty()) {
         int linkError = 0;
         hiddenPath_ = hiddenName(target, [this, &linkError](const std::string& name) {
-            const int linked = ::linkat(AT_FDCWD, procPath(fd_).c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
+            const int linked =
+                ::linkat(AT_FDCWD, procPath(descriptor()).c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
             linkError = linked == 0 ? 0 : errno;
             return linkError;
         });
@@ -104,11 +104,7 @@ void TZEArchiveFile::replaceDestination() {
     }
     hiddenPath_.clear();
     // The new name reaches the disk with the folder; a folder that cannot be flushed changes nothing now.
-    const int folder = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
+    syncFolder(folderOf(target));
 }
 
 void TZEArchiveFile::failWrite(int error) const {

@@ -5,7 +5,6 @@
 #include "archive/ZipEngine.h"
 
 #include <algorithm>
-#include <unistd.h>
 
 namespace korvane {
 
@@ -30,8 +29,7 @@ void TZEBaseArchiver::saveTail(TZEUpdateState& state) {
     }
     state.tail.emplace(TempDir);
     const auto size = archiveFile_->size();
-    if (!copyBytes(archiveFile_->descriptor(), state.writePosition, state.tail->descriptor(), 0,
-                   size - state.writePosition)) {
+    if (!copyBytes(archiveFile_->handle(), state.writePosition, state.tail->handle(), 0, size - state.writePosition)) {
         state.tail.reset();
         raiseError(zeerr::kWriteError);
     }
@@ -42,8 +40,8 @@ void TZEBaseArchiver::copyFromTail(TDirItem& item, std::size_t snapshotIndex, TZ
     const auto ahead = static_cast<std::uint64_t>(dirManager_->BytesAhead);
     const auto span = state.tailSpans.at(snapshotIndex - state.keepIndex);
     const auto position = archiveFile_->position();
-    if (!state.tail || !copyBytes(state.tail->descriptor(), old.localHeaderOffset() + ahead - state.writePosition,
-                                  archiveFile_->descriptor(), position, span)) {
+    if (!state.tail || !copyBytes(state.tail->handle(), old.localHeaderOffset() + ahead - state.writePosition,
+                                  archiveFile_->handle(), position, span)) {
         raiseError(zeerr::kWriteError);
     }
     item.CentralHeader.LocalHeaderOffset = static_cast<std::uint32_t>(position - ahead);
@@ -60,8 +58,8 @@ void TZEBaseArchiver::rollBack(TZEUpdateState& state) noexcept {
         // Cutting at W drops whatever this update wrote; the tail, if saved, puts the old bytes back exactly.
         archiveFile_->truncate(state.writePosition);
         if (state.tail) {
-            const auto length = static_cast<std::uint64_t>(::lseek(state.tail->descriptor(), 0, SEEK_END));
-            copyBytes(state.tail->descriptor(), 0, archiveFile_->descriptor(), state.writePosition, length);
+            const auto length = state.tail->handle().size().value_or(0);
+            copyBytes(state.tail->handle(), 0, archiveFile_->handle(), state.writePosition, length);
             archiveFile_->seek(state.writePosition + length);
             state.tail.reset();
         } else {

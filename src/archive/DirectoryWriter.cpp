@@ -1,5 +1,5 @@
 // SaveDir: the central directory and the end record, written in one piece where the entries end.
-#include "archive/NameEncoding.h"
+#include "archive/NameCodec.h"
 #include "archive/UnicodePathField.h"
 #include "archive/ZipEngine.h"
 

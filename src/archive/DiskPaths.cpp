@@ -1,5 +1,6 @@
 #include "archive/DiskPaths.h"
 
+#include "platform/AsciiText.h"
 #include "platform/FileError.h"
 
 #include <algorithm>
@@ -35,7 +36,7 @@ char foldedChar(char c) {
     if (c == '\\') {
         return '/';
     }
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return asciiLower(c);
 }
 
 bool componentEqual(std::string_view a, std::string_view b) {

@@ -2,7 +2,7 @@
 #include "archive/DiskPaths.h"
 #include "archive/DiskWalk.h"
 #include "archive/FileMasks.h"
-#include "archive/NameEncoding.h"
+#include "archive/NameCodec.h"
 #include "archive/NameIndex.h"
 #include "archive/StoredNames.h"
 #include "archive/ZipEngine.h"

@@ -1,15 +1,12 @@
 // The entry writer: local header, data, then the header again with CRC-32 and sizes.
 #include "archive/Compressor.h"
-#include "archive/NameEncoding.h"
+#include "archive/NameCodec.h"
 #include "archive/UpdateState.h"
 #include "archive/ZipEngine.h"
 #include "platform/GamePath.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace korvane {
 
@@ -19,41 +16,15 @@ constexpr std::uint64_t kSizeLimit = 0xFFFFFFFFu;
 constexpr std::size_t kEntryLimit = 0xFFFF;
 constexpr std::uint16_t kVersion = 20;
 
-// A source file, only ever opened for reading.
-class SourceFile {
-public:
-    explicit SourceFile(int fd) : fd_(fd) {}
-    ~SourceFile() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    SourceFile(const SourceFile&) = delete;
-    SourceFile& operator=(const SourceFile&) = delete;
-    int fd() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-int openSource(const std::string& fullName) {
+// A source file, only ever opened for reading; an invalid handle when it is not a readable regular file.
+FileHandle openSource(const std::string& fullName) {
     const auto native = resolveExisting(fullName);
     if (!native) {
-        return -1;
+        return {};
     }
     // Non-blocking, so that a pipe in place of a file is refused instead of waited on.
-    const int fd = ::open(native->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    struct stat facts {};
-    if (fd >= 0 && (::fstat(fd, &facts) != 0 || !S_ISREG(facts.st_mode))) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-std::uint64_t sizeOf(int fd) {
-    struct stat facts {};
-    return ::fstat(fd, &facts) == 0 ? static_cast<std::uint64_t>(facts.st_size) : 0;
+    FileHandle file = FileHandle::open(*native, O_RDONLY | O_NONBLOCK);
+    return file.isRegularFile() ? std::move(file) : FileHandle();
 }
 
 std::string backslashed(std::string name) {
@@ -97,11 +68,11 @@ bool TZEBaseArchiver::writeEntry(TDirItem& item, TZEUpdateState& state, TZEActio
 void TZEBaseArchiver::writeEntryData(TDirItem& item, TZEUpdateState& state) {
     auto& header = item.CentralHeader;
     const bool folder = (header.ExternalAttributes & kAttrDirectory) != 0;
-    SourceFile source(folder ? -1 : openSource(item.DiskFileName));
-    if (!folder && source.fd() < 0) {
+    const FileHandle source = folder ? FileHandle() : openSource(item.DiskFileName);
+    if (!folder && !source.valid()) {
         raiseError(zeerr::kCannotOpenSource, item.DiskFileName);
     }
-    const std::uint64_t size = folder ? 0 : sizeOf(source.fd());
+    const std::uint64_t size = folder ? 0 : source.size().value_or(0);
     const auto ahead = static_cast<std::uint64_t>(dirManager_->BytesAhead);
     const auto headerPosition = archiveFile_->position();
     // Without Zip64 the end record counts at most 65,534 entries (65,535 would mean "see the Zip64 record").
@@ -126,7 +97,7 @@ void TZEBaseArchiver::writeEntryData(TDirItem& item, TZEUpdateState& state) {
         header.Crc32 = 0;
         header.Method = 0;
     } else {
-        InternalCompressFile(source.fd(), size, item, state);
+        InternalCompressFile(source, size, item, state);
     }
     const auto end = archiveFile_->position();
     archiveFile_->seek(headerPosition);
@@ -138,23 +109,14 @@ void TZEBaseArchiver::writeEntryData(TDirItem& item, TZEUpdateState& state) {
     }
 }
 
-void TZEBaseArchiver::InternalCompressFile(int source, std::uint64_t size, TDirItem& item, TZEUpdateState& state) {
+void TZEBaseArchiver::InternalCompressFile(const FileHandle& source, std::uint64_t size, TDirItem& item,
+                                           TZEUpdateState& state) {
     auto& header = item.CentralHeader;
     const auto operation = item.PendingOperation;
     const auto shown = backslashed(item.StoredName);
     std::uint64_t offset = 0;
     const ReadBlock read = [&](std::span<std::uint8_t> block) {
-        std::size_t got = 0;
-        while (got < block.size()) {
-            const auto n = ::pread(source, block.data() + got, block.size() - got, static_cast<off_t>(offset + got));
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n <= 0) {
-                break;
-            }
-            got += static_cast<std::size_t>(n);
-        }
+        const std::size_t got = source.readAt(block.data(), block.size(), offset);
         offset += got;
         return got;
     };

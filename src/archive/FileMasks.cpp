@@ -2,72 +2,27 @@
 
 #include "archive/DiskPaths.h"
 #include "platform/Collation.h"
+#include "platform/Utf8Text.h"
+#include "platform/Wildcard.h"
 
 namespace korvane {
 
 namespace {
 
-// Length of the UTF-8 sequence that starts with this byte; a stray byte counts alone.
-std::size_t sequenceLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead < 0xF8) {
-        return 4;
+// Non-ASCII letters ignore case too, but never fold into ASCII ones.
+std::u32string folded(std::string_view text) {
+    std::u32string characters = decodeUtf8(text);
+    for (auto& c : characters) {
+        const char32_t f = foldedCharacter(c);
+        c = c >= 0x80 && f < 0x80 ? c : f;
     }
-    if (lead >= 0xE0) {
-        return lead < 0xF0 ? 3 : 1;
-    }
-    return lead >= 0xC0 ? 2 : 1;
-}
-
-std::string_view characterAt(std::string_view text, std::size_t at) {
-    const auto length = sequenceLength(static_cast<unsigned char>(text[at]));
-    return text.substr(at, std::min(length, text.size() - at));
-}
-
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameCharacter(std::string_view a, std::string_view b) {
-    if (a.size() == 1 && b.size() == 1) {
-        return asciiLower(a[0]) == asciiLower(b[0]);
-    }
-    return a == b || (a.size() > 1 && b.size() > 1 && caseFoldKey(a) == caseFoldKey(b));
+    return characters;
 }
 
 } // namespace
 
 bool MatchesMask(std::string_view name, std::string_view mask) {
-    std::size_t n = 0;
-    std::size_t m = 0;
-    // Where the last '*' was seen, and the name position it is currently taken to reach.
-    std::size_t starMask = std::string_view::npos;
-    std::size_t starName = 0;
-    while (n < name.size()) {
-        if (m < mask.size() && mask[m] == '*') {
-            while (m < mask.size() && (mask[m] == '*' || mask[m] == '?')) {
-                ++m; // a '?' right after '*' adds nothing
-            }
-            starMask = m;
-            starName = n;
-            continue;
-        }
-        const auto current = characterAt(name, n);
-        if (m < mask.size() && (mask[m] == '?' || sameCharacter(current, characterAt(mask, m)))) {
-            m += mask[m] == '?' ? 1 : characterAt(mask, m).size();
-            n += current.size();
-            continue;
-        }
-        if (starMask == std::string_view::npos) {
-            return false;
-        }
-        starName += characterAt(name, starName).size();
-        n = starName;
-        m = starMask;
-    }
-    while (m < mask.size() && mask[m] == '*') {
-        ++m;
-    }
-    return m == mask.size();
+    return wildcardMatch(folded(name), folded(mask), {.questionAfterStarIsFree = true});
 }
 
 namespace {

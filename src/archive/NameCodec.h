@@ -1,4 +1,4 @@
-// Entry names and comments as the engine holds them: UTF-8 with '/' separators.
+// Entry names and comments as the engine holds them, UTF-8 with '/' separators, and as the archive stores them.
 #pragma once
 
 #include <cstdint>
@@ -24,8 +24,15 @@ constexpr bool madeOnUnix(std::uint16_t versionMadeBy) {
     return host == kHostUnix || host == kHostMacOs;
 }
 
-bool isValidUtf8(std::string_view text);
-// Characters (code points) of valid UTF-8 text; each invalid byte counts as one.
-std::size_t utf8Length(std::string_view text);
+// Stored names as written: the bytes the game compares, which are the ANSI code page that maps use; or UTF-8
+// with flag bit 11 when a character has no ANSI byte, so that no name is lost. A non-ASCII name also gets a
+// Unicode Path field carrying its UTF-8 form, which other tools show.
+struct EncodedName {
+    std::string bytes;
+    bool utf8 = false; // general purpose flag bit 11
+    std::string extra; // the Unicode Path block of a non-ASCII name
+};
+
+EncodedName encodeStoredName(std::string_view storedName);
 
 } // namespace korvane

@@ -1,5 +1,6 @@
 #include "archive/NameIndex.h"
 
+#include "platform/AsciiText.h"
 #include "platform/Collation.h"
 
 #include <algorithm>
@@ -7,14 +8,6 @@
 namespace korvane {
 
 namespace {
-
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 std::string_view withoutFolderMark(std::string_view name) {
     if (!name.empty() && name.back() == '/') {
@@ -29,16 +22,13 @@ std::string keyOf(std::string_view name) {
     if (!isAscii(name)) {
         return caseFoldKey(name);
     }
-    std::string key(name);
-    std::transform(key.begin(), key.end(), key.begin(), lowerAscii);
-    return key;
+    return asciiLowered(name);
 }
 
 } // namespace
 
 bool sameStoredName(std::string_view a, std::string_view b) {
-    if (a.size() == b.size() &&
-        std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); })) {
+    if (equalsAsciiNoCase(a, b)) {
         return true;
     }
     return !isAscii(a) && !isAscii(b) && caseFoldKey(a) == caseFoldKey(b);

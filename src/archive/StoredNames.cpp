@@ -10,8 +10,8 @@ namespace korvane {
 
 namespace {
 
-// Drops a drive ("C:") or a server name ("\\server\") from the front.
-std::string withoutDrive(std::string text) {
+// Drops everything up to a colon (a drive, "C:") or a server name ("\\server\") from the front.
+std::string withoutDriveOrServer(std::string text) {
     if (const auto colon = text.find(':'); colon != std::string::npos) {
         return text.substr(colon + 1);
     }
@@ -102,7 +102,7 @@ std::string storedNameOf(std::string_view fullName, std::string_view base, TZESt
         text = name;
         break;
     }
-    return confined(withoutDrive(text));
+    return confined(withoutDriveOrServer(text));
 }
 
 } // namespace korvane

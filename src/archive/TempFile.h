@@ -1,6 +1,8 @@
 // The temporary file that holds the archive's tail while entries are replaced in place.
 #pragma once
 
+#include "platform/FileHandle.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -17,14 +19,15 @@ public:
     TZETempFile& operator=(const TZETempFile&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    int descriptor() const { return fd_; }
+    FileHandle& handle() { return file_; }
 
 private:
     std::filesystem::path path_;
-    int fd_ = -1;
+    FileHandle file_;
 };
 
-// Copies length bytes from one descriptor's offset to another's; false on a short read or write.
-bool copyBytes(int from, std::uint64_t fromOffset, int to, std::uint64_t toOffset, std::uint64_t length);
+// Copies length bytes from one file's offset to another's; false on a short read or write.
+bool copyBytes(const FileHandle& from, std::uint64_t fromOffset, FileHandle& to, std::uint64_t toOffset,
+               std::uint64_t length);
 
 } // namespace korvane

@@ -1,7 +1,7 @@
 #include "archive/UnicodePathField.h"
 
 #include "archive/ByteBuffer.h"
-#include "archive/NameCodec.h"
+#include "platform/Utf8Text.h"
 
 #include <zlib.h>
 

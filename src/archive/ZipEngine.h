@@ -53,15 +53,7 @@ public:
     std::string TempDir;
     TZEOptions Options;
     std::vector<std::string> NoCompressionMasks;
-    std::vector<std::string> FileMasks;
-    std::vector<std::string> ExclusionMasks;
-    TZESpanningMode SpanningMode = smNone;
-    bool InMemory = false;
-    TZip64Mode Zip64Mode = zmAuto;
     bool OpenCorruptedArchives = false;
-    bool ExtractCorruptedFiles = false;
-    std::string Password;
-    std::string SFXStub;
 
     // Events.
     TZEFileProgressEvent OnFileProgress;
@@ -69,8 +61,19 @@ public:
     TZEConfirmProcessFileEvent OnConfirmProcessFile;
     TZEConfirmOverwriteEvent OnConfirmOverwrite;
     TZEProcessFileFailureEvent OnProcessFileFailure;
-    TZEDiskFullEvent OnDiskFull;
     TZENotifyEvent AfterOpen;
+
+    // Accepted and not used: this engine writes no spanned, in-memory, Zip64, encrypted or self-extracting
+    // archive, takes its masks as AddFiles arguments, and reports a full disk as a failed file.
+    std::vector<std::string> FileMasks;
+    std::vector<std::string> ExclusionMasks;
+    TZESpanningMode SpanningMode = smNone;
+    bool InMemory = false;
+    TZip64Mode Zip64Mode = zmAuto;
+    bool ExtractCorruptedFiles = false;
+    std::string Password;
+    std::string SFXStub;
+    TZEDiskFullEvent OnDiskFull;
 
     // Read-only state.
     bool Active() const { return active_; }
@@ -164,7 +167,7 @@ private:
     void saveTail(TZEUpdateState& state);
     bool writeEntry(TDirItem& item, TZEUpdateState& state, TZEAction& action);
     void writeEntryData(TDirItem& item, TZEUpdateState& state);
-    void InternalCompressFile(int source, std::uint64_t size, TDirItem& item, TZEUpdateState& state);
+    void InternalCompressFile(const FileHandle& source, std::uint64_t size, TDirItem& item, TZEUpdateState& state);
     void copyFromTail(TDirItem& item, std::size_t snapshotIndex, TZEUpdateState& state);
     void rollBack(TZEUpdateState& state) noexcept;
     // The entry list as it was when the outermost update began.

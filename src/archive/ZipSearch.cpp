@@ -2,6 +2,7 @@
 #include "archive/NameCodec.h"
 #include "archive/PatternMatch.h"
 #include "archive/ZipEngine.h"
+#include "platform/Utf8Text.h"
 
 #include <algorithm>
 #include <limits>
@@ -10,7 +11,7 @@ namespace korvane {
 namespace {
 
 // A drive letter with its colon, or a UNC server-and-share prefix.
-std::string_view withoutDrive(std::string_view mask) {
+std::string_view withoutDriveOrShare(std::string_view mask) {
     if (mask.size() >= 2 && mask[1] == ':') {
         return mask.substr(2);
     }
@@ -77,7 +78,7 @@ std::int32_t TZEBaseArchiver::GetFileCount() {
 
 bool TZEBaseArchiver::FindFirst(std::string_view FileMask, TZEArchiveItem& Item, std::uint16_t SearchAttr,
                                 std::string_view ExclusionMask) {
-    std::string mask = withSlashes(withoutDrive(FileMask));
+    std::string mask = withSlashes(withoutDriveOrShare(FileMask));
     // The mask's field holds 259 characters; a longer mask is refused rather than cut.
     if (utf8Length(mask) > kMaxSearchMaskLength) {
         return false;

@@ -23,7 +23,7 @@ void addMap(const std::string& chosen, const std::string& installRoot, NameList&
         addChosenMaps({chosen}, installRoot, maps, dialogs);
         return;
     }
-    const std::string name = relativeChosenName(chosen, installRoot);
+    const std::string name = relativeNameOf(chosen, installRoot);
     if (!maps.contains(name)) {
         maps.append(name, true);
     }

@@ -2,6 +2,7 @@
 
 #include "cli/Command.h"
 #include "platform/UserError.h"
+#include "platform/Version.h"
 
 #include <unistd.h>
 
@@ -13,7 +14,7 @@ namespace korvane::cli {
 
 namespace {
 
-const char* const kVersionText = "korvane " KORVANE_VERSION "\n";
+const std::string kVersionText = std::string("korvane ") + kProgramVersion + "\n";
 
 const char* const kOverallHead = "Usage: korvane [COMMAND [ARGUMENTS...]]\n"
                                  "\n"

@@ -124,7 +124,7 @@ std::string chosenPathOf(const std::string& operand, const std::string& installR
 }
 
 std::string gameNameOf(const std::string& operand, const std::string& installRoot) {
-    return relativeChosenName(chosenPathOf(operand, installRoot), installRoot);
+    return relativeNameOf(chosenPathOf(operand, installRoot), installRoot);
 }
 
 std::string chosenPathOf(const std::string& operand, const GameFolders& folders) {
@@ -139,7 +139,7 @@ std::string chosenPathOf(const std::string& operand, const GameFolders& folders)
 
 std::string gameNameOf(const std::string& operand, const GameFolders& folders) {
     const std::string chosen = chosenPathOf(operand, folders);
-    return relativeChosenName(chosen, folders.rootFor(chosen));
+    return relativeNameOf(chosen, folders.rootFor(chosen));
 }
 
 bool loadStandardLists(AppState& state, const std::string& cacheFolder, ConsoleDialogs& dialogs) {

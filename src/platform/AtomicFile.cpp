@@ -1,7 +1,5 @@
 #include "platform/AtomicFile.h"
 
-#include "platform/FileFacts.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,17 +16,17 @@ class TemporaryFile {
 public:
     explicit TemporaryFile(const std::filesystem::path& target) {
         static std::atomic<unsigned> counter{0};
-        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+        for (int attempt = 0; attempt < 100 && !file_.valid(); ++attempt) {
             path_ = target.string() + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
             // 0666 lets the umask decide, as for any new file.
-            fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd_ < 0 && errno != EEXIST) {
+            file_ = FileHandle::open(path_, O_WRONLY | O_CREAT | O_EXCL, 0666);
+            if (!file_.valid() && errno != EEXIST) {
                 break;
             }
         }
     }
     ~TemporaryFile() {
-        closeFile();
+        file_.close();
         if (!committed_) {
             ::unlink(path_.c_str());
         }
@@ -36,32 +34,19 @@ public:
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-    bool valid() const { return fd_ >= 0; }
-
-    bool write(std::string_view bytes) {
-        while (!bytes.empty()) {
-            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-            if (written < 0 && errno == EINTR) {
-                continue;
-            }
-            if (written <= 0) {
-                return false;
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        }
-        return true;
-    }
+    bool valid() const { return file_.valid(); }
+    FileHandle& file() { return file_; }
 
     // The replaced file's permissions carry over, so readers of the old file can read the new one.
     void keepModeOf(const std::filesystem::path& target) {
         struct stat info {};
         if (::stat(target.c_str(), &info) == 0) {
-            ::fchmod(fd_, info.st_mode & 07777);
+            ::fchmod(file_.descriptor(), info.st_mode & 07777);
         }
     }
 
     bool commit(const std::filesystem::path& target) {
-        if (!flushToDisk(fd_) || !closeFile() || ::rename(path_.c_str(), target.c_str()) != 0) {
+        if (!file_.sync() || !file_.close() || ::rename(path_.c_str(), target.c_str()) != 0) {
             return false;
         }
         committed_ = true;
@@ -69,31 +54,14 @@ public:
     }
 
 private:
-    bool closeFile() {
-        if (fd_ < 0) {
-            return true;
-        }
-        const bool closed = ::close(fd_) == 0;
-        fd_ = -1;
-        return closed;
-    }
-
     std::string path_;
-    int fd_ = -1;
+    FileHandle file_;
     bool committed_ = false;
 };
 
-void syncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
-bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+bool replaceFileAtomically(const std::filesystem::path& target, const FileContents& contents) {
     // A link is followed, so the file it names is replaced rather than the link itself.
     std::error_code error;
     const bool link = std::filesystem::symlink_status(target, error).type() == std::filesystem::file_type::symlink;
@@ -106,11 +74,16 @@ bool writeFileAtomically(const std::filesystem::path& target, std::string_view b
         return false;
     }
     temporary.keepModeOf(real);
-    if (!temporary.write(bytes) || !temporary.commit(real)) {
+    if (!contents(temporary.file()) || !temporary.commit(real)) {
         return false;
     }
     syncFolder(real.parent_path());
     return true;
+}
+
+bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+    return replaceFileAtomically(target,
+                                 [bytes](FileHandle& file) { return file.writeAllAt(bytes.data(), bytes.size(), 0); });
 }
 
 } // namespace korvane

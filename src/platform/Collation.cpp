@@ -1,8 +1,10 @@
 #include "platform/Collation.h"
 
+#include "platform/AsciiText.h"
 #include "platform/UserError.h"
 
 #include <unicode/ucasemap.h>
+#include <unicode/uchar.h>
 #include <unicode/ucol.h>
 #include <unicode/uloc.h>
 
@@ -50,10 +52,6 @@ const UCollator* collator() {
     return instance.get();
 }
 
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 struct CaseMapClose {
     void operator()(UCaseMap* map) const { ucasemap_close(map); }
 };
@@ -83,12 +81,10 @@ int collate(std::string_view a, std::string_view b) {
 }
 
 std::string caseFoldKey(std::string_view text) {
-    std::string key(text);
     if (isAscii(text)) {
-        std::transform(key.begin(), key.end(), key.begin(),
-                       [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-        return key;
+        return asciiLowered(text);
     }
+    std::string key(text);
     // Full folding may lengthen the text (ß folds to ss); ill-formed bytes pass through unchanged.
     key.resize(text.size() * 3 + 16);
     UErrorCode status = U_ZERO_ERROR;
@@ -99,6 +95,13 @@ std::string caseFoldKey(std::string_view text) {
     }
     key.resize(static_cast<std::size_t>(length));
     return key;
+}
+
+char32_t foldedCharacter(char32_t c) {
+    if (c < 0x80) {
+        return static_cast<char32_t>(asciiLower(static_cast<char>(c)));
+    }
+    return c > 0x10FFFF ? c : static_cast<char32_t>(u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT));
 }
 
 } // namespace korvane

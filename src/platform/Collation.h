@@ -14,5 +14,7 @@ inline bool collateEqual(std::string_view a, std::string_view b) {
 
 // Key for whole-name membership that ignores letter case (full Unicode case folding of UTF-8 text).
 std::string caseFoldKey(std::string_view text);
+// One character with its letter case folded away (simple folding, so one character stays one).
+char32_t foldedCharacter(char32_t c);
 
 } // namespace korvane

@@ -1,5 +1,10 @@
 #include "platform/FileFacts.h"
 
+#include "platform/AsciiText.h"
+#include "platform/FileHandle.h"
+#include "platform/Utf8Text.h"
+#include "platform/Wildcard.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -67,66 +72,18 @@ bool isHiddenName(const std::string& name) {
     return name.size() > 1 && name[0] == '.' && name != "..";
 }
 
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Length of the UTF-8 character starting at the byte: what one '?' stands for.
-std::size_t characterLength(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    return std::min(length, text.size() - at);
+// ASCII letters alone ignore case here, as the disk listings of the game's platform do.
+std::u32string asciiFolded(std::string_view text) {
+    std::u32string folded = decodeUtf8(text);
+    for (auto& c : folded) {
+        c = c < 0x80 ? static_cast<char32_t>(asciiLower(static_cast<char>(c))) : c;
+    }
+    return folded;
 }
 
 bool matchesWildcard(std::string_view name, std::string_view mask) {
-    if (mask == "*.*") {
-        return true;
-    }
-    // Iterative matching with one backtrack point: linear in practice, no recursion on long masks.
-    std::size_t n = 0;
-    std::size_t m = 0;
-    std::size_t starMask = std::string_view::npos;
-    std::size_t starName = 0;
-    while (n < name.size()) {
-        if (m < mask.size() && mask[m] == '*') {
-            starMask = ++m;
-            starName = n;
-        } else if (m < mask.size() && mask[m] == '?') {
-            n += characterLength(name, n);
-            ++m;
-        } else if (m < mask.size() && asciiLower(mask[m]) == asciiLower(name[n])) {
-            ++n;
-            ++m;
-        } else if (starMask != std::string_view::npos) {
-            m = starMask;
-            starName += characterLength(name, starName);
-            n = starName;
-        } else {
-            return false;
-        }
-    }
-    while (m < mask.size() && mask[m] == '*') {
-        ++m;
-    }
-    return m == mask.size();
+    return mask == "*.*" || wildcardMatch(asciiFolded(name), asciiFolded(mask));
 }
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    bool valid() const { return fd_ >= 0; }
-
-private:
-    int fd_;
-};
 
 } // namespace
 
@@ -210,7 +167,7 @@ bool probeWritable(const std::filesystem::path& path) {
             return false;
         }
         // Opened for writing, not truncated: the file keeps every byte.
-        const Descriptor file(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+        const FileHandle file = FileHandle::open(path, O_WRONLY | O_NONBLOCK);
         if (!file.valid()) {
             return false;
         }
@@ -219,13 +176,9 @@ bool probeWritable(const std::filesystem::path& path) {
     return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
-bool flushToDisk(int fd) {
-    return ::fsync(fd) == 0;
-}
-
 std::filesystem::path uniqueTempFile(const std::filesystem::path& folder, std::string_view prefix) {
     std::string pattern = (folder / (std::string(prefix) + "XXXXXX.tmp")).string();
-    const Descriptor file(::mkstemps(pattern.data(), 4));
+    const FileHandle file(::mkstemps(pattern.data(), 4));
     return file.valid() ? std::filesystem::path(pattern) : std::filesystem::path();
 }
 

@@ -46,8 +46,6 @@ bool createFolder(const std::filesystem::path& path);
 // True when a file of that name could be written: an existing one opens for writing and its folder takes
 // new files. Nothing is created, and an existing file is not changed.
 bool probeWritable(const std::filesystem::path& path);
-// Pushes a file's written data to the disk.
-bool flushToDisk(int fd);
 // A name in the folder that no file has yet, starting with the prefix; the file is created empty.
 // An empty path when no file could be created there.
 std::filesystem::path uniqueTempFile(const std::filesystem::path& folder, std::string_view prefix);

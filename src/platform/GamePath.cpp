@@ -229,4 +229,10 @@ std::string_view extensionOf(std::string_view name) {
     return name.substr(dot);
 }
 
+std::string relativeNameOf(std::string_view chosenPath, std::string_view root) {
+    std::string relative(chosenPath.substr(std::min(root.size(), chosenPath.size())));
+    std::replace(relative.begin(), relative.end(), kNativeSeparator, '\\');
+    return relative;
+}
+
 } // namespace korvane

@@ -11,7 +11,7 @@
 
 namespace korvane {
 
-// The native folder separator as a string; InstallRoot always ends with it.
+// The native folder separator; InstallRoot always ends with it.
 inline constexpr char kNativeSeparator = '/';
 
 // Resolves a full path formed as InstallRoot + game path. Both '\' and '/' separate components; when a
@@ -53,6 +53,11 @@ struct GameFile {
 };
 // Only a present file may be opened: anything else is treated as missing, whatever is on disk.
 GameFile lookUpGameFile(std::string_view installRoot, std::string_view name);
+
+// The name of a file chosen in a dialog relative to the root: the chosen path without as many leading
+// characters as the root has, in the game's '\' form. Whether the cut-off part equals the root is not
+// examined; the caller tests that root + the result exists.
+std::string relativeNameOf(std::string_view chosenPath, std::string_view root);
 
 // Extension of a name: from its last '.' when no '\', '/' or ':' follows it, else empty.
 std::string_view extensionOf(std::string_view name);

@@ -31,7 +31,7 @@ public:
     virtual ~UserDialogs() = default;
     // Plain message: OK only, no icon, caption "Korvane".
     virtual void showMessage(const std::string& text) = 0;
-    // Question boxes: no icon, caption "Korvane v1.5".
+    // Question boxes: no icon, caption kProgramTitle.
     virtual bool askYesNo(const std::string& text) = 0;
     virtual bool askOkCancel(const std::string& text) = 0;
     // Full native paths in the order chosen; empty when cancelled.

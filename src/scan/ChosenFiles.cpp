@@ -3,7 +3,6 @@
 #include "platform/GamePath.h"
 #include "scan/ScanFiles.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace korvane {
@@ -13,7 +12,7 @@ namespace {
 // The relative name of a chosen file that lies inside the installation, or nothing after the message.
 std::optional<std::string> insideInstallation(const std::string& chosenPath, const std::string& installRoot,
                                               UserDialogs& dialogs) {
-    std::string name = relativeChosenName(chosenPath, installRoot);
+    std::string name = relativeNameOf(chosenPath, installRoot);
     if (!gameFileExists(installRoot, name)) {
         dialogs.showMessage(kOutsideInstallationMessage);
         return std::nullopt;
@@ -30,12 +29,6 @@ void appendNew(const std::string& name, NameList& list, UserDialogs& dialogs) {
 }
 
 } // namespace
-
-std::string relativeChosenName(const std::string& chosenPath, const std::string& installRoot) {
-    std::string name = chosenPath.substr(std::min(installRoot.size(), chosenPath.size()));
-    std::replace(name.begin(), name.end(), kNativeSeparator, '\\');
-    return name;
-}
 
 void addChosenMaps(const std::vector<std::string>& chosenPaths, const std::string& installRoot, NameList& maps,
                    UserDialogs& dialogs) {

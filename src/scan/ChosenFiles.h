@@ -13,10 +13,6 @@ inline constexpr const char* kOutsideInstallationMessage =
     "The files must reside inside the SS installation directory.\nIf you are sure that it's there, then please "
     "check that the\npath is correctly defined in the Options menu.";
 
-// The chosen native path without as many leading characters as the root has (the test is positional, the
-// characters are not compared), with '/' turned into the game's '\'.
-std::string relativeChosenName(const std::string& chosenPath, const std::string& installRoot);
-
 // Adds chosen maps to the map list; each rejected file gets its own message and the rest still go in.
 void addChosenMaps(const std::vector<std::string>& chosenPaths, const std::string& installRoot, NameList& maps,
                    UserDialogs& dialogs);

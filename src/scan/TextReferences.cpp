@@ -1,5 +1,6 @@
 #include "scan/TextReferences.h"
 
+#include "platform/AsciiText.h"
 #include "scan/ReferenceRecords.h"
 
 #include <algorithm>
@@ -43,10 +44,7 @@ Operand operandAt(std::string_view line, std::size_t from, bool allowBare) {
 }
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-               return lower(a) == lower(b);
-           });
+    return text.size() >= prefix.size() && equalsAsciiNoCase(text.substr(0, prefix.size()), prefix);
 }
 
 // "#INCLUDE" in any letter case, or npos.

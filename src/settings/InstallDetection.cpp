@@ -1,5 +1,6 @@
 #include "settings/InstallDetection.h"
 
+#include "platform/AsciiText.h"
 #include "platform/GamePath.h"
 #include "settings/InstallFolder.h"
 #include "settings/SteamLibraries.h"
@@ -30,14 +31,8 @@ std::string readText(const std::filesystem::path& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string lowerAscii(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
-    return text;
-}
-
 bool isSecondEncounter(const std::filesystem::path& folder) {
-    return lowerAscii(folder.filename().string()).find("second encounter") != std::string::npos;
+    return asciiLowered(folder.filename().string()).find("second encounter") != std::string::npos;
 }
 
 // The game folders of the libraries' steamapps/common, those of the Second Encounter first.
@@ -47,7 +42,7 @@ std::vector<std::filesystem::path> steamGameFolders(const std::vector<std::files
         std::vector<std::filesystem::path> found;
         std::error_code error;
         for (const auto& entry : std::filesystem::directory_iterator(library / "steamapps" / "common", error)) {
-            const std::string name = lowerAscii(entry.path().filename().string());
+            const std::string name = asciiLowered(entry.path().filename().string());
             if (name.find("serious sam") != std::string::npos && entry.is_directory(error)) {
                 found.push_back(entry.path());
             }

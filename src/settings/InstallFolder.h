@@ -15,9 +15,4 @@ inline const char* const kChooseValidPathFirst = "Please choose a valid installa
 // written without its trailing separator never passes.
 bool isValidInstallation(std::string_view folder);
 
-// The name of a file chosen in a dialog relative to the root: the chosen path without as many leading
-// characters as the root has, in the game's '\' form. Whether the cut-off part equals the root is not
-// examined; the caller tests that root + the result exists.
-std::string relativeNameOf(std::string_view chosenPath, std::string_view root);
-
 } // namespace korvane

@@ -18,19 +18,24 @@ std::size_t entriesIn(const std::filesystem::path& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
 
-TEST(AtomicFile, ReplacesContentsWholeAndKeepsPermissions) {
+// What a replaced file keeps: its mode, a link in front of it, and a name that survives a crash.
+TEST(AtomicFile, ReplacesALinksTargetWholeKeepingItsModeAndFlushesTheFolder) {
     TempDir dir;
-    const auto target = dir.path() / "KVN_files.dat";
-    ASSERT_TRUE(writeFileAtomically(target, "first\r\n"));
-    EXPECT_EQ(readFile(target), "first\r\n");
-    std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                                             std::filesystem::perms::others_read);
-    ASSERT_TRUE(writeFileAtomically(target, ""));
-    EXPECT_EQ(readFile(target), "");
-    EXPECT_EQ(std::filesystem::status(target).permissions() & std::filesystem::perms::all,
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                  std::filesystem::perms::others_read);
-    EXPECT_EQ(entriesIn(dir.path()), 1U);
+    const auto real = dir.path() / "KVN_files.dat";
+    ASSERT_TRUE(writeFileAtomically(real, "first\r\n"));
+    EXPECT_EQ(readFile(real), "first\r\n");
+    const auto mode =
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::others_read;
+    std::filesystem::permissions(real, mode);
+    const auto link = dir.path() / "link.dat";
+    std::filesystem::create_symlink(real, link);
+    const auto syncsBefore = folderSyncs();
+    ASSERT_TRUE(writeFileAtomically(link, ""));
+    EXPECT_EQ(folderSyncs(), syncsBefore + 1);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readFile(real), "");
+    EXPECT_EQ(std::filesystem::status(real).permissions() & std::filesystem::perms::all, mode);
+    EXPECT_EQ(entriesIn(dir.path()), 2U);
 }
 
 TEST(AtomicFile, AFullDiskLeavesTheOldFile) {
@@ -52,15 +57,6 @@ TEST(AtomicFile, FailsWhereNoFileCanBe) {
     EXPECT_FALSE(writeFileAtomically(dir.path() / "folder", "x"));
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "folder"));
     EXPECT_EQ(entriesIn(dir.path()), 1U);
-}
-
-TEST(AtomicFile, ALinkedFileIsReplacedThroughTheLink) {
-    TempDir dir;
-    const auto real = dir.write("real.reg", "old");
-    std::filesystem::create_symlink(real, dir.path() / "link.reg");
-    ASSERT_TRUE(writeFileAtomically(dir.path() / "link.reg", "new"));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "link.reg"));
-    EXPECT_EQ(readFile(real), "new");
 }
 
 } // namespace

@@ -147,12 +147,6 @@ TEST(FileFacts, FoldersProbesAndTemporaryFiles) {
     EXPECT_TRUE(first.filename().string().starts_with("kvn"));
     EXPECT_EQ(first.parent_path(), dir.path());
     EXPECT_TRUE(uniqueTempFile(dir.path() / "missing", "kvn").empty());
-
-    const int fd = ::open(first.c_str(), O_WRONLY);
-    ASSERT_GE(fd, 0);
-    EXPECT_TRUE(flushToDisk(fd));
-    ::close(fd);
-    EXPECT_FALSE(flushToDisk(-1));
 }
 
 } // namespace

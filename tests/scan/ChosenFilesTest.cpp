@@ -1,4 +1,5 @@
 #include "scan/ChosenFiles.h"
+#include "platform/GamePath.h"
 
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -19,10 +20,10 @@ protected:
 };
 
 TEST_F(ChosenFilesTest, RelativeNamesArePositionalWithGameSeparators) {
-    EXPECT_EQ(relativeChosenName("/games/ss/Levels/A.wld", "/games/ss/"), "Levels\\A.wld");
+    EXPECT_EQ(relativeNameOf("/games/ss/Levels/A.wld", "/games/ss/"), "Levels\\A.wld");
     // The cut characters are not compared with the root.
-    EXPECT_EQ(relativeChosenName("/GAMES/SS/Levels/A.wld", "/games/ss/"), "Levels\\A.wld");
-    EXPECT_EQ(relativeChosenName("/x", "/games/ss/"), "");
+    EXPECT_EQ(relativeNameOf("/GAMES/SS/Levels/A.wld", "/games/ss/"), "Levels\\A.wld");
+    EXPECT_EQ(relativeNameOf("/x", "/games/ss/"), "");
 }
 
 TEST_F(ChosenFilesTest, AChosenPathCountsForTheFileWithTheSameTailUnderTheRoot) {

@@ -1,5 +1,6 @@
 #include "platform/qt/QtDialogs.h"
 
+#include "platform/Version.h"
 #include "platform/qt/SaveDialog.h"
 
 #include <QApplication>
@@ -43,7 +44,7 @@ QMessageBox::StandardButton ask(QWidget* parent, const std::string& caption, con
 }
 
 const char* const kMessageCaption = "Korvane";
-const char* const kQuestionCaption = "Korvane v1.5";
+const char* const kQuestionCaption = kProgramTitle;
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "scan/windows/TForm6.h"
 
+#include "platform/Version.h"
+
 #include <QFont>
 #include <QHideEvent>
 #include <QLabel>
@@ -25,7 +27,7 @@ QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& 
 // when the dialog shows.
 TForm6::TForm6(WindowContext& context) : context_(context) {
     setObjectName("Form6");
-    setWindowTitle(QStringLiteral("Korvane v1.5 =РУССКАЯ ВЕРСИЯ="));
+    setWindowTitle(QString(kProgramTitle) + " =РУССКАЯ ВЕРСИЯ=");
     // A dialog frame: no help button, not resizable.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);

@@ -1,7 +1,7 @@
 // The missing-files dialog: lists the files a collection run needed and did not find.
 #pragma once
 
-#include "settings/windows/WindowContext.h"
+#include "ui/WindowContext.h"
 
 #include <QDialog>
 

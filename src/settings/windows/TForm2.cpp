@@ -3,15 +3,15 @@
 #include "archive/ZipEngine.h"
 #include "platform/GamePath.h"
 #include "platform/UserError.h"
-#include "platform/qt/Centring.h"
 #include "platform/qt/CheckListBox.h"
 #include "platform/qt/QuietEnter.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsFiles.h"
 #include "settings/StandardListBuilder.h"
-#include "settings/windows/Named.h"
 #include "settings/windows/TForm4.h"
-#include "settings/windows/WindowRun.h"
+#include "ui/Centring.h"
+#include "ui/Named.h"
+#include "ui/WindowRun.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 // The standard GRO list editor: the archive names as text, two presets, and a rebuild of both standard lists.
 #pragma once
 
-#include "settings/windows/WindowContext.h"
+#include "ui/WindowContext.h"
 
 #include <QDialog>
 #include <QPoint>

@@ -1,11 +1,12 @@
 #include "settings/windows/TForm5.h"
 
 #include "archive/ZipEngine.h"
+#include "platform/Version.h"
 #include "platform/qt/CheckListBox.h"
 #include "platform/qt/QuietEnter.h"
 #include "settings/StandardPresets.h"
 #include "settings/TextLines.h"
-#include "settings/windows/Named.h"
+#include "ui/Named.h"
 
 #include <QButtonGroup>
 #include <QFont>
@@ -62,7 +63,7 @@ void layOutCustomArchives(QGroupBox& group, QPlainTextEdit& note, QPlainTextEdit
 
 TForm5::TForm5(WindowContext& context) : Archiver(std::make_unique<TZipEngine>("Archiver")), context_(context) {
     setObjectName("Form5");
-    setWindowTitle("Korvane v1.5 =РУССКАЯ ВЕРСИЯ= - Первый запуск");
+    setWindowTitle(QString(kProgramTitle) + " =РУССКАЯ ВЕРСИЯ= - Первый запуск");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     PageControl1 = named<QTabWidget>("PageControl1");

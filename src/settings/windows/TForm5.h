@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/NameList.h"
-#include "settings/windows/WindowContext.h"
+#include "ui/WindowContext.h"
 
 #include <QDialog>
 

@@ -11,7 +11,7 @@
 #include "settings/StandardListBuilder.h"
 #include "settings/StandardPresets.h"
 #include "settings/TextLines.h"
-#include "settings/windows/WindowRun.h"
+#include "ui/WindowRun.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

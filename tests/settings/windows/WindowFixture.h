@@ -6,9 +6,9 @@
 #include "settings/ListingFixture.h"
 #include "settings/MemorySettingsStore.h"
 #include "settings/SettingsFiles.h"
-#include "settings/windows/WindowContext.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
+#include "ui/WindowContext.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>

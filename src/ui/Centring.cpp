@@ -1,4 +1,4 @@
-#include "platform/qt/Centring.h"
+#include "ui/Centring.h"
 
 #include <QLayout>
 #include <QWidget>

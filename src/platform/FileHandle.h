@@ -1,0 +1,54 @@
+// An open file: the descriptor closes with the handle, and reads and writes at an offset retry after
+// interruptions and partial transfers, so that each moves every byte it can or says why not.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+namespace korvane {
+
+class FileHandle {
+public:
+    FileHandle() = default;
+    explicit FileHandle(int fd) noexcept : fd_(fd) {}
+    // open(2) with close-on-exec added; an invalid handle on failure, with errno saying why.
+    static FileHandle open(const std::filesystem::path& path, int flags, unsigned mode = 0666);
+
+    FileHandle(FileHandle&& other) noexcept;
+    FileHandle& operator=(FileHandle&& other) noexcept;
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle();
+
+    bool valid() const { return fd_ >= 0; }
+    int descriptor() const { return fd_; }
+
+    // Bytes read from the offset: fewer than asked only at the end of the file or on a failure.
+    std::size_t readAt(void* buffer, std::size_t size, std::uint64_t offset) const;
+    // Bytes written at the offset: fewer than asked only on a failure, errno then saying why (0 when the
+    // system took no byte and gave no reason).
+    std::size_t writeAt(const void* data, std::size_t size, std::uint64_t offset);
+    bool writeAllAt(const void* data, std::size_t size, std::uint64_t offset) {
+        return writeAt(data, size, offset) == size;
+    }
+
+    std::optional<std::uint64_t> size() const;
+    bool isRegularFile() const;
+    bool truncate(std::uint64_t length);
+    // Pushes written data to the disk.
+    bool sync();
+    // Closes now; false when the system reports that written data may not have reached the file.
+    bool close() noexcept;
+
+private:
+    int fd_ = -1;
+};
+
+// Flushes a folder's entries, so that a file just renamed into it keeps its new name after a crash.
+void syncFolder(const std::filesystem::path& folder);
+// Folder flushes made by this thread so far: tests see with it that a new name was made durable.
+std::uint64_t folderSyncs();
+
+} // namespace korvane
