@@ -1,7 +1,6 @@
 #include "PackingFixture.h"
 #include "support/ArchiveCheck.h"
 
-
 #include <filesystem>
 
 namespace korvane::testing {
@@ -9,10 +8,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 using Members = std::vector<Member>;
-
-constexpr const char* kSomeMissing = "Some files could not be included in the GRO. See the log for details.";
-constexpr const char* kSuccess =
-    "The gro has been successfully created.\nDo you wish to open the destination directory?";
 
 class PackingRunTest : public PackingFixture {
 protected:
