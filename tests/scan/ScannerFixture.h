@@ -33,13 +33,8 @@ protected:
 };
 
 // The same installation and lists, filled by whole collection runs over maps.
-class CollectionFixture : public ::testing::Test {
+class CollectionFixture : public ScannerFixture {
 protected:
-    TempDir install;
-    std::string root = install.root();
-    NameList files;
-    NameList standard;
-    MissingList missing;
     RecordingProgress progress;
     ScriptedDialogs dialogs;
 
