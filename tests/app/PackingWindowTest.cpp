@@ -1,7 +1,8 @@
 #include "AppFixture.h"
 
-#include "support/ArchiveCheck.h"
+#include "../pack/PackingFixture.h"
 #include "../scan/GameBytes.h"
+#include "support/ArchiveCheck.h"
 
 #include "app/TForm3.h"
 #include "archive/ZipEngine.h"
@@ -19,10 +20,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 using Members = std::vector<Member>;
-
-constexpr const char* kSomeMissing = "Some files could not be included in the GRO. See the log for details.";
-constexpr const char* kSuccess =
-    "The gro has been successfully created.\nDo you wish to open the destination directory?";
 
 // An installation with one map, its references and companions, one of them standard.
 class PackingWindow : public AppFixture {
@@ -104,17 +101,6 @@ TEST_F(PackingWindow, PacksTheMapsFilesFromStepOneToFinish) {
                                                          {"Sounds/Music.ogg", 0, music},
                                                          {"Levels/My Map.wld", 8, mapBytes},
                                                          {"Levels/My Map.vis", 8, "visibility"}}));
-}
-
-TEST_F(PackingWindow, ARunWithEveryFileOffersTheDestinationFolder) {
-    toStepThree();
-    main->FileItems.setChecked(main->FileItems.indexOf("Textures\\Gone.tex"), false);
-    dialogs.shown.clear();
-    dialogs.answers = {true};
-    finish(out() + "full.gro");
-    EXPECT_EQ(logLines().back(), "Done.");
-    EXPECT_EQ(dialogs.shown, Lines{kSuccess});
-    EXPECT_EQ(shell.openedFolders, Lines{out()});
 }
 
 TEST_F(PackingWindow, AnEarlyStopLeavesTheWindowUsable) {

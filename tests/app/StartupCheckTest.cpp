@@ -57,17 +57,6 @@ TEST_F(StartupCheck, AMissingCacheFileReopensTheWizardOnItsSecondPage) {
     EXPECT_TRUE(state.StandardFiles.empty());
 }
 
-TEST_F(StartupCheck, TheVersionChoiceStaysHiddenForAFolderThatIsNoInstallation) {
-    storeRoot(root());
-    writeGameFile("Temp/KVN_gros.dat", "SE1_00.gro\r\n");
-    TForm1& main = start();
-    main.Timer1Timer();
-
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{kNotFound});
-    EXPECT_EQ(windows->form5->InstallPathField->text().toStdString(), root());
-    EXPECT_TRUE(windows->form5->VersionChoice->isHidden());
-}
-
 TEST_F(StartupCheck, WithSettingsAndCatalogueTheMainWindowWaitsIdle) {
     storeRoot(root());
     writeGameFile("Temp/KVN_files.dat", "Textures\\A.tex\r\nSounds\\B.wav\r\n");

@@ -76,31 +76,6 @@ TEST_F(ReadSearch, ARecurseFreeSearchStaysInTheMasksFolder) {
     EXPECT_EQ(find("x:*.txt"), (Names{"|Top.txt", "Deep\\|Inner.txt"}));
 }
 
-TEST_F(ReadSearch, ItemCarriesSizesRateAndHeaderFields) {
-    std::vector<FixtureEntry> entries = {{"Stored.bin", "0123456789"}, {"Empty.txt", ""}};
-    entries[0].comment = "note";
-    entries[0].flags = 1;
-    open(entries);
-    TZEArchiveItem item;
-    ASSERT_TRUE(engine.FindFirst("*.*", item, kSearchAttrFiles, ""));
-    EXPECT_EQ(item.CompressedSize, 10);
-    EXPECT_EQ(item.UncompressedSize, 10);
-    EXPECT_EQ(item.CompressionRate, 0.0);
-    EXPECT_TRUE(item.Encrypted);
-    EXPECT_EQ(item.LastModFileDate, 0x5A21);
-    EXPECT_EQ(item.LastModFileTime, 0x6B4C);
-    EXPECT_EQ(item.CRC, 0xA684C7C6u);
-    EXPECT_EQ(item.ExternalFileAttributes, 32u);
-    EXPECT_EQ(item.Comment, "note");
-    ASSERT_TRUE(engine.FindNext(item));
-    EXPECT_EQ(item.FileName, "Empty.txt");
-    EXPECT_EQ(item.CompressionRate, 100.0);
-    EXPECT_FALSE(item.Encrypted);
-    EXPECT_EQ(item.Comment, "");
-    EXPECT_FALSE(engine.FindNext(item));
-    EXPECT_EQ(item.FileName, "Empty.txt");
-}
-
 TEST_F(ReadSearch, RateIsPercentSavedAndNeverNegative) {
     std::vector<FixtureEntry> entries = {{"a", std::string(100, 'a')}, {"b", std::string(100, 'b')}};
     std::string image = buildZip(entries);

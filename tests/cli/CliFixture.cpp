@@ -2,8 +2,6 @@
 
 #include "cli/Console.h"
 
-#include <cstdint>
-
 namespace korvane::testing {
 
 std::unique_ptr<TempDir> DemoInstallationTest::demo_;
@@ -30,29 +28,6 @@ CliRun korvane(const std::vector<std::string>& words) {
     run.out = out.str();
     run.err = err.str();
     return run;
-}
-
-std::map<std::string, int> zipMethods(const std::filesystem::path& archive) {
-    const std::string bytes = readFile(archive);
-    const auto u16 = [&](std::size_t at) {
-        return static_cast<int>(static_cast<std::uint8_t>(bytes.at(at)) | static_cast<std::uint8_t>(bytes.at(at + 1))
-                                                                              << 8);
-    };
-    const auto u32 = [&](std::size_t at) {
-        return static_cast<std::size_t>(u16(at)) | static_cast<std::size_t>(u16(at + 2)) << 16;
-    };
-    std::map<std::string, int> methods;
-    const std::size_t end = bytes.rfind(std::string("PK\x05\x06", 4));
-    if (end == std::string::npos) {
-        return methods;
-    }
-    std::size_t at = u32(end + 16);
-    for (int i = 0; i < u16(end + 10); ++i) {
-        const std::size_t nameLength = u16(at + 28);
-        methods[bytes.substr(at + 46, nameLength)] = u16(at + 10);
-        at += 46 + nameLength + u16(at + 30) + u16(at + 32);
-    }
-    return methods;
 }
 
 void DemoInstallationTest::SetUpTestSuite() {

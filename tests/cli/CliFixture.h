@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -22,9 +21,6 @@ struct CliRun {
 };
 
 CliRun korvane(const std::vector<std::string>& words);
-
-// Member name to ZIP method (0 stored, 8 deflated), read from the archive's central directory.
-std::map<std::string, int> zipMethods(const std::filesystem::path& archive);
 
 std::vector<std::string> splitLines(const std::string& text);
 

@@ -4,19 +4,12 @@
 
 #include "CliFixture.h"
 
+#include "scan/GameBytes.h"
 #include "support/TempDir.h"
 
-#include <cstdint>
 #include <string>
 
 namespace korvane::testing {
-
-inline std::string record(const std::string& name) {
-    std::string bytes = "DFNM";
-    bytes += static_cast<char>(name.size());
-    bytes += std::string(3, '\0');
-    return bytes + name;
-}
 
 class DeepCheckFixture : public ::testing::Test {
 protected:
@@ -27,8 +20,8 @@ protected:
         dir.write("Bin/SeriousSam.exe", "");
         dir.write("Temp/KVN_files.dat", "Textures\\Stock.tex\r\n");
         dir.write("Temp/KVN_gros.dat", "SE1_00.gro\r\n");
-        dir.write("Levels/A.wld", "BUIV" + record("Models\\M.mdl"));
-        dir.write("Models/M.mdl", record("Models\\Skin.tex") + std::string(300, '\0'));
+        dir.write("Levels/A.wld", "BUIV" + dfnm("Models\\M.mdl"));
+        dir.write("Models/M.mdl", dfnm("Models\\Skin.tex") + std::string(300, '\0'));
         dir.write("Models/Skin.tex", std::string(300, '\0'));
         dir.write("Textures/Stock.tex", "replacement");
     }

@@ -1,9 +1,8 @@
 // korvane demo: the installation it creates, and the settings file it may configure.
 #include "CliFixture.h"
 
-#include "cli/DemoContent.h"
+#include "support/ScopedEnvironment.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace korvane::testing {
@@ -31,20 +30,6 @@ TEST_F(DemoCommand, CreatesAnInstallationThatStartsConfigured) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root() + "Temp"), {}), 2);
 }
 
-TEST_F(DemoCommand, MapsCarryTheWorldHeaderAndTheOddCasesAreThere) {
-    for (const std::string map : {"Levels/DemoCastle.wld", "Levels/DemoCanyon.wld"}) {
-        const std::string bytes = readFile(root() + map);
-        EXPECT_EQ(bytes.substr(0, 6), std::string("BUIV\x10\x27", 6)) << map;
-        EXPECT_NE(bytes.find("DICT"), std::string::npos) << map;
-    }
-    // Referenced as CASTLEFLOOR.tex, spelt CastleFloor.tex on disk; the referenced drip is absent.
-    EXPECT_TRUE(std::filesystem::exists(root() + "Textures/Demo/CastleFloor.tex"));
-    EXPECT_FALSE(std::filesystem::exists(root() + "Textures/Demo/CASTLEFLOOR.tex"));
-    EXPECT_FALSE(std::filesystem::exists(root() + "Sounds/Demo/Drip.wav"));
-    const std::string wall = readFile(root() + "Textures/Demo/CastleWall.tex");
-    EXPECT_NE(wall.find("DFNM", wall.size() - 128), std::string::npos);
-}
-
 TEST_F(DemoCommand, RefusesAFolderThatHoldsAnything) {
     scratch_.write("keep.txt", "mine");
     const CliRun run = korvane({"demo", scratch_.path().string()});
@@ -60,11 +45,11 @@ TEST_F(DemoCommand, StoresItsRootInTheSettingsFileItIsGiven) {
     const std::string installRoot = std::filesystem::canonical(scratch_.path() / "install").string() + "/";
     EXPECT_NE(made.out.find(installRoot), std::string::npos);
 
-    setenv("KORVANE_SETTINGS", settings.c_str(), 1);
+    ScopedEnvironment environment;
+    environment.set("KORVANE_SETTINGS", settings.c_str());
     const CliRun configured = korvane({"root"});
-    setenv("KORVANE_SETTINGS", (scratch_.root() + "none.reg").c_str(), 1);
+    environment.set("KORVANE_SETTINGS", (scratch_.root() + "none.reg").c_str());
     const CliRun unconfigured = korvane({"root"});
-    unsetenv("KORVANE_SETTINGS");
     EXPECT_EQ(configured.code, 0) << configured.err;
     EXPECT_EQ(configured.out, installRoot + "\n");
     EXPECT_EQ(unconfigured.code, 1);

@@ -16,9 +16,6 @@ using Lines = std::vector<std::string>;
 using testing::commandExists;
 using testing::runCommand;
 
-constexpr const char* kPacked =
-    "The gro has been successfully created.\nDo you wish to open the destination directory?";
-
 class GameLimitsCheckTest : public ::testing::Test {
 protected:
     testing::TempDir dir;
@@ -165,7 +162,7 @@ TEST_F(PackingCheckTest, ACleanRunKeepsItsLogAndQuestionUnchanged) {
     packChecked(out + "clean.gro");
     EXPECT_EQ(screen.log, (Lines{"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...",
                                  "Packing...", "Done."}));
-    EXPECT_EQ(dialogs.shown, Lines{kPacked});
+    EXPECT_EQ(dialogs.shown, Lines{testing::kSuccess});
 }
 
 TEST_F(PackingCheckTest, WarningsFollowDoneAndComeBeforeTheClosingQuestion) {
@@ -180,8 +177,8 @@ TEST_F(PackingCheckTest, WarningsFollowDoneAndComeBeforeTheClosingQuestion) {
     EXPECT_EQ(screen.log, (Lines{"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...",
                                  "Packing...", "  ERROR: File Textures\\Gone.tex was not found!",
                                  "  ERROR: File Levels\\..\\Textures\\Own.tex was not found!", "Done.", warning}));
-    EXPECT_EQ(dialogs.shown, (Lines{"The GRO may not work in the game as intended:\n" + warning,
-                                    "Some files could not be included in the GRO. See the log for details."}));
+    EXPECT_EQ(dialogs.shown,
+              (Lines{"The GRO may not work in the game as intended:\n" + warning, testing::kSomeMissing}));
     EXPECT_EQ(screen.busy, (std::vector<bool>{true, false}));
 }
 

@@ -21,6 +21,11 @@
 
 namespace korvane::testing {
 
+// The two questions that close a run.
+constexpr const char* kSomeMissing = "Some files could not be included in the GRO. See the log for details.";
+constexpr const char* kSuccess =
+    "The gro has been successfully created.\nDo you wish to open the destination directory?";
+
 class RecordingScreen : public PackingScreen {
 public:
     std::vector<std::string> log;

@@ -16,10 +16,6 @@ namespace {
 using Lines = std::vector<std::string>;
 using Members = std::vector<Member>;
 
-constexpr const char* kSomeMissing = "Some files could not be included in the GRO. See the log for details.";
-constexpr const char* kSuccess =
-    "The gro has been successfully created.\nDo you wish to open the destination directory?";
-
 std::string joined(const Lines& lines) {
     std::string text;
     for (const auto& line : lines) {

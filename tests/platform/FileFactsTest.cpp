@@ -1,5 +1,6 @@
 #include "platform/FileFacts.h"
 
+#include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace korvane {
@@ -61,22 +63,16 @@ TEST(FileFacts, AttributesStoredByAFileServerTakePrecedence) {
 class LocalTimeZone : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* old = std::getenv("TZ");
-        saved_ = old ? std::optional<std::string>(old) : std::nullopt;
-        ::setenv("TZ", "UTC-3", 1); // three hours east of UTC
+        environment_.emplace().set("TZ", "UTC-3"); // three hours east of UTC
         ::tzset();
     }
     void TearDown() override {
-        if (saved_) {
-            ::setenv("TZ", saved_->c_str(), 1);
-        } else {
-            ::unsetenv("TZ");
-        }
+        environment_.reset();
         ::tzset();
     }
 
 private:
-    std::optional<std::string> saved_;
+    std::optional<testing::ScopedEnvironment> environment_;
 };
 
 TEST_F(LocalTimeZone, DosDateAndTimeInLocalTime) {

@@ -1,4 +1,6 @@
 #include "platform/SettingsStore.h"
+#include "support/ExpectError.h"
+#include "support/ScopedEnvironment.h"
 
 #include "support/TempDir.h"
 
@@ -45,12 +47,8 @@ TEST(SettingsStore, ReadsTheGameKeysFromAnExport) {
     FileSettingsStore store(file);
     EXPECT_EQ(store.readString("\\Software\\Croteam\\SeriousSamSE", "Path"), "/games/tse");
     EXPECT_EQ(store.readString("\\Software\\Croteam\\SeriousSam", "Path"), "/games/tfe");
-    try {
-        store.readString("\\Software\\Croteam\\SeriousSam", "Version");
-        FAIL() << "a number read as text";
-    } catch (const SettingsError& error) {
-        EXPECT_STREQ(error.what(), "Invalid data type for 'Version'");
-    }
+    testing::expectError<SettingsError>([&] { store.readString("\\Software\\Croteam\\SeriousSam", "Version"); },
+                                        "Invalid data type for 'Version'");
     // Writing keeps what the file already held.
     store.writeString("\\Software\\Korvane", "SSPath15", "/games/tse/");
     EXPECT_EQ(store.readString("\\Software\\Croteam\\SeriousSamSE", "Path"), "/games/tse");
@@ -62,44 +60,15 @@ TEST(SettingsStore, AFailedWriteReportsAndKeepsTheOldFile) {
     TempDir dir;
     const auto file = dir.write("settings.reg", "[\\Software\\Korvane]\n\"SSPath15\"=\"/old/\"\n");
     FileSettingsStore blocked(dir.path() / "settings.reg/inside.reg"); // its folder is a file
-    try {
-        blocked.writeString("\\Software\\Korvane", "SSPath15", "/new/");
-        FAIL() << "the write cannot have worked";
-    } catch (const SettingsError& error) {
-        EXPECT_STREQ(error.what(), "Failed to set data for 'SSPath15'");
-    }
+    testing::expectError<SettingsError>([&] { blocked.writeString("\\Software\\Korvane", "SSPath15", "/new/"); },
+                                        "Failed to set data for 'SSPath15'");
     EXPECT_EQ(FileSettingsStore(file).readString("\\Software\\Korvane", "SSPath15"), "/old/");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
-class Environment : public ::testing::Test {
-protected:
-    void TearDown() override {
-        for (const auto& [name, value] : saved_) {
-            if (value) {
-                ::setenv(name.c_str(), value->c_str(), 1);
-            } else {
-                ::unsetenv(name.c_str());
-            }
-        }
-    }
-    void set(const std::string& name, const char* value) {
-        if (!saved_.contains(name)) {
-            const char* old = std::getenv(name.c_str());
-            saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
-        }
-        if (value) {
-            ::setenv(name.c_str(), value, 1);
-        } else {
-            ::unsetenv(name.c_str());
-        }
-    }
-
-private:
-    std::map<std::string, std::optional<std::string>> saved_;
-};
-
-TEST_F(Environment, SettingsLiveWhereTheEnvironmentSays) {
+TEST(SettingsStore, LivesWhereTheEnvironmentSays) {
+    testing::ScopedEnvironment environment;
+    const auto set = [&](const char* name, const char* value) { environment.set(name, value); };
     set("KORVANE_SETTINGS", "/tmp/demo/settings.reg");
     set("XDG_CONFIG_HOME", "/home/u/.cfg");
     set("HOME", "/home/u");

@@ -1,10 +1,7 @@
 #include "scan/CollectionRun.h"
 
 #include "GameBytes.h"
-
-#include "support/RecordingProgress.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
+#include "ScannerFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,21 +10,9 @@ namespace {
 
 using Names = std::vector<std::string>;
 using testing::dfnm;
-using testing::RecordingProgress;
 using testing::zeros;
 
-class CollectionRunTest : public ::testing::Test {
-protected:
-    testing::TempDir install;
-    std::string root = install.root();
-    NameList files;
-    NameList standard;
-    MissingList missing;
-    RecordingProgress progress;
-    testing::ScriptedDialogs dialogs;
-
-    void run(const Names& maps) { collectDependencies({root, files, standard, missing}, maps, progress, dialogs); }
-};
+using CollectionRunTest = testing::CollectionFixture;
 
 TEST_F(CollectionRunTest, MapsShareFilesListedOnceBeforeTheFirstMapsOwnName) {
     install.write("Levels/A.wld", dfnm("T\\shared.tex") + dfnm("a.wav"));

@@ -1,19 +1,12 @@
 // The deep scan: chains the usual three levels miss, found depth-first, with the usual walk kept
 // unchanged when the option is off.
-#include "scan/CollectionRun.h"
 #include "scan/EntityLibrary.h"
 #include "scan/TextReferences.h"
 
 #include "GameBytes.h"
-
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
+#include "ScannerFixture.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace korvane {
 namespace {
@@ -22,23 +15,8 @@ using Names = std::vector<std::string>;
 using testing::dfnm;
 using testing::zeros;
 
-class DeepScanTest : public ::testing::Test {
+class DeepScanTest : public testing::CollectionFixture {
 protected:
-    testing::TempDir install;
-    std::string root = install.root();
-    NameList files;
-    NameList standard;
-    MissingList missing;
-    NoProgress progress;
-    testing::ScriptedDialogs dialogs;
-
-    void run(const Names& maps, bool deep) {
-        files.clear();
-        missing.clear();
-        CollectionLists lists{root, files, standard, missing};
-        lists.DeepScan = deep;
-        collectDependencies(lists, maps, progress, dialogs);
-    }
     // A texture whose names sit at its start, out of reach of the usual 128-byte tail scan.
     void texture(const std::string& path, const std::string& records) { install.write(path, records + zeros(200)); }
 };
@@ -154,23 +132,6 @@ TEST_F(DeepScanTest, StandardFilesStayUnreadAndNamesArriveAsUtf8) {
     EXPECT_EQ(missing.names(), (Names{"\xD0\x90\xD0\xB1.tex"}));
 }
 
-TEST_F(DeepScanTest, OffKeepsTheUsualWalkOnARichInstallation) {
-    install.write("Levels/A.wld", dfnm("s.txt") + dfnm("c.smc") + dfnm("t.tex") + dfnm("m.mdl") + dfnm("x.am"));
-    install.write("s.txt", "TFNM in.tex\nTFNM more.txt\n");
-    install.write("in.tex", dfnm("head.tex") + zeros(200) + dfnm("tail.tex"));
-    install.write("more.txt", "TFNM never.tex\n");
-    install.write("c.smc", "  MESH TFNM \"c.bm\";\n#INCLUDE \"d.smc\"\n");
-    install.write("t.tex", zeros(10));
-    install.write("m.mdl", dfnm("skin.tex"));
-    run({"Levels\\A.wld"}, false);
-    EXPECT_EQ(files.names(), (Names{"s.txt", "in.tex", "tail.tex", "more.txt", "c.smc", "c.bm", "t.tex", "m.mdl",
-                                    "x.am", "Levels\\A.wld"}));
-    EXPECT_EQ(missing.names(), (Names{"tail.tex", "c.bm", "x.am"}));
-    run({"Levels\\A.wld"}, true);
-    EXPECT_EQ(files.names(), (Names{"s.txt", "in.tex", "head.tex", "tail.tex", "more.txt", "never.tex", "c.smc", "c.bm",
-                                    "d.smc", "t.tex", "m.mdl", "skin.tex", "Levels\\A.wld"}));
-}
-
 TEST(EntityLibraryTest, NamesAreBoundedTerminatedStringsAfterTheTag) {
     const std::string nul(1, '\0');
     const std::string longest(255, 'x');
@@ -199,21 +160,6 @@ TEST_F(DeepScanTest, EntityLibrariesGiveTheirResourcesToTheDeepScanOnly) {
 
     run({"Levels\\A.wld"}, false);
     EXPECT_EQ(files.names(), (Names{"Classes\\Beacon.ecl", "Bin\\Hostile.dll", "Levels\\A.wld"}));
-}
-
-TEST_F(DeepScanTest, SampleEntityClassNamesItsLibrary) {
-    const std::filesystem::path sample = std::filesystem::path(KORVANE_SAMPLES_DIR) / "ParametricParticles.ecl";
-    if (!std::filesystem::exists(sample)) {
-        GTEST_SKIP() << "samples absent";
-    }
-    std::ifstream in(sample, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    install.write("Levels/A.wld", dfnm("Classes\\ParametricParticles.ecl"));
-    install.write("Classes/ParametricParticles.ecl", bytes);
-    run({"Levels\\A.wld"}, true);
-    EXPECT_EQ(files.names(),
-              (Names{"Classes\\ParametricParticles.ecl", "Bin\\ParametricParticles.dll", "Levels\\A.wld"}));
-    EXPECT_EQ(missing.names(), Names{"Bin\\ParametricParticles.dll"});
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "ScannerFixture.h"
 
 #include "platform/FileError.h"
+#include "support/ExpectError.h"
 
 #include <sys/stat.h>
 
@@ -97,15 +98,6 @@ TEST_F(ReferenceScannerTest, NamesThatClimbOrLeaveAreMissingWithTheirReasonAndNe
                      "C:\\evil.txt  (not a name inside the game folder)", "own.wav"}));
 }
 
-TEST_F(ReferenceScannerTest, EmptyCutsNameNothing) {
-    install.write("a.txt", "TFNM\nTFNM \n\nTFNM ok.wav");
-    install.write("b.smc", "TFNM \"\";\nX TFNM \"\n");
-    install.write("m.wld", dfnm("a.txt") + dfnm("b.smc"));
-    scanMap("m.wld");
-    EXPECT_EQ(listed(), (Names{"a.txt", "ok.wav", "b.smc"}));
-    EXPECT_EQ(reported(), Names{"ok.wav"});
-}
-
 TEST_F(ReferenceScannerTest, TextureTailWindowSeesItsFirstPositionNotItsLastFour) {
     // Found: a record starting exactly 128 bytes before the end. Ignored: one before the window.
     const std::string first = dfnm("abc.wav") + zeros(128 - 15);
@@ -131,31 +123,11 @@ TEST_F(ReferenceScannerTest, AnsiNamesBecomeUtf8) {
     EXPECT_TRUE(reported().empty());
 }
 
-TEST_F(ReferenceScannerTest, ProgressBeforeThe52ndBlockThenEvery52) {
-    const auto reportsFor = [this](std::size_t size) {
-        install.write("p.wld", zeros(size));
-        std::vector<std::pair<std::uint64_t, std::uint64_t>> reports;
-        scanner.LookForWorldDFNM(
-            "p.wld", [&reports](std::uint64_t offset, std::uint64_t total) { reports.emplace_back(offset, total); });
-        return reports;
-    };
-    using Reports = std::vector<std::pair<std::uint64_t, std::uint64_t>>;
-    EXPECT_TRUE(reportsFor(51 * 1024).empty());
-    EXPECT_TRUE(reportsFor(1000).empty());
-    EXPECT_EQ(reportsFor(52 * 1024), (Reports{{51 * 1024, 52 * 1024}}));
-    EXPECT_EQ(reportsFor(104 * 1024 + 1), (Reports{{51 * 1024, 104 * 1024 + 1}, {103 * 1024, 104 * 1024 + 1}}));
-}
-
 TEST_F(ReferenceScannerTest, AFileThatExistsButCannotBeOpenedEndsTheScan) {
     install.write("m.wld", dfnm("first.wav") + dfnm("pipe.txt") + dfnm("after.wav"));
     install.write("first.wav", "");
     ASSERT_EQ(::mkfifo((root + "pipe.txt").c_str(), 0600), 0);
-    try {
-        scanMap("m.wld");
-        FAIL() << "no error";
-    } catch (const FileError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot open file " + root + "pipe.txt");
-    }
+    testing::expectError<FileError>([&] { scanMap("m.wld"); }, "Cannot open file " + root + "pipe.txt");
     EXPECT_EQ(listed(), (Names{"first.wav", "pipe.txt"}));
     EXPECT_THROW(scanMap("pipe.txt"), FileError);
 }

@@ -2,8 +2,11 @@
 #pragma once
 
 #include "platform/NameList.h"
+#include "scan/CollectionRun.h"
 #include "scan/MissingList.h"
 #include "scan/ReferenceScanner.h"
+#include "support/RecordingProgress.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +29,21 @@ protected:
     std::vector<std::string> reported() const { return missing.names(); }
     void scanMap(const std::string& name) {
         scanner.LookForWorldDFNM(name, [](std::uint64_t, std::uint64_t) {});
+    }
+};
+
+// The same installation and lists, filled by whole collection runs over maps.
+class CollectionFixture : public ScannerFixture {
+protected:
+    RecordingProgress progress;
+    ScriptedDialogs dialogs;
+
+    void run(const std::vector<std::string>& maps, bool deep = false) {
+        files.clear();
+        missing.clear();
+        CollectionLists lists{root, files, standard, missing};
+        lists.DeepScan = deep;
+        collectDependencies(lists, maps, progress, dialogs);
     }
 };
 

@@ -75,12 +75,4 @@ inline void makeArchives(const std::vector<ArchiveSpec>& archives) {
     }
 }
 
-inline std::vector<std::string> numberedMembers(const std::string& folder, int count) {
-    std::vector<std::string> names;
-    for (int i = 0; i < count; ++i) {
-        names.push_back(folder + "/file" + std::to_string(i) + ".tex");
-    }
-    return names;
-}
-
 } // namespace korvane::testing

@@ -1,6 +1,7 @@
 #include "settings/SettingsFiles.h"
 
 #include "platform/FileError.h"
+#include "support/ExpectError.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
@@ -91,12 +92,8 @@ TEST_F(CacheFiles, AMissingFileMeansNotFoundAndChangesNothing) {
 TEST_F(CacheFiles, ACacheFileThatCannotBeCreatedIsReported) {
     dir.write("Temp", "a file where the cache folder should be");
     state.StandardGroList.assign({"SE1_00.gro"}, false);
-    try {
-        SaveStandardLists(state);
-        FAIL() << "nothing can be written under a file";
-    } catch (const FileError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot create file " + dir.root() + "Temp/KVN_gros.dat");
-    }
+    testing::expectError<FileError>([&] { SaveStandardLists(state); },
+                                    "Cannot create file " + dir.root() + "Temp/KVN_gros.dat");
 }
 
 TEST_F(CacheFiles, AFailedWriteLeavesTheOldCacheFile) {
@@ -132,12 +129,7 @@ TEST(InstallRoot, IsStoredWithItsTrailingSeparator) {
     EXPECT_EQ(loaded.InstallRoot, "/games/Serious Sam/");
 
     dir.write("settings.reg", "[\\Software\\Korvane]\n\"SSPath15\"=dword:00000001\n");
-    try {
-        ReadInstallRoot(loaded, store);
-        FAIL() << "a number read as the root";
-    } catch (const SettingsError& error) {
-        EXPECT_STREQ(error.what(), "Invalid data type for 'SSPath15'");
-    }
+    testing::expectError<SettingsError>([&] { ReadInstallRoot(loaded, store); }, "Invalid data type for 'SSPath15'");
 }
 
 } // namespace

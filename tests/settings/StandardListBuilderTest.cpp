@@ -12,7 +12,6 @@ namespace korvane {
 namespace {
 
 using testing::makeArchives;
-using testing::numberedMembers;
 using testing::RecordingRun;
 using testing::TempDir;
 using Names = std::vector<std::string>;
@@ -26,7 +25,6 @@ protected:
         const auto& folder = shared->path();
         makeArchives({{folder / "Base.gro", {"Textures/Wall.tex", "Models/Item.mdl", "Read.txt"}},
                       {folder / "Patch.gro", {"textures/WALL.TEX", "Sounds/Step.wav"}},
-                      {folder / "Big.gro", numberedMembers("Big", 405)},
                       {folder / "Extra.GRO", {"Read.txt", "New/One.wav"}}});
     }
     static void TearDownTestSuite() { shared.reset(); }
@@ -72,18 +70,6 @@ TEST_F(StandardListBuilderTest, DuplicatesIgnoreLetterCaseAndTheFirstSpellingSta
     ListGroMembers(archiver, recorder, (install.path() / "Patch.gro").string(), target, {false, true});
     EXPECT_EQ(target.size(), 6);
     EXPECT_EQ(target.name(4), "textures\\WALL.TEX");
-}
-
-TEST_F(StandardListBuilderTest, DisplayRefreshesAtTheFirstAndEvery202ndMember) {
-    ListGroMembers(archiver, recorder, (install.path() / "Big.gro").string(), target, {true, true});
-    EXPECT_EQ(recorder.pumps, 3);
-    EXPECT_EQ(recorder.currentTexts, (Names{"1 out of 405", "203 out of 405", "405 out of 405"}));
-    EXPECT_EQ(recorder.currentPosition, 405);
-
-    recorder.currentTexts.clear();
-    ListGroMembers(archiver, recorder, (install.path() / "Big.gro").string(), target, {true, false});
-    EXPECT_TRUE(recorder.currentTexts.empty());
-    EXPECT_EQ(target.size(), 405);
 }
 
 TEST_F(StandardListBuilderTest, WizardBuildSkipsDuplicatesAndReportsMissingArchivesOnceAtTheEnd) {

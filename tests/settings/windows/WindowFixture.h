@@ -6,6 +6,7 @@
 #include "settings/ListingFixture.h"
 #include "settings/MemorySettingsStore.h"
 #include "settings/SettingsFiles.h"
+#include "support/ScopedEnvironment.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "ui/WindowContext.h"
@@ -16,7 +17,6 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -60,6 +60,7 @@ class WindowTest : public ::testing::Test {
 protected:
     TempDir install;
     TempDir home;
+    ScopedEnvironment environment;
     std::string root = install.root();
     AppState state;
     ScriptedDialogs dialogs;
@@ -71,8 +72,8 @@ protected:
 
     void SetUp() override {
         // Detection must see only what a test puts in the fake home.
-        setenv("HOME", home.path().c_str(), 1);
-        unsetenv("WINEPREFIX");
+        environment.set("HOME", home.path().c_str());
+        environment.set("WINEPREFIX", nullptr);
         install.write("Bin/SeriousSam.exe", "MZ");
         for (const auto& entry : std::filesystem::directory_iterator(archiveStock())) {
             std::filesystem::copy_file(entry.path(), install.path() / entry.path().filename());
