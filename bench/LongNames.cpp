@@ -1,6 +1,7 @@
 // Resolving very long reference names: a .txt file holding one TFNM name of 50,000 folder levels, scanned as
 // a map's text file is, and the same name looked up on its own, once where no level exists and once where the
 // first 1,000 levels exist in another letter case (each then needs a folder listing).
+#include "BenchRecords.h"
 #include "platform/GamePath.h"
 #include "platform/NameList.h"
 #include "scan/MissingList.h"
@@ -41,12 +42,12 @@ void report(const char* what, double time, std::uint64_t lookups) {
 } // namespace
 
 int main() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "korvane-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        std::perror("mkdtemp");
+    const auto scratch = korvane::bench::scratchFolder();
+    if (!scratch) {
+        std::fprintf(stderr, "cannot make a scratch folder\n");
         return 1;
     }
-    const std::filesystem::path folder = pattern;
+    const std::filesystem::path folder = *scratch;
     const std::string root = folder.string() + "/";
     std::filesystem::path deep = folder;
     for (int i = 0; i < kExistingLevels; ++i) {

@@ -75,12 +75,12 @@ void report(const char* what, double seconds, const std::string& extra = {}) {
 } // namespace
 
 int main() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "korvane-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        std::perror("mkdtemp");
+    const auto scratch = korvane::bench::scratchFolder();
+    if (!scratch) {
+        std::fprintf(stderr, "cannot make a scratch folder\n");
         return 1;
     }
-    const std::filesystem::path folder = pattern;
+    const std::filesystem::path folder = *scratch;
     const std::string root = folder.string() + "/";
 
     NameList standard;
