@@ -35,7 +35,6 @@ TEST(ArchiveViewer, ListsTheMembersReadOnlyAndChecksOnRequest) {
     EXPECT_EQ(viewer.windowTitle(), "Map.gro - Korvane v1.5");
     EXPECT_EQ(shownMembers(viewer), (QStringList{"Textures\\Wall.tex", "Music\\Theme.ogg"}));
     EXPECT_EQ(viewer.Members->editTriggers(), QAbstractItemView::NoEditTriggers);
-    EXPECT_EQ(viewer.CheckButton->text(), "Проверить");
     EXPECT_TRUE(viewer.CheckResult->toPlainText().isEmpty());
 
     QTest::mouseClick(viewer.CheckButton, Qt::LeftButton);

@@ -8,19 +8,6 @@
 namespace korvane {
 namespace {
 
-TEST(LoadingWindow, IsABorderlessWindowWithItsCaptions) {
-    TForm3 window;
-    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(window.windowTitle(), "Загрузка...");
-    const std::vector<std::pair<QLabel*, QString>> captions = {
-        {window.Label1, "Загрузка..."}, {window.Label4, "Всего:"}, {window.Label5, "Текущий Файл:"},
-        {window.Label3, "0 из 0"},      {window.Label2, "0 из 0"},
-    };
-    for (const auto& [label, caption] : captions) {
-        EXPECT_EQ(label->text(), caption) << label->objectName().toStdString();
-    }
-}
-
 TEST(LoadingWindow, ShowsWhatARunReports) {
     TForm3 window;
     ProgressSink& sink = window;

@@ -4,9 +4,7 @@
 #include "settings/windows/TForm2.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTimer>
@@ -19,42 +17,6 @@ protected:
     TForm1* main = nullptr;
     void SetUp() override { main = &startConfigured(); }
 };
-
-TEST_F(MainWindow, EveryControlHasItsCaption) {
-    const std::vector<std::pair<const char*, QString>> captions = {
-        {"New1", "&Новый .GRO архив"}, {"Exit1", "В&ыход"},
-        {"Options1", "&Настройки"},    {"ConvertWLDversion1", "Конвертировать карту из версии К1.50b в 1.07"},
-        {"About1", "&О программе..."}, {"Bugreports1", "&Сообщить об ошибке"},
-        {"Label2", "Шаг 1."},          {"Label3", "Шаг 2."},
-        {"Label5", "Щаг 3."},          {"Label7", "Путь"},
-        {"Button1", "Добавить..."},    {"Button2", "Далее >>"},
-        {"Button6", "Рассортировать"}, {"Button3", "Добавить..."},
-        {"Button5", "<< Назад"},       {"Button4", "Next >>"},
-        {"Button9", "Выбрать"},        {"Button8", "<< Назад"},
-        {"Button7", "Финиш"},
-    };
-    for (const auto& [name, caption] : captions) {
-        const QObject* control = main->findChild<QObject*>(name);
-        ASSERT_NE(control, nullptr) << name;
-        const auto* action = qobject_cast<const QAction*>(control);
-        const auto* label = qobject_cast<const QLabel*>(control);
-        const QString text = action  ? action->text()
-                             : label ? label->text()
-                                     : qobject_cast<const QAbstractButton*>(control)->text();
-        EXPECT_EQ(text, caption) << name;
-    }
-    EXPECT_TRUE(main->N1->isSeparator());
-    QStringList titles;
-    for (QAction* menu : main->menuBar()->actions()) {
-        titles << menu->text();
-    }
-    EXPECT_EQ(titles, QStringList({"&Файл", "&Настройки", "&Дополнительно", "&Помощь"}));
-    EXPECT_EQ(main->windowTitle(), "Korvane v1.5 =РУССКАЯ ВЕРСИЯ=");
-    const QStringList tabs{"Список карт", "Список файлов", "Компиляция"};
-    for (int index = 0; index < 3; ++index) {
-        EXPECT_EQ(main->PageControl1->tabText(index), tabs[index]);
-    }
-}
 
 TEST_F(MainWindow, OpensFixedInSizeWithOnlyTheEmptyPanel) {
     EXPECT_EQ(main->minimumSize(), main->maximumSize());

@@ -4,13 +4,10 @@
 #include "app/TForm7.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTextBlock>
-#include <QTextEdit>
 #include <QWindow>
 
 namespace korvane::testing {
@@ -47,15 +44,6 @@ TEST_F(Notices, AMenuItemUnderThePointerLeavesTheNoticeStanding) {
     QCoreApplication::sendEvent(main->menuBar(), &tip);
     main->New1->showStatusText(main->menuBar());
     EXPECT_EQ(main->StatusBar1->currentMessage().toStdString(), notice);
-}
-
-TEST_F(Notices, AboutBoxHasItsCaptionTitleAndCentredCredits) {
-    const TForm7& about = *windows->form7;
-    EXPECT_EQ(about.windowTitle(), "О программе...");
-    EXPECT_FALSE(about.Image1->pixmap().isNull());
-    EXPECT_EQ(about.Label1->text(), "Korvane v1.5 =RUS=");
-    EXPECT_TRUE(about.Memo1->isReadOnly());
-    EXPECT_EQ(about.Memo1->document()->lastBlock().blockFormat().alignment(), Qt::AlignHCenter);
 }
 
 TEST_F(Notices, AboutBoxOpensCentredAboveTheMainWindowItDisables) {

@@ -67,8 +67,6 @@ TEST_F(StartupCheck, WithSettingsAndCatalogueTheMainWindowWaitsIdle) {
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_TRUE(main.isVisible());
     EXPECT_FALSE(windows->form5->isVisible());
-    EXPECT_FALSE(main.PageControl1->isVisible());
-    EXPECT_TRUE(main.Panel1->isVisible());
     EXPECT_EQ(main.InstallRoot(), root());
     EXPECT_EQ(state.StandardFiles.names(), (std::vector<std::string>{"Textures\\A.tex", "Sounds\\B.wav"}));
     EXPECT_EQ(state.StandardFiles.checkedCount(), 2);

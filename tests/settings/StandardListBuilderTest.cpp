@@ -40,14 +40,6 @@ protected:
 
 std::unique_ptr<TempDir> StandardListBuilderTest::shared;
 
-TEST_F(StandardListBuilderTest, MemberNamesUseBackslashesAndKeepTheirCase) {
-    ListGroMembers(archiver, recorder, (install.path() / "Base.gro").string(), target, {true, true});
-    EXPECT_EQ(target.names(), (Names{"Textures\\Wall.tex", "Models\\Item.mdl", "Read.txt"}));
-    EXPECT_EQ(target.checkedCount(), 3);
-    EXPECT_EQ(recorder.currentMax, 3);
-    EXPECT_FALSE(archiver.Active());
-}
-
 TEST_F(StandardListBuilderTest, FolderEntriesOfARealArchiveAreNotListed) {
     const std::filesystem::path sample = KORVANE_SAMPLES_DIR "/ParametricParticles.gro";
     if (!std::filesystem::exists(sample)) {
@@ -62,8 +54,11 @@ TEST_F(StandardListBuilderTest, FolderEntriesOfARealArchiveAreNotListed) {
     }
 }
 
-TEST_F(StandardListBuilderTest, DuplicatesIgnoreLetterCaseAndTheFirstSpellingStays) {
+TEST_F(StandardListBuilderTest, MembersUseBackslashesAndDuplicatesIgnoringCaseKeepTheFirstSpelling) {
     ListGroMembers(archiver, recorder, (install.path() / "Base.gro").string(), target, {true, true});
+    EXPECT_EQ(target.checkedCount(), 3);
+    EXPECT_EQ(recorder.currentMax, 3);
+    EXPECT_FALSE(archiver.Active());
     ListGroMembers(archiver, recorder, (install.path() / "Patch.gro").string(), target, {true, true});
     EXPECT_EQ(target.names(), (Names{"Textures\\Wall.tex", "Models\\Item.mdl", "Read.txt", "Sounds\\Step.wav"}));
 
@@ -160,7 +155,6 @@ TEST_F(StandardListBuilderTest, AddFileAppendsAPlainFileOnceByItsGameName) {
     EXPECT_TRUE(target.checked(0));
     AddStandardFile(run, root, target, AddVariant::Wizard);
     EXPECT_EQ(recorder.shown, Names{"This file is already in the list."});
-    EXPECT_TRUE(recorder.log == Names{"message: This file is already in the list."});
 }
 
 TEST_F(StandardListBuilderTest, AddFileListsAChosenArchiveWithoutItsNameOrCounter) {

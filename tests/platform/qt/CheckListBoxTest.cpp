@@ -104,7 +104,6 @@ TEST(CheckListBox, UserTogglesAMarkByClickOrSpace) {
     EXPECT_EQ(clicks.count(), 1);
     box.toggleCheck(7); // out of range: nothing
     EXPECT_EQ(clicks.count(), 1);
-    EXPECT_EQ(mark(box, 2), Qt::Checked);
 }
 
 TEST(CheckListBox, PlainListHasNoMarksToToggle) {

@@ -4,7 +4,6 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -34,17 +33,6 @@ protected:
         form->show();
     }
 };
-
-TEST_F(MissingFilesDialogTest, HasItsCaptionsAndAnEditableList) {
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Korvane v1.5 =РУССКАЯ ВЕРСИЯ="));
-    EXPECT_EQ(form->findChild<QLabel*>("Label1")->text(), QStringLiteral("Следующие необходимые файы не найдены:"));
-    EXPECT_EQ(form->Memo1->toPlainText(),
-              QStringLiteral("Пожалуйста, найдите эти файлы, разместите по необходимым папкам и попробуйте снова!"));
-    EXPECT_EQ(form->Button1->text(), QStringLiteral("OK"));
-    EXPECT_EQ(form->Button2->text(), QStringLiteral("Игнорировать!"));
-    EXPECT_FALSE(form->MissingFiles->isReadOnly());
-    EXPECT_TRUE(form->Memo1->isReadOnly());
-}
 
 TEST_F(MissingFilesDialogTest, CloseBoxAndEscapeEnableTheMainWindow) {
     showOverDisabledMain();

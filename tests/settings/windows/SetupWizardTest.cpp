@@ -58,7 +58,6 @@ TEST_F(SetupWizardTest, FirstRunFindsTheGameSavesTheCheckedEntriesAndShowsTheMai
     settings.values[{"\\Software\\Croteam\\SeriousSamSE", "Path"}] = install.path().string();
     open();
     EXPECT_TRUE(onlyTabVisible(1));
-    EXPECT_EQ(wizard.windowTitle(), "Korvane v1.5 =РУССКАЯ ВЕРСИЯ= - Первый запуск");
 
     click(wizard.Button1);
     EXPECT_TRUE(onlyTabVisible(2));
@@ -127,8 +126,6 @@ TEST_F(SetupWizardTest, FolderPickerAddsTheSeparatorAndRejectsOtherFolders) {
     dialogs.folderAnswers = {(install.path() / "Bin").string(), std::nullopt, install.path().string()};
     click(wizard.Button2);
     ASSERT_EQ(dialogs.folderRequests.size(), 1u);
-    EXPECT_EQ(dialogs.folderRequests[0].title, "Выбор папки");
-    EXPECT_EQ(dialogs.folderRequests[0].status, "Пожалуйста, выберите папку...");
     EXPECT_EQ(dialogs.shown, Names{kNotAnInstallation});
     EXPECT_TRUE(wizard.VersionChoice->isHidden());
 
