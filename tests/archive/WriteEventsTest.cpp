@@ -54,15 +54,6 @@ TEST_F(WriteEvents, OneFileOfThreeBlocksReportsEveryEventInOrder) {
                    }));
 }
 
-TEST_F(WriteEvents, EmptyFileHasNoBlockReport) {
-    base.write("Empty.txt", "");
-    auto engine = createArchive(archive, base.root());
-    record(*engine);
-    engine->AddFiles("Empty.txt", kSearchAttrFiles, "");
-    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.ends_with(" 1"); }), 0);
-    EXPECT_EQ(log.size(), 5u);
-}
-
 TEST_F(WriteEvents, AddFilesNeedsAnArchiveOpenForWriting) {
     TZipEngine engine("Archiver");
     expectError<EZEException>([&] { engine.AddFiles("x", kSearchAttrFiles, ""); },

@@ -126,7 +126,7 @@ TEST_F(ConverterRun, A107MapIsReportedAndNoDestinationIsAskedFor) {
     EXPECT_TRUE(dialogs.saveRequests.empty());
 }
 
-TEST_F(ConverterRun, EndsSilentlyWhenTheIntroOrADialogIsCancelled) {
+TEST_F(ConverterRun, EndsSilentlyWhenTheIntroOrADialogIsCancelledOrTheSourceIsGone) {
     run(); // intro answered with Cancel
     EXPECT_EQ(dialogs.shown, std::vector<std::string>{kIntro});
     EXPECT_TRUE(dialogs.openRequests.empty());
@@ -134,21 +134,17 @@ TEST_F(ConverterRun, EndsSilentlyWhenTheIntroOrADialogIsCancelled) {
     dialogs.shown.clear();
     dialogs.answers.push_back(true); // open dialog cancelled
     run();
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{kIntro});
+    dialogs.answers.push_back(true); // a source that is gone
+    dialogs.openAnswers.push_back({(dir.path() / "gone.wld").string()});
+    run();
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{kIntro, kIntro}));
+    EXPECT_TRUE(dialogs.saveRequests.empty());
 
     dialogs.shown.clear();
     chooseSource(world(152, 58)); // save dialog cancelled
     run();
     EXPECT_EQ(dialogs.shown, (std::vector<std::string>{kIntro, kDetected150}));
     EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"Levels"});
-}
-
-TEST_F(ConverterRun, AMissingSourceEndsWithoutAMessage) {
-    dialogs.answers.push_back(true);
-    dialogs.openAnswers.push_back({(dir.path() / "gone.wld").string()});
-    run();
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{kIntro});
-    EXPECT_TRUE(dialogs.saveRequests.empty());
 }
 
 TEST_F(ConverterRun, AnUnknownVersionIsOnlyWrittenWhenTheUserInsists) {
