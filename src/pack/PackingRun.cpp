@@ -42,10 +42,6 @@ private:
     bool saved_;
 };
 
-bool packable(const GameFolders& folders, const std::string& entry) {
-    return folders.fileExists(entry);
-}
-
 // The stored name the engine gives a game path, which the engine's reader must accept.
 std::string storedFormOf(std::string entry) {
     std::replace(entry.begin(), entry.end(), '\\', '/');
@@ -68,11 +64,11 @@ std::optional<std::string> destinationAmongFiles(const GameFolders& folders, con
         return std::nullopt;
     }
     for (int i = 0; i < files.size(); ++i) {
-        if (!files.checked(i) || !packable(folders, files.name(i))) {
+        if (!files.checked(i)) {
             continue;
         }
-        const auto source = resolveExisting(folders.fullPath(files.name(i)));
-        if (source && std::filesystem::equivalent(*source, destination, error)) {
+        const GameFile source = folders.lookUp(files.name(i)).file;
+        if (source.status == GameFileStatus::Present && std::filesystem::equivalent(source.path, destination, error)) {
             return files.name(i);
         }
     }
@@ -174,7 +170,7 @@ void PackingRun::packAll(const GameFolders& folders, const NameList& files) {
         }
         const std::string& entry = files.name(i);
         // A name outside the installation never reaches the engine.
-        if (!packable(folders, entry)) {
+        if (!folders.fileExists(entry)) {
             missing(entry, " was not found!");
             continue;
         }

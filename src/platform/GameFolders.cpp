@@ -1,7 +1,5 @@
 #include "platform/GameFolders.h"
 
-#include "platform/GamePath.h"
-
 namespace korvane {
 
 namespace {
@@ -24,8 +22,14 @@ const std::string& GameFolders::folderOf(std::string_view name) const {
     return installRoot_;
 }
 
-bool GameFolders::fileExists(std::string_view name) const {
-    return presentIn(folderOf(name), name);
+GameFolders::Found GameFolders::lookUp(std::string_view name) const {
+    if (!modFolder_.empty()) {
+        GameFile inMod = lookUpGameFile(modFolder_, name);
+        if (inMod.status == GameFileStatus::Present) {
+            return {modFolder_, std::move(inMod)};
+        }
+    }
+    return {installRoot_, lookUpGameFile(installRoot_, name)};
 }
 
 const std::string& GameFolders::rootFor(std::string_view chosenPath) const {

@@ -2,6 +2,8 @@
 // folder first and in the installation's after it; without one only the installation counts.
 #pragma once
 
+#include "platform/GamePath.h"
+
 #include <string>
 #include <string_view>
 
@@ -20,9 +22,15 @@ public:
     // The folder whose file the game reads for the name: the mod's when it has one, else the installation's
     // (also when neither has it, so that messages name the usual path).
     const std::string& folderOf(std::string_view name) const;
-    std::string fullPath(std::string_view name) const { return folderOf(name) + std::string(name); }
+    // The name looked up where the game reads it: in the mod's folder when present there, else in the
+    // installation's. One lookup serves the file's status, path and folder.
+    struct Found {
+        const std::string& folder;
+        GameFile file;
+    };
+    Found lookUp(std::string_view name) const;
     // A game path naming a file inside either folder, after every link.
-    bool fileExists(std::string_view name) const;
+    bool fileExists(std::string_view name) const { return lookUp(name).file.status == GameFileStatus::Present; }
 
     // The folder a chosen full path is named against: the mod's when the path lies in it, else the
     // installation's, so that a file of the mod is named as the game names it with the mod active.

@@ -15,7 +15,7 @@ bool gameFileExists(const GameFolders& folders, std::string_view name) {
 }
 
 std::string missingReason(const GameFolders& folders, std::string_view name) {
-    switch (lookUpGameFile(folders.folderOf(name), name).status) {
+    switch (folders.lookUp(name).file.status) {
     case GameFileStatus::ClimbsUp:
         return "the name steps up a folder with \"..\", which the game cannot find in a GRO; the map must name "
                "the file by its own path";
@@ -31,7 +31,7 @@ std::string missingReason(const GameFolders& folders, std::string_view name) {
 }
 
 std::uint64_t gameFileSize(const GameFolders& folders, std::string_view name) {
-    const GameFile file = lookUpGameFile(folders.folderOf(name), name);
+    const GameFile file = folders.lookUp(name).file;
     if (file.status != GameFileStatus::Present) {
         return 0;
     }
@@ -41,8 +41,8 @@ std::uint64_t gameFileSize(const GameFolders& folders, std::string_view name) {
 }
 
 ScanFile::ScanFile(const GameFolders& folders, std::string_view name) {
-    const std::string full = folders.fullPath(name);
-    const GameFile file = lookUpGameFile(folders.folderOf(name), name);
+    const auto [folder, file] = folders.lookUp(name);
+    const std::string full = folder + std::string(name);
     std::error_code error;
     // Only regular files: a pipe or device would block or never end.
     if (file.status != GameFileStatus::Present || !std::filesystem::is_regular_file(file.path, error)) {
