@@ -6,6 +6,7 @@
 #include "archive/ZipRecords.h"
 #include "pack/ArchiveOrder.h"
 #include "platform/CodePages.h"
+#include "platform/FileFacts.h"
 #include "platform/GamePath.h"
 #include "platform/UserError.h"
 #include "settings/AppState.h"
@@ -79,11 +80,9 @@ std::vector<std::string> modArchives(const std::string& installRoot, const std::
     std::vector<std::string> archives;
     const std::string folder = "Mods\\" + modName + "\\";
     const auto path = modName.empty() ? std::nullopt : resolveExisting(installRoot + folder);
-    std::error_code error;
-    for (const auto& file : std::filesystem::directory_iterator(path.value_or(""), error)) {
-        const std::string name = file.path().filename().string();
-        if (file.is_regular_file(error) && equalsAsciiNoCase(extensionOf(name), ".gro")) {
-            archives.push_back(folder + name);
+    for (const FolderItem& item : path ? listFolder(*path, "*.gro") : std::vector<FolderItem>{}) {
+        if ((item.attributes & faDirectory) == 0) {
+            archives.push_back(folder + item.name);
         }
     }
     return archives;
