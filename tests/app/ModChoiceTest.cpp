@@ -9,8 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTest>
-#include <QTimer>
 
 namespace korvane::testing {
 namespace {
@@ -29,7 +27,6 @@ protected:
         main->Timer1->stop();
         main->New1->trigger();
     }
-    void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 };
 
 TEST_F(ModChoice, AModsMapIsNamedFoundAndSavedInTheModsFolder) {

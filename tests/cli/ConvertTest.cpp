@@ -1,4 +1,4 @@
-// korvane convert: the converter's outcomes without its questions.
+// korvane convert: the converter's outcomes as exit codes and texts, without its questions.
 #include "CliFixture.h"
 
 #include <filesystem>
@@ -7,51 +7,42 @@ namespace korvane::testing {
 namespace {
 
 std::string world(unsigned char first, unsigned char second) {
-    std::string bytes = "BUIV";
-    bytes += static_cast<char>(first);
-    bytes += static_cast<char>(second);
-    return bytes + "rest of the world";
+    return std::string("BUIV") + static_cast<char>(first) + static_cast<char>(second) + "rest of the world";
 }
 
-TEST(ConvertCommand, ABetaMapIsCopiedWithTheReleaseVersion) {
+TEST(ConvertCommand, EachOutcomeHasItsExitCodeAndText) {
     TempDir dir;
-    const auto source = dir.write("Beta.wld", world(152, 58));
-    const CliRun run = korvane({"convert", source.string(), dir.root() + "Release"});
-    EXPECT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out, "Done.\n");
-    EXPECT_TRUE(run.err.empty());
-    EXPECT_EQ(readFile(dir.path() / "Release.wld"), world(16, 39));
-    EXPECT_EQ(readFile(source), world(152, 58));
-}
-
-TEST(ConvertCommand, AnUnknownVersionNeedsForce) {
-    TempDir dir;
-    const auto source = dir.write("Odd.wld", world(1, 2));
-    const CliRun refused = korvane({"convert", source.string(), dir.root() + "Out.wld"});
-    EXPECT_EQ(refused.code, 1);
-    EXPECT_NE(refused.err.find("--force"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "Out.wld"));
-
-    const CliRun forced = korvane({"convert", "--force", source.string(), dir.root() + "Out.wld"});
-    EXPECT_EQ(forced.code, 0) << forced.err;
-    EXPECT_EQ(readFile(dir.path() / "Out.wld"), world(16, 39));
-}
-
-TEST(ConvertCommand, NothingIsWrittenForAReleaseMapAMissingMapOrTheSourceItself) {
-    TempDir dir;
-    const auto release = dir.write("Release.wld", world(16, 39));
-    const CliRun already = korvane({"convert", release.string(), dir.root() + "Out.wld"});
-    EXPECT_EQ(already.code, 1);
-    EXPECT_EQ(already.err, "This file is already version 1.07\n");
-
-    const CliRun missing = korvane({"convert", dir.root() + "None.wld", dir.root() + "Out.wld"});
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_EQ(missing.err, "Cannot open file " + dir.root() + "None.wld\n");
-
-    const auto beta = dir.write("Beta.wld", world(152, 58));
-    EXPECT_EQ(korvane({"convert", beta.string(), beta.string()}).code, 1);
+    const std::string beta = dir.write("Beta.wld", world(152, 58)).string();
+    const std::string odd = dir.write("Odd.wld", world(1, 2)).string();
+    const std::string release = dir.write("Release.wld", world(16, 39)).string();
+    const std::string out = dir.root() + "Out";
+    struct Case {
+        std::vector<std::string> words;
+        int code;
+        std::string out, err;
+    };
+    const Case cases[] = {
+        {{"convert", release, out}, 1, "", "This file is already version 1.07\n"},
+        {{"convert", dir.root() + "None.wld", out}, 1, "", "Cannot open file " + dir.root() + "None.wld\n"},
+        {{"convert", beta, beta}, 1, "", ""},
+        {{"convert", odd, out}, 1, "", ""},
+        {{"convert", beta, out}, 0, "Done.\n", ""},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = korvane(c.words);
+        EXPECT_EQ(run.code, c.code) << c.words[1];
+        EXPECT_EQ(run.out, c.out) << c.words[1];
+        if (c.code == 0 || !c.err.empty()) {
+            EXPECT_EQ(run.err, c.err) << c.words[1];
+        }
+        // Only the last case writes, and never over its source.
+        EXPECT_EQ(std::filesystem::exists(out + ".wld"), c.code == 0) << c.words[1];
+    }
+    EXPECT_EQ(readFile(out + ".wld"), world(16, 39));
     EXPECT_EQ(readFile(beta), world(152, 58));
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "Out.wld"));
+    EXPECT_NE(korvane({"convert", odd, out}).err.find("--force"), std::string::npos);
+    EXPECT_EQ(korvane({"convert", "--force", odd, dir.root() + "Forced.wld"}).code, 0);
+    EXPECT_EQ(readFile(dir.path() / "Forced.wld"), world(16, 39));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "platform/CodePages.h"
+#include "platform/Utf8Text.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,13 @@ TEST(CodePages, UnrepresentableTextGivesNothing) {
     EXPECT_EQ(utf8ToAnsi("bad \xC3"), std::nullopt); // cut UTF-8 sequence
     EXPECT_EQ(utf8ToAnsi(""), "");
     EXPECT_EQ(utf8ToAnsi(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+// A character outside the first plane takes four bytes and is still one valid character.
+TEST(Utf8Text, FourByteCharactersAreOneCharacter) {
+    EXPECT_TRUE(isValidUtf8("\xF0\x9F\x98\x80"));
+    EXPECT_EQ(utf8Length("a\xF0\x9F\x98\x80"), 2u);
+    EXPECT_FALSE(isValidUtf8("\xF4\x90\x80\x80")); // past U+10FFFF
 }
 
 } // namespace

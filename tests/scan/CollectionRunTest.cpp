@@ -42,8 +42,8 @@ TEST_F(CollectionRunTest, CompanionsFollowTheMap) {
     install.write("Levels/Std.vis", "");
     // A standard thumbnail texture is not listed, so the thumbnail stands in for it.
     standard.assign({"levels\\stdtbn.tex", "Levels\\Std.vis"}, true);
-    run({"Levels\\Both.wld", "Levels\\Thumb.wld", "Levels\\Std.wld", "Levels\\Bare.wld"});
-    EXPECT_EQ(files.names(), (Names{"Levels\\Both.wld", "Levels\\BothTbn.tex", "Levels\\Both.vis", "Levels\\Thumb.wld",
+    run({"Levels\\Both.wld", "Levels\\Thumb.WLD", "Levels\\Std.wld", "Levels\\Bare.wld"});
+    EXPECT_EQ(files.names(), (Names{"Levels\\Both.wld", "Levels\\BothTbn.tex", "Levels\\Both.vis", "Levels\\Thumb.WLD",
                                     "Levels\\Thumb.tbn", "Levels\\Std.wld", "Levels\\Std.tbn"}));
     EXPECT_EQ(dialogs.shown, Names{"File Levels\\Bare.wld does not exist."});
     EXPECT_TRUE(missing.empty());
@@ -59,13 +59,6 @@ TEST_F(CollectionRunTest, NamesAScanListedAlreadyAreNotListedTwice) {
     run({"Levels\\Self.wld", "Levels\\Other.wld"});
     EXPECT_EQ(files.names(),
               (Names{"Levels\\SelfTbn.tex", "levels\\self.WLD", "Levels\\Other.wld", "Levels\\Other.vis"}));
-}
-
-TEST(Companions, AreFormedFromTheMapsName) {
-    const Companions companions = companionsOf("Levels\\My Level.WLD");
-    EXPECT_EQ(companions.thumbnailTexture, "Levels\\My LevelTbn.tex");
-    EXPECT_EQ(companions.thumbnail, "Levels\\My Level.tbn");
-    EXPECT_EQ(companions.visibility, "Levels\\My Level.vis");
 }
 
 } // namespace

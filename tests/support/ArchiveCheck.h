@@ -55,17 +55,6 @@ inline void PrintTo(const Member& member, std::ostream* out) {
     *out << member.name << " (method " << member.method << ", " << member.bytes.size() << " bytes)";
 }
 
-inline std::string hexOf(std::string_view bytes) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 15];
-    }
-    return hex;
-}
-
 inline std::string fromHex(const std::string& hex) {
     std::string bytes;
     for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
