@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,7 +28,9 @@ class QTimer;
 namespace korvane {
 
 class CheckListBox;
+class MissingList;
 class PackingEvents;
+struct CollectionOutcome;
 class TZEBaseArchiver;
 class TZipEngine;
 class TForm2;
@@ -149,6 +152,8 @@ private:
     QWidget* createFilesStep();
     QWidget* createPackingStep();
     void createTimers();
+    // The collection run with the window busy; its failure comes back rather than escaping.
+    std::exception_ptr collectFiles(MissingList& missing, CollectionOutcome& outcome);
     void showDeepScanHint();
     void setUpArchiver();
     void checkInstallation();

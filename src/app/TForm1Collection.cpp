@@ -8,10 +8,13 @@
 #include "scan/CollectionRun.h"
 #include "scan/DeepScanHint.h"
 #include "scan/windows/TForm6.h"
+#include "ui/BusyScope.h"
 #include "ui/Centring.h"
 
 #include <QCheckBox>
 #include <QLabel>
+
+#include <exception>
 
 namespace korvane {
 
@@ -45,32 +48,16 @@ void TForm1::Button2Click() {
     if (missingDialog != nullptr) {
         missingDialog->setMissingFiles({});
     }
-    setEnabled(false);
-    QWidget* loading = context_.loading->widget();
-    centreOver(loading, this);
-    loading->show();
-    FileItems.clear();
-    FileItems.beginUpdate();
-    const CollectionLists lists{context_.state.InstallRoot, FileItems,
-                                runStandardFiles(),         missing,
-                                DeepScan->isChecked(),      gameFolders().modFolder()};
     CollectionOutcome outcome;
-    try {
-        outcome = collectDependencies(lists, MapItems.names(), *context_.loading, context_.dialogs);
-    } catch (...) {
-        // The run ends here; leave the windows usable before saying why.
-        FileItems.endUpdate();
-        loading->hide();
-        setEnabled(true);
+    const std::exception_ptr failure = collectFiles(missing, outcome);
+    if (failure) {
+        // The run ended early; the windows are usable again before the message says why.
         if (missingDialog != nullptr) {
             missingDialog->setMissingFiles(missing.lines());
         }
-        context_.dialogs.showMessage(userMessageOf(std::current_exception()));
+        context_.dialogs.showMessage(userMessageOf(failure));
         return;
     }
-    setEnabled(true);
-    loading->hide();
-    FileItems.endUpdate();
     showDeepScanHint();
     if (outcome.filesMissing == 0 || missingDialog == nullptr) {
         showStep(1);
@@ -82,6 +69,23 @@ void TForm1::Button2Click() {
     connect(missingDialog, &TForm6::ignored, this, [this] { showStep(1); });
     centreOver(missingDialog, this);
     missingDialog->show();
+}
+
+std::exception_ptr TForm1::collectFiles(MissingList& missing, CollectionOutcome& outcome) {
+    BusyScope busy(*this, *context_.loading, BusyScope::Placement::CentreOverWindow);
+    FileItems.clear();
+    FileItems.beginUpdate();
+    const CollectionLists lists{context_.state.InstallRoot, FileItems,
+                                runStandardFiles(),         missing,
+                                DeepScan->isChecked(),      gameFolders().modFolder()};
+    std::exception_ptr failure;
+    try {
+        outcome = collectDependencies(lists, MapItems.names(), *context_.loading, context_.dialogs);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    FileItems.endUpdate();
+    return failure;
 }
 
 void TForm1::showDeepScanHint() {

@@ -7,12 +7,14 @@
 #include "pack/PackingEvents.h"
 #include "pack/PackingRun.h"
 #include "pack/PackingScreen.h"
+#include "ui/BusyScope.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
 #include <functional>
+#include <optional>
 
 namespace korvane {
 
@@ -32,12 +34,9 @@ public:
         end.insertText(QString::fromStdString(text));
     }
     void setBusy(bool busy) override {
+        busy_.reset();
         if (busy) {
-            form_.setEnabled(false);
-            loading_.widget()->show();
-        } else {
-            loading_.widget()->hide();
-            form_.setEnabled(true);
+            busy_.emplace(form_, loading_, BusyScope::Placement::WhereItStands);
         }
     }
 
@@ -46,6 +45,7 @@ private:
     QLineEdit& destination_;
     QPlainTextEdit& log_;
     LoadingWindowControl& loading_;
+    std::optional<BusyScope> busy_;
 };
 
 } // namespace

@@ -1,0 +1,24 @@
+#include "ui/BusyScope.h"
+
+#include "platform/qt/LoadingWindowControl.h"
+#include "ui/Centring.h"
+
+#include <QWidget>
+
+namespace korvane {
+
+BusyScope::BusyScope(QWidget& window, LoadingWindowControl& loading, Placement placement)
+    : window_(window), loading_(loading) {
+    window_.setEnabled(false);
+    if (placement == Placement::CentreOverWindow) {
+        centreOver(loading_.widget(), &window_);
+    }
+    loading_.widget()->show();
+}
+
+BusyScope::~BusyScope() {
+    loading_.widget()->hide();
+    window_.setEnabled(true);
+}
+
+} // namespace korvane

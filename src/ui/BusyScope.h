@@ -1,0 +1,25 @@
+// A window busy with a run: disabled, with the loading window up, for as long as the scope lives. Every
+// way out of a run, a thrown error included, gives the window back.
+#pragma once
+
+class QWidget;
+
+namespace korvane {
+
+class LoadingWindowControl;
+
+class BusyScope {
+public:
+    enum class Placement { CentreOverWindow, WhereItStands };
+
+    BusyScope(QWidget& window, LoadingWindowControl& loading, Placement placement);
+    ~BusyScope();
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    QWidget& window_;
+    LoadingWindowControl& loading_;
+};
+
+} // namespace korvane
