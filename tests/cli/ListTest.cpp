@@ -2,12 +2,14 @@
 #include "CliFixture.h"
 
 #include "cli/Console.h"
+#include "cli/TerminalProgress.h"
 
 #include <fcntl.h>
 #include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
@@ -31,6 +33,21 @@ TEST_F(ListCommand, ProgressIsDrawnOnlyOnATerminalAndClearedBeforeTheEnd) {
     }
 }
 
+TEST(TerminalProgressLine, WideNamesAreCutByTheColumnsTheyTake) {
+    std::ostringstream out;
+    cli::Console console{out, out, false};
+    cli::TerminalProgress progress(console);
+    std::string wide;
+    for (int i = 0; i < 20; ++i) {
+        wide += "坦";
+    }
+    progress.nameItems({"Textures\\" + wide + ".tex"}, 0);
+    progress.setOverallPosition(0);
+    progress.setOverallText("1 out of 1");
+    // 29 of 30 columns: the counter, two spaces, the cut mark, five wide characters and the extension.
+    EXPECT_EQ(progress.line(30), "1 out of 1  ...坦坦坦坦坦.tex");
+}
+
 TEST_F(ListCommand, AFailedOpeningGivesTheEnginesMessageAndNumber) {
     const CliRun missing = korvane({"list", scratch_.root() + "None.gro"});
     EXPECT_EQ(missing.code, 1);
@@ -40,6 +57,8 @@ TEST_F(ListCommand, AFailedOpeningGivesTheEnginesMessageAndNumber) {
 // What the command line writes when its standard output is a pseudo-terminal; nothing without one.
 std::optional<std::string> onATerminal(std::vector<std::string> words) {
     int master = -1;
+    // What the parent has not written yet would otherwise be written by the child too.
+    std::fflush(nullptr);
     const pid_t child = ::forkpty(&master, nullptr, nullptr, nullptr);
     if (child < 0) {
         return std::nullopt;

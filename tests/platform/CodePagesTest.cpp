@@ -1,4 +1,5 @@
 #include "platform/CodePages.h"
+#include "platform/DisplayWidth.h"
 #include "platform/Utf8Text.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +58,12 @@ TEST(Utf8Text, FourByteCharactersAreOneCharacter) {
     EXPECT_TRUE(isValidUtf8("\xF0\x9F\x98\x80"));
     EXPECT_EQ(utf8Length("a\xF0\x9F\x98\x80"), 2u);
     EXPECT_FALSE(isValidUtf8("\xF4\x90\x80\x80")); // past U+10FFFF
+}
+
+TEST(DisplayWidth, WideCharactersTakeTwoColumnsAndMarksNone) {
+    EXPECT_EQ(displayWidth("Стена.tex"), 9u);
+    EXPECT_EQ(displayWidth("坦克/a"), 6u);
+    EXPECT_EQ(displayWidth("e\xCC\x81\xFF"), 2u); // a combining accent, and a stray byte
 }
 
 } // namespace
