@@ -1,7 +1,7 @@
 #include "ReadListing.h"
 #include "ReadZipBuilder.h"
-#include "archive/UnicodePathField.h"
-#include "archive/ZipEngine.h"
+#include "archive/internal/EngineInternals.h"
+#include "archive/internal/UnicodePathField.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +43,7 @@ TEST_F(ReadSearch, FolderEntriesAreSkippedByAttributeAndNamesSplitAtTheLastBacks
     EXPECT_EQ(find("*.*"),
               (Names{"Models\\|Player.mdl", "|Empty", "Textures\\|Wall.tex", "Sounds\\|Step.WAV", "|Readme"}));
     EXPECT_EQ(find("*.*", kSearchAttrAll).front(), "|Models");
-    EXPECT_EQ(engine.DirManager()->CurrentList[3].StoredName, "Textures/Wall.tex");
+    EXPECT_EQ(TZEInternals::DirManager(engine)->CurrentList[3].StoredName, "Textures/Wall.tex");
 }
 
 TEST_F(ReadSearch, HiddenSystemAndVolumeBitsExcludeUnlessAskedFor) {
@@ -104,7 +104,7 @@ TEST_F(ReadSearch, Zip64ExtraFieldSuppliesTheValuesWhoseFieldsHoldAllOnes) {
     testing::putU32(image, dir + 24, 0xFFFFFFFF);
     engine.FileName = this->dir.write("z64.gro", image).string();
     engine.OpenArchive(kOpenModeRead);
-    const TDirItem& entry = engine.DirManager()->CurrentList.at(0);
+    const TDirItem& entry = TZEInternals::DirManager(engine)->CurrentList.at(0);
     EXPECT_TRUE(entry.NeedsZip64);
     EXPECT_EQ(entry.ExtraField, entries[0].extra);
     TZEArchiveItem item;

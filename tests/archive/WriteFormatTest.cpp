@@ -1,5 +1,6 @@
 // The bytes the writer puts on disk: records, methods, sizes, offsets and the replaced entry.
 #include "WriteSupport.h"
+#include "archive/internal/ZipRecords.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
