@@ -1,8 +1,8 @@
 // An archive written aside: created beside FileName, each update appended once, the directory written once
 // when the archive is committed, and only then put in FileName's place.
 #include "archive/ArchiveWriteError.h"
-#include "archive/UpdateState.h"
-#include "archive/ZipEngine.h"
+#include "archive/internal/EngineInternals.h"
+#include "archive/internal/UpdateState.h"
 
 #include <algorithm>
 
@@ -13,10 +13,10 @@ void TZEBaseArchiver::CreateArchiveAside() {
         raiseError(zeerr::kBlankFileName);
     }
     CloseArchive();
-    archiveFile_.emplace(TZEArchiveFile::createAside(FileName));
-    dirManager_.emplace();
+    archiveFile_ = std::make_unique<TZEArchiveFile>(TZEArchiveFile::createAside(FileName));
+    dirManager_ = std::make_unique<TZEDirManager>();
     dirManager_->CentralDirEnd.Signature = endRecordSignature_;
-    staged_.emplace();
+    staged_ = std::make_unique<TZEStagedState>();
     openMode_ = kOpenModeCreate;
     updateCount_ = 0;
     active_ = true;

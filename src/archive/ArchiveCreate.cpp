@@ -1,12 +1,12 @@
 // Creating an archive, AddFiles and the update bracket around it.
-#include "archive/DiskPaths.h"
-#include "archive/ZipEngine.h"
+#include "archive/internal/DiskPaths.h"
+#include "archive/internal/EngineInternals.h"
 
 namespace korvane {
 
 void TZEBaseArchiver::createArchive() {
-    archiveFile_.emplace(TZEArchiveFile::create(FileName));
-    dirManager_.emplace();
+    archiveFile_ = std::make_unique<TZEArchiveFile>(TZEArchiveFile::create(FileName));
+    dirManager_ = std::make_unique<TZEDirManager>();
     dirManager_->CentralDirEnd.Signature = endRecordSignature_;
     directoryImage_.clear();
     directoryImageEnds_.clear();

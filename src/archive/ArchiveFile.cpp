@@ -1,4 +1,4 @@
-#include "archive/ArchiveFile.h"
+#include "archive/internal/ArchiveFile.h"
 
 #include "archive/ZipTypes.h"
 #include "platform/FileError.h"

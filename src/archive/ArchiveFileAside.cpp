@@ -1,7 +1,7 @@
 // The archive written aside: a file beside the destination that takes its place only when complete, so an
 // interrupted run, a full disk or a second run never costs the archive that was there before.
-#include "archive/ArchiveFile.h"
 #include "archive/ArchiveWriteError.h"
+#include "archive/internal/ArchiveFile.h"
 
 #include <cerrno>
 #include <cstdio>

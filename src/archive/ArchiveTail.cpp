@@ -1,8 +1,8 @@
 // The archive's tail behind a replaced entry: saved to the temporary file, copied back entry by entry, and
 // put back whole by the roll back.
-#include "archive/TempFile.h"
-#include "archive/UpdateState.h"
-#include "archive/ZipEngine.h"
+#include "archive/internal/EngineInternals.h"
+#include "archive/internal/TempFile.h"
+#include "archive/internal/UpdateState.h"
 
 #include <algorithm>
 

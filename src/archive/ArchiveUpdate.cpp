@@ -1,6 +1,6 @@
 // ForceUpdate: writes the entries an update changed, the directory after them, and rolls back on failure.
-#include "archive/UpdateState.h"
-#include "archive/ZipEngine.h"
+#include "archive/internal/EngineInternals.h"
+#include "archive/internal/UpdateState.h"
 
 #include <algorithm>
 

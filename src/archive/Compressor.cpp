@@ -1,4 +1,4 @@
-#include "archive/Compressor.h"
+#include "archive/internal/Compressor.h"
 
 #include "archive/ZipTypes.h"
 #include "platform/UserError.h"

@@ -1,4 +1,4 @@
-#include "archive/DirManager.h"
+#include "archive/internal/DirManager.h"
 
 namespace korvane {
 namespace {

@@ -1,7 +1,7 @@
 // SaveDir: the central directory and the end record, written in one piece where the entries end.
-#include "archive/NameCodec.h"
-#include "archive/UnicodePathField.h"
-#include "archive/ZipEngine.h"
+#include "archive/internal/EngineInternals.h"
+#include "archive/internal/NameCodec.h"
+#include "archive/internal/UnicodePathField.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "archive/DiskPaths.h"
+#include "archive/internal/DiskPaths.h"
 
 #include "platform/AsciiText.h"
 #include "platform/FileError.h"

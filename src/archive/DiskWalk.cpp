@@ -1,8 +1,8 @@
-#include "archive/DiskWalk.h"
+#include "archive/internal/DiskWalk.h"
 
-#include "archive/DiskPaths.h"
-#include "archive/FileMasks.h"
-#include "archive/PatternMatch.h"
+#include "archive/internal/DiskPaths.h"
+#include "archive/internal/FileMasks.h"
+#include "archive/internal/PatternMatch.h"
 #include "platform/FileFacts.h"
 #include "platform/GamePath.h"
 

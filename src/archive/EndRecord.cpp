@@ -1,4 +1,4 @@
-#include "archive/EndRecord.h"
+#include "archive/internal/EndRecord.h"
 
 #include <algorithm>
 

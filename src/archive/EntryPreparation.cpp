@@ -1,11 +1,11 @@
 // InternalAddFiles: the disk walk of an AddFiles call, and the entry each file it takes gets.
-#include "archive/DiskPaths.h"
-#include "archive/DiskWalk.h"
-#include "archive/FileMasks.h"
-#include "archive/NameCodec.h"
-#include "archive/NameIndex.h"
-#include "archive/StoredNames.h"
-#include "archive/ZipEngine.h"
+#include "archive/internal/DiskPaths.h"
+#include "archive/internal/DiskWalk.h"
+#include "archive/internal/EngineInternals.h"
+#include "archive/internal/FileMasks.h"
+#include "archive/internal/NameCodec.h"
+#include "archive/internal/NameIndex.h"
+#include "archive/internal/StoredNames.h"
 #include "platform/FileFacts.h"
 #include "platform/GamePath.h"
 

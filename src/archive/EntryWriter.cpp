@@ -1,8 +1,8 @@
 // The entry writer: local header, data, then the header again with CRC-32 and sizes.
-#include "archive/Compressor.h"
-#include "archive/NameCodec.h"
-#include "archive/UpdateState.h"
-#include "archive/ZipEngine.h"
+#include "archive/internal/Compressor.h"
+#include "archive/internal/EngineInternals.h"
+#include "archive/internal/NameCodec.h"
+#include "archive/internal/UpdateState.h"
 #include "platform/GamePath.h"
 
 #include <algorithm>
@@ -138,7 +138,7 @@ void TZEBaseArchiver::InternalCompressFile(const FileHandle& source, std::uint64
         const double overall = state.filesTotal > 0 ? (state.filesDone + part) / state.filesTotal * 100 : 0;
         return raiseOverallProgress(overall, operation, ppProcess);
     };
-    const CompressJob job{item.EntryMode, header.Method == 8 && size > 0, size, staged_.has_value()};
+    const CompressJob job{item.EntryMode, header.Method == 8 && size > 0, size, staged_ != nullptr};
     const auto outcome = compressBlocks(job, read, write, progress);
     if (outcome.processed != size) {
         raiseError(zeerr::kInvalidCompressedSize, static_cast<std::int64_t>(size),

@@ -1,6 +1,6 @@
-#include "archive/FileMasks.h"
+#include "archive/internal/FileMasks.h"
 
-#include "archive/DiskPaths.h"
+#include "archive/internal/DiskPaths.h"
 #include "platform/Collation.h"
 #include "platform/Utf8Text.h"
 #include "platform/Wildcard.h"

@@ -1,7 +1,7 @@
-#include "archive/NameCodec.h"
+#include "archive/internal/NameCodec.h"
 
-#include "archive/UnicodePathField.h"
-#include "archive/ZipRecords.h"
+#include "archive/internal/UnicodePathField.h"
+#include "archive/internal/ZipRecords.h"
 #include "platform/AsciiText.h"
 #include "platform/CodePages.h"
 #include "platform/Utf8Text.h"
@@ -24,6 +24,22 @@ std::string storedNameFromArchive(std::string_view raw, std::uint16_t flags, std
     std::string name = unicode ? std::move(*unicode) : textFromArchive(raw, flags, versionMadeBy);
     std::replace(name.begin(), name.end(), '\\', '/');
     return name;
+}
+
+bool nameStoredAsAnsi(const std::string& storedName, const TZEZipCentralDir& header, std::string_view extra) {
+    if (isAscii(storedName)) {
+        return true;
+    }
+    const auto ansi = utf8ToAnsi(storedName);
+    if (!ansi) {
+        return false;
+    }
+    if (const auto unicode = unicodePathName(extra, *ansi)) {
+        return *unicode == storedName;
+    }
+    const bool utf8 = (header.Flags & kFlagUtf8Name) != 0 ||
+                      (madeOnUnix(header.VersionMadeBy) && storedName.size() == header.FileNameLength);
+    return !utf8 && utf8ToOem(storedName) == ansi;
 }
 
 EncodedName encodeStoredName(std::string_view storedName) {

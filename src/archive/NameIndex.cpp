@@ -1,4 +1,4 @@
-#include "archive/NameIndex.h"
+#include "archive/internal/NameIndex.h"
 
 #include "platform/AsciiText.h"
 #include "platform/Collation.h"

@@ -1,4 +1,4 @@
-#include "archive/PatternMatch.h"
+#include "archive/internal/PatternMatch.h"
 
 #include "archive/ZipEngine.h"
 #include "platform/AsciiText.h"

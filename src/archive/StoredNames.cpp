@@ -1,6 +1,6 @@
-#include "archive/StoredNames.h"
+#include "archive/internal/StoredNames.h"
 
-#include "archive/DiskPaths.h"
+#include "archive/internal/DiskPaths.h"
 #include "platform/AsciiText.h"
 #include "platform/GamePath.h"
 

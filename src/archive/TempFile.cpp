@@ -1,4 +1,4 @@
-#include "archive/TempFile.h"
+#include "archive/internal/TempFile.h"
 
 #include "platform/FileError.h"
 #include "platform/FileFacts.h"

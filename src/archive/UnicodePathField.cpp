@@ -1,6 +1,6 @@
-#include "archive/UnicodePathField.h"
+#include "archive/internal/UnicodePathField.h"
 
-#include "archive/ByteBuffer.h"
+#include "archive/internal/ByteBuffer.h"
 #include "platform/Utf8Text.h"
 
 #include <zlib.h>

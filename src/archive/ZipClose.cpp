@@ -1,4 +1,4 @@
-#include "archive/ZipEngine.h"
+#include "archive/internal/EngineInternals.h"
 
 namespace korvane {
 

@@ -1,8 +1,8 @@
-#include "archive/ZipEngine.h"
+#include "archive/internal/EngineInternals.h"
 
 namespace korvane {
 
-TZEBaseArchiver::TZEBaseArchiver() = default;
+TZEBaseArchiver::TZEBaseArchiver() : endRecordSignature_(kAltEndOfCentralDirSignature) {}
 
 TZEBaseArchiver::~TZEBaseArchiver() {
     CloseArchive();

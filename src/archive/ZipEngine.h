@@ -3,16 +3,12 @@
 // update machinery) live in separate source files over this one class.
 #pragma once
 
-#include "archive/ArchiveFile.h"
-#include "archive/DirManager.h"
-#include "archive/EndRecord.h"
-#include "archive/StagedState.h"
 #include "archive/ZEException.h"
 #include "archive/ZipTypes.h"
 
 #include <cstdint>
 #include <functional>
-#include <optional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +16,14 @@
 namespace korvane {
 
 class TZEBaseArchiver;
+class FileHandle;
+// The engine's own state, defined under archive/internal/ and never used by callers.
+class TZEArchiveFile;
+struct TDirItem;
+struct TZEDirManager;
+struct TZEEndRecordFound;
+struct TZEStagedState;
+struct TZETailWindow;
 struct TZEUpdateState;
 
 // Event handlers; Sender is the raising archiver and reference arguments are the handler's answers.
@@ -79,7 +83,6 @@ public:
     bool Active() const { return active_; }
     std::uint16_t OpenMode() const { return openMode_; }
     int UpdateCount() const { return updateCount_; }
-    const TZEDirManager* DirManager() const { return dirManager_ ? &*dirManager_ : nullptr; }
 
     // Compression: two views of one setting.
     TZECompressionLevel CompressionLevel() const { return compressionLevel_; }
@@ -127,11 +130,14 @@ protected:
     [[noreturn]] void raiseError(int nativeError, std::int64_t first, std::int64_t second) const;
 
     // The end-record signature written by this instance.
-    std::uint32_t endRecordSignature_ = kAltEndOfCentralDirSignature;
+    std::uint32_t endRecordSignature_;
     // ZIP method of new entries: SetCompMethod's result.
     std::uint16_t compMethod_ = 8;
 
 private:
+    // The engine's tests look at the directory through this.
+    friend struct TZEInternals;
+
     // Reading side.
     void openExisting(std::uint16_t mode, const std::string& path);
     void LoadDir(const TZETailWindow& tail);
@@ -142,9 +148,9 @@ private:
     void fillItem(TZEArchiveItem& item, const TDirItem& dirItem) const;
     void dropArchive() noexcept;
 
-    std::optional<TZEArchiveFile> archiveFile_;
-    std::optional<TZEDirManager> dirManager_;
-    std::optional<TZEStagedState> staged_; // set for an archive written aside
+    std::unique_ptr<TZEArchiveFile> archiveFile_;
+    std::unique_ptr<TZEDirManager> dirManager_;
+    std::unique_ptr<TZEStagedState> staged_; // set for an archive written aside
     bool active_ = false;
     std::uint16_t openMode_ = 0;
     int updateCount_ = 0;

@@ -1,7 +1,7 @@
 // Loading the central directory into CurrentList. Every count and length here comes from the file, so each is
 // checked against the bytes actually there before it is used.
-#include "archive/NameCodec.h"
-#include "archive/ZipEngine.h"
+#include "archive/internal/EngineInternals.h"
+#include "archive/internal/NameCodec.h"
 #include "platform/FileError.h"
 
 #include <algorithm>
@@ -83,6 +83,11 @@ void TZEBaseArchiver::loadCentralDirectory(const TZEEndRecordFound& end) {
         failRead(file);
     }
     const std::uint64_t start = extent.End - extent.Size;
+    // The offset field counts from where the archive starts, which lies at or before the directory found;
+    // past it, the bytes ahead would be negative and every entry's offset would point elsewhere.
+    if (extent.Offset > start) {
+        raiseError(zeerr::kArchiveDamaged);
+    }
     dir.BytesAhead = static_cast<std::int64_t>(start - extent.Offset);
     file.seek(start);
     const std::string bytes = file.readExact(static_cast<std::size_t>(file.size() - start));

@@ -1,5 +1,5 @@
 // Opening an existing archive: the end record, the optional Zip64 records, and the central directory.
-#include "archive/ZipEngine.h"
+#include "archive/internal/EngineInternals.h"
 #include "platform/GamePath.h"
 
 #include <filesystem>
@@ -44,8 +44,8 @@ void TZEBaseArchiver::openExisting(std::uint16_t mode, const std::string& path) 
         file.close();
         raiseError(zeerr::kArchiveDamaged);
     }
-    archiveFile_.emplace(std::move(file));
-    dirManager_.emplace();
+    archiveFile_ = std::make_unique<TZEArchiveFile>(std::move(file));
+    dirManager_ = std::make_unique<TZEDirManager>();
     openMode_ = mode;
     try {
         LoadDir(tail);

@@ -1,7 +1,7 @@
 // The entry list of an archive that carries only the component's own end-record signature, rebuilt by walking
 // its local headers from the start of the file.
-#include "archive/NameCodec.h"
-#include "archive/ZipEngine.h"
+#include "archive/internal/EngineInternals.h"
+#include "archive/internal/NameCodec.h"
 
 namespace korvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "archive/ZipRecords.h"
+#include "archive/internal/ZipRecords.h"
 
 namespace korvane {
 

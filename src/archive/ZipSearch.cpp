@@ -1,7 +1,7 @@
 // Searches over the loaded directory: they walk the list in memory and never touch the file.
-#include "archive/NameCodec.h"
-#include "archive/PatternMatch.h"
-#include "archive/ZipEngine.h"
+#include "archive/internal/EngineInternals.h"
+#include "archive/internal/NameCodec.h"
+#include "archive/internal/PatternMatch.h"
 #include "platform/Utf8Text.h"
 
 #include <algorithm>
@@ -160,6 +160,10 @@ void TZEBaseArchiver::fillItem(TZEArchiveItem& item, const TDirItem& entry) cons
     item.CRC = h.Crc32;
     item.ExternalFileAttributes = h.ExternalAttributes;
     item.Comment = textFromArchive(entry.EntryComment, h.Flags, h.VersionMadeBy);
+    item.StoredName = entry.StoredName;
+    item.StoredNameLength = h.FileNameLength;
+    item.CompressionMethod = h.Method;
+    item.StoredAsAnsi = nameStoredAsAnsi(entry.StoredName, h, entry.ExtraField);
 }
 
 } // namespace korvane

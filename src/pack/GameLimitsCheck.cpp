@@ -1,11 +1,8 @@
 #include "pack/GameLimitsCheck.h"
 
-#include "archive/NameCodec.h"
-#include "archive/UnicodePathField.h"
 #include "archive/ZipEngine.h"
-#include "archive/ZipRecords.h"
 #include "pack/ArchiveOrder.h"
-#include "platform/CodePages.h"
+#include "platform/AsciiText.h"
 #include "platform/FileFacts.h"
 #include "platform/GamePath.h"
 #include "platform/UserError.h"
@@ -30,27 +27,6 @@ constexpr std::size_t kMessageLines = 20;
 std::string gameName(std::string stored) {
     std::replace(stored.begin(), stored.end(), '/', '\\');
     return stored;
-}
-
-// Maps hold names in the ANSI code page and the game compares bytes, so a non-ASCII name is found only
-// when the archive stores those same bytes. The reader took the name from a Unicode Path field (whose
-// checksum then vouches for the stored bytes), from UTF-8, or from the OEM code page.
-bool storedAsAnsi(const TDirItem& item) {
-    const std::string& name = item.StoredName;
-    if (isAscii(name)) {
-        return true;
-    }
-    const auto ansi = utf8ToAnsi(name);
-    if (!ansi) {
-        return false;
-    }
-    const auto& h = item.CentralHeader;
-    if (const auto unicode = unicodePathName(item.ExtraField, *ansi)) {
-        return *unicode == name;
-    }
-    const bool utf8 =
-        (h.Flags & kFlagUtf8Name) != 0 || (madeOnUnix(h.VersionMadeBy) && name.size() == h.FileNameLength);
-    return !utf8 && utf8ToOem(name) == ansi;
 }
 
 bool isSound(const std::string& name) {
@@ -199,11 +175,12 @@ CheckedArchive readCheckedArchive(const std::string& path) {
     archive.path = path;
     std::error_code error;
     archive.size = std::filesystem::file_size(path, error);
-    for (const TDirItem& item : reader.DirManager()->CurrentList) {
+    // Every entry, folders included: the game's reader counts and reads them all.
+    TZEArchiveItem item;
+    for (bool found = reader.FindFirst("*.*", item, kSearchAttrAll, ""); found; found = reader.FindNext(item)) {
         const bool folder = !item.StoredName.empty() && item.StoredName.back() == '/';
-        archive.members.push_back({gameName(item.StoredName), item.CentralHeader.FileNameLength,
-                                   item.CentralHeader.Method,
-                                   folder || (item.CentralHeader.ExternalAttributes & 16) != 0, storedAsAnsi(item)});
+        archive.members.push_back({gameName(item.StoredName), item.StoredNameLength, item.CompressionMethod,
+                                   folder || (item.ExternalFileAttributes & kAttrDirectory) != 0, item.StoredAsAnsi});
     }
     reader.CloseArchive();
     return archive;

@@ -1,4 +1,4 @@
-#include "archive/ArchiveFile.h"
+#include "archive/internal/ArchiveFile.h"
 #include "platform/FileError.h"
 #include "support/ExpectError.h"
 #include "support/TempDir.h"

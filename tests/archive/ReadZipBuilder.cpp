@@ -1,6 +1,6 @@
 #include "ReadZipBuilder.h"
 
-#include "archive/ZipRecords.h"
+#include "archive/internal/ZipRecords.h"
 
 #include <zlib.h>
 

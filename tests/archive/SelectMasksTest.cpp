@@ -1,6 +1,6 @@
 // Disk-file masks and stored names: the rules that decide what AddFiles takes and under which name.
-#include "archive/FileMasks.h"
-#include "archive/StoredNames.h"
+#include "archive/internal/FileMasks.h"
+#include "archive/internal/StoredNames.h"
 
 #include <gtest/gtest.h>
 

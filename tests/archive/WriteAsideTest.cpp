@@ -1,7 +1,7 @@
 // Archives written aside: the destination stays as it was until the commit, and what the updates did ends as
 // it would in an archive updated call by call.
 #include "WriteSupport.h"
-#include "archive/Compressor.h"
+#include "archive/internal/Compressor.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

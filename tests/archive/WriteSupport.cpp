@@ -47,11 +47,8 @@ ZipView readZip(const std::string& bytes) {
             return view;
         }
         ZipEntryView e;
-        e.madeBy = static_cast<std::uint16_t>(le(bytes, at + 4, 2));
-        e.needed = static_cast<std::uint16_t>(le(bytes, at + 6, 2));
         e.flags = static_cast<std::uint16_t>(le(bytes, at + 8, 2));
         e.method = static_cast<std::uint16_t>(le(bytes, at + 10, 2));
-        e.crc = le(bytes, at + 16, 4);
         e.compressedSize = le(bytes, at + 20, 4);
         e.size = le(bytes, at + 24, 4);
         const auto nameLength = le(bytes, at + 28, 2);
@@ -59,12 +56,10 @@ ZipView readZip(const std::string& bytes) {
         const auto commentLength = le(bytes, at + 32, 2);
         e.localOffset = le(bytes, at + 42, 4);
         e.name = bytes.substr(at + 46, nameLength);
-        e.centralHead = bytes.substr(at, 46);
         at += 46 + nameLength + extraLength + commentLength;
         if (le(bytes, e.localOffset, 4) != 0x04034B50) {
             return view;
         }
-        e.localHead = bytes.substr(e.localOffset, 30);
         const auto dataAt = e.localOffset + 30 + le(bytes, e.localOffset + 26, 2) + le(bytes, e.localOffset + 28, 2);
         e.raw = bytes.substr(dataAt, e.compressedSize);
         view.entries.push_back(std::move(e));

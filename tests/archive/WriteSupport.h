@@ -14,18 +14,13 @@
 namespace korvane::testing {
 
 struct ZipEntryView {
-    std::uint16_t madeBy = 0;
-    std::uint16_t needed = 0;
     std::uint16_t flags = 0;
     std::uint16_t method = 0;
-    std::uint32_t crc = 0;
     std::uint32_t compressedSize = 0;
     std::uint32_t size = 0;
     std::uint32_t localOffset = 0;
-    std::string name;        // bytes as stored
-    std::string localHead;   // the 30-byte local header as written
-    std::string centralHead; // the 46-byte central header
-    std::string raw;         // the entry's data as stored
+    std::string name; // bytes as stored
+    std::string raw;  // the entry's data as stored
 };
 
 struct ZipView {

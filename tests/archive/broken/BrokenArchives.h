@@ -41,6 +41,9 @@ inline std::vector<BrokenArchive> brokenArchives() {
     std::string bigDir = good;
     putU32(bigDir, end + 12, 0x7FFFFFFF);
     list.push_back({"directory larger than the file", bigDir, unreadable});
+    std::string pastDirectory = good;
+    putU32(pastDirectory, end + 16, static_cast<std::uint32_t>(dir + 1));
+    list.push_back({"directory offset past where the directory is", pastDirectory, damaged});
     std::string moreEntries = good;
     putU16(moreEntries, end + 10, 3);
     list.push_back({"one entry more than there is", moreEntries, unreadable});
@@ -79,9 +82,6 @@ inline std::vector<std::pair<std::string, std::string>> survivableArchives() {
     std::vector<FixtureEntry> badExtra = one;
     badExtra[0].extra = std::string("\x01\x00\xFF\x00\x01", 5);
     list.push_back({"Zip64 block longer than the extra field", buildZip(badExtra)});
-    std::string badOffset = buildZip(one);
-    putU32(badOffset, badOffset.size() - 6, 0xFFFFFF00);
-    list.push_back({"directory offset field wrong", badOffset});
     std::string badSignature = buildZip(one);
     putU32(badSignature, badSignature.size() - 22 - 46 - 17, 0x12345678);
     list.push_back({"central header signature wrong", badSignature});

@@ -1,8 +1,8 @@
 // Finding the end of central directory record: it and its comment must end exactly at the end of the file.
 #pragma once
 
-#include "archive/ArchiveFile.h"
-#include "archive/ZipRecords.h"
+#include "archive/internal/ArchiveFile.h"
+#include "archive/internal/ZipRecords.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // update remembers where it began and what it refilled instead of copying the whole list.
 #pragma once
 
-#include "archive/DirManager.h"
-#include "archive/NameIndex.h"
+#include "archive/internal/DirManager.h"
+#include "archive/internal/NameIndex.h"
 
 #include <cstddef>
 #include <cstdint>

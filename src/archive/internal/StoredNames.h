@@ -1,7 +1,7 @@
 // The name under which a disk file is stored: never absolute, never with a drive, never climbing out.
 #pragma once
 
-#include "archive/ZipEngine.h"
+#include "archive/ZipTypes.h"
 
 #include <string>
 #include <string_view>

@@ -1,8 +1,8 @@
 // The archive's directory as the engine holds it while an archive is open.
 #pragma once
 
-#include "archive/ZipRecords.h"
 #include "archive/ZipTypes.h"
+#include "archive/internal/ZipRecords.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,8 @@
 // Entry names and comments as the engine holds them, UTF-8 with '/' separators, and as the archive stores them.
 #pragma once
 
+#include "archive/internal/ZipRecords.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -15,6 +17,11 @@ std::string textFromArchive(std::string_view raw, std::uint16_t flags, std::uint
 // name, with every '\' turned into '/': a StoredName.
 std::string storedNameFromArchive(std::string_view raw, std::uint16_t flags, std::uint16_t versionMadeBy,
                                   std::string_view extra = {});
+
+// Whether the archive stores the name (a StoredName read from the header with this extra field) as its bytes
+// in the ANSI code page, which is how maps name files. The reader took the name from a Unicode Path field
+// (whose checksum then vouches for the stored bytes), from UTF-8, or from the OEM code page.
+bool nameStoredAsAnsi(const std::string& storedName, const TZEZipCentralDir& header, std::string_view extra);
 
 // The host system byte of "version made by" for Unix and for macOS.
 inline constexpr std::uint8_t kHostUnix = 3;

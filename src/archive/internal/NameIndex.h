@@ -2,7 +2,7 @@
 // search of an archive written aside, where thousands of files come one call at a time.
 #pragma once
 
-#include "archive/DirManager.h"
+#include "archive/internal/DirManager.h"
 
 #include <cstddef>
 #include <string>

@@ -1,7 +1,7 @@
 // The ZIP records the engine reads and writes, in their APPNOTE field order, with parse and serialize helpers.
 #pragma once
 
-#include "archive/ByteBuffer.h"
+#include "archive/internal/ByteBuffer.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // What one update (ForceUpdate) keeps while it writes: where it started, the saved tail, its counters.
 #pragma once
 
-#include "archive/TempFile.h"
 #include "archive/ZipTypes.h"
+#include "archive/internal/TempFile.h"
 
 #include <cstddef>
 #include <cstdint>
