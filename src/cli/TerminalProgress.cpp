@@ -1,6 +1,8 @@
 #include "cli/TerminalProgress.h"
 
 #include "cli/Console.h"
+#include "platform/DisplayWidth.h"
+#include "platform/Utf8Text.h"
 
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -19,26 +21,25 @@ std::size_t terminalWidth() {
     return kDefaultWidth;
 }
 
-// Characters as the terminal shows them: UTF-8 continuation bytes take no column.
-std::size_t columns(const std::string& text) {
-    std::size_t count = 0;
-    for (const char byte : text) {
-        count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80 ? 1 : 0;
-    }
-    return count;
-}
-
 // The last characters of the text that fit, marked as cut; a file's own name is at its end.
 std::string tailOf(const std::string& text, std::size_t width) {
-    if (columns(text) <= width) {
+    if (displayWidth(text) <= width) {
         return text;
     }
     if (width <= 3) {
         return std::string(width, '.');
     }
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < text.size(); i += utf8CharacterAt(text, i).size()) {
+        starts.push_back(i);
+    }
     std::size_t start = text.size();
-    for (std::size_t kept = 0; start > 0 && kept < width - 3; --start) {
-        kept += (static_cast<unsigned char>(text[start - 1]) & 0xC0) != 0x80 ? 1 : 0;
+    for (std::size_t kept = 0; !starts.empty(); starts.pop_back()) {
+        kept += displayWidthAt(text, starts.back());
+        if (kept > width - 3) {
+            break;
+        }
+        start = starts.back();
     }
     return "..." + text.substr(start);
 }
@@ -84,7 +85,7 @@ std::string TerminalProgress::line(std::size_t width) const {
     const std::string tail = current_.empty() ? "" : "  " + current_;
     if (!item_.empty()) {
         head += head.empty() ? "" : "  ";
-        const std::size_t used = columns(head) + columns(tail);
+        const std::size_t used = displayWidth(head) + displayWidth(tail);
         head += tailOf(item_, used < room ? room - used : 0);
     }
     return tailOf(head + tail, room);

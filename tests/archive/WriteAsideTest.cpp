@@ -11,14 +11,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-Names folderNames(const std::filesystem::path& folder) {
-    Names names;
-    for (const auto& item : std::filesystem::directory_iterator(folder)) {
-        names.push_back(item.path().filename().string());
-    }
-    return names;
-}
-
 class WriteAside : public ::testing::Test {
 protected:
     void SetUp() override { out.write("Map.gro", "the previous archive"); }

@@ -15,6 +15,7 @@ namespace korvane {
 namespace {
 
 using testing::FileSizeLimit;
+using testing::folderNames;
 using testing::readFile;
 using testing::ScriptedDialogs;
 using testing::TempDir;
@@ -43,15 +44,6 @@ std::string with107Marker(std::string bytes) {
     bytes[4] = 16;
     bytes[5] = 39;
     return bytes;
-}
-
-std::vector<std::string> folderNames(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 class ConverterRun : public ::testing::Test {

@@ -24,15 +24,6 @@ std::string joined(const Lines& lines) {
     return text;
 }
 
-Lines folderNames(const std::string& folder) {
-    Lines names;
-    for (const auto& item : std::filesystem::directory_iterator(folder)) {
-        names.push_back(item.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class PackingSafetyTest : public PackingFixture {
 protected:
     std::string destination = out + "pack.gro";

@@ -14,10 +14,6 @@ using testing::FileSizeLimit;
 using testing::readFile;
 using testing::TempDir;
 
-std::size_t entriesIn(const std::filesystem::path& folder) {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
-}
-
 // What a replaced file keeps: its mode, a link in front of it, and a name that survives a crash.
 TEST(AtomicFile, ReplacesALinksTargetWholeKeepingItsModeAndFlushesTheFolder) {
     TempDir dir;
@@ -35,7 +31,7 @@ TEST(AtomicFile, ReplacesALinksTargetWholeKeepingItsModeAndFlushesTheFolder) {
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(readFile(real), "");
     EXPECT_EQ(std::filesystem::status(real).permissions() & std::filesystem::perms::all, mode);
-    EXPECT_EQ(entriesIn(dir.path()), 2U);
+    EXPECT_EQ(testing::folderNames(dir.path()).size(), 2U);
 }
 
 TEST(AtomicFile, AFullDiskLeavesTheOldFile) {
@@ -47,7 +43,7 @@ TEST(AtomicFile, AFullDiskLeavesTheOldFile) {
         EXPECT_FALSE(writeFileAtomically(target, std::string(100000, 'x')));
     }
     EXPECT_EQ(readFile(target), "good\r\n");
-    EXPECT_EQ(entriesIn(dir.path()), 1U); // no temporary file left behind
+    EXPECT_EQ(testing::folderNames(dir.path()).size(), 1U); // no temporary file left behind
 }
 
 TEST(AtomicFile, FailsWhereNoFileCanBe) {
@@ -56,7 +52,7 @@ TEST(AtomicFile, FailsWhereNoFileCanBe) {
     EXPECT_FALSE(writeFileAtomically(dir.path() / "missing/x.dat", "x"));
     EXPECT_FALSE(writeFileAtomically(dir.path() / "folder", "x"));
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "folder"));
-    EXPECT_EQ(entriesIn(dir.path()), 1U);
+    EXPECT_EQ(testing::folderNames(dir.path()).size(), 1U);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvane::testing {
 
@@ -25,5 +26,7 @@ private:
 };
 
 std::string readFile(const std::filesystem::path& path);
+// The names in a folder, sorted: what a test sees left behind there.
+std::vector<std::string> folderNames(const std::filesystem::path& folder);
 
 } // namespace korvane::testing
