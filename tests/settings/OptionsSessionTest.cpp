@@ -60,6 +60,7 @@ TEST_F(OptionsSessionTest, CommitDropsUncheckedFilesAndStoresEverythingUnderTheN
 
 TEST_F(OptionsSessionTest, AFailedWriteGivesBackTheListsAtOpeningAndTheRootUnlessItWasStored) {
     settings.failWrites = true;
+    state.StandardGroList.assign({"Patch.gro"}, false); // as the list editor would
     EXPECT_THROW(session.commit(other.root()), SettingsError);
     EXPECT_EQ(state.InstallRoot, install.root());
     EXPECT_FALSE(std::filesystem::exists(other.path() / "Temp"));

@@ -43,9 +43,11 @@ TEST_F(SetupWizardFlowTest, PageTwoChecksTheFolderTheVersionAndTheTypedArchives)
 
     EXPECT_EQ(pageTwoMessage({root, 2, "Gone.gro\nBase.gro"}), "");
     EXPECT_EQ(state.InstallRoot, root);
-    state.InstallRoot.clear();
-    EXPECT_EQ(flow.next(2, {root, 1, ""}).page, 3); // a preset needs no typed list
-    EXPECT_EQ(state.InstallRoot, root);
+    for (const int preset : {0, 1}) { // a preset needs no typed list
+        state.InstallRoot.clear();
+        EXPECT_EQ(flow.next(2, {root, preset, ""}).page, 3);
+        EXPECT_EQ(state.InstallRoot, root);
+    }
 }
 
 TEST_F(SetupWizardFlowTest, PagesFollowInOrderAndOnlyBackFromPageFourKeepsTheList) {
