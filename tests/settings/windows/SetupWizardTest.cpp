@@ -75,8 +75,10 @@ TEST_F(SetupWizardTest, FirstRunFromThePickedFolderToTheMainWindow) {
     EXPECT_TRUE(onlyTabVisible(4));
     EXPECT_EQ(state.StandardFiles.size(), 3);
     click(wizard.Button7);
+    EXPECT_TRUE(onlyTabVisible(3));
     EXPECT_EQ(wizard.WizardItems.size(), 4);
     click(wizard.Button5);
+    EXPECT_TRUE(onlyTabVisible(2));
     click(wizard.Button3);
     EXPECT_EQ(wizard.WizardItems.checkedCount(), 3);
     click(wizard.Button6);
