@@ -66,6 +66,7 @@ TEST_F(SetupWizardTest, FirstRunFromThePickedFolderToTheMainWindow) {
     EXPECT_EQ(dialogs.shown, (Names{kSelectInstallationFolder, kNotAnInstallation, kNoValidGro}));
     EXPECT_TRUE(onlyTabVisible(3));
     EXPECT_EQ(wizard.WizardItems.size(), 3);
+    EXPECT_EQ(loading.overallText, "1 out of 1");
 
     install.write("Maps/Own.wld", "");
     dialogs.openAnswers = {{(install.path() / "Maps/Own.wld").string()}};

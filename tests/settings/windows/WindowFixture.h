@@ -29,13 +29,14 @@ protected:
     }
 };
 
-// The loading window as the settings windows see it: shown and hidden; the listings' progress goes nowhere.
+// The loading window as the settings windows see it: shown and hidden, with the counter a listing leaves.
 class StandInLoading : public QWidget, public LoadingWindowControl {
 public:
+    std::string overallText;
     QWidget* widget() override { return this; }
     void setOverallMax(int) override {}
     void setOverallPosition(int) override {}
-    void setOverallText(const std::string&) override {}
+    void setOverallText(const std::string& text) override { overallText = text; }
     void setCurrentMax(int) override {}
     void setCurrentPosition(int) override {}
     void setCurrentText(const std::string&) override {}
