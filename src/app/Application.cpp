@@ -103,7 +103,7 @@ int runKorvane(int argc, char** argv) {
     QtDialogs dialogs(nullptr);
     QtShell shell;
     AppState state;
-    WindowContext context{state, dialogs, shell, settings};
+    WindowContext context{state, dialogs, shell, settings, DetectionPlaces::fromEnvironment()};
     KorvaneWindows windows(context);
     dialogs.setFallbackOwner(windows.form1.get());
 

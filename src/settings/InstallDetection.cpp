@@ -100,6 +100,9 @@ std::string detectFromGameKeys(SettingsStore& settings, const DetectionPlaces& p
 }
 
 std::string detectFromWine(const DetectionPlaces& places) {
+    if (places.winePrefix.empty()) {
+        return {}; // no prefix: nothing to read, not a file in the working folder
+    }
     const std::string registry = readText(places.winePrefix / "system.reg");
     if (registry.empty()) {
         return {};
@@ -116,6 +119,9 @@ std::string detectFromWine(const DetectionPlaces& places) {
 }
 
 std::string detectFromSteam(const DetectionPlaces& places) {
+    if (places.home.empty()) {
+        return {};
+    }
     const auto steam = places.home / ".steam" / "steam";
     std::vector<std::filesystem::path> libraries{steam};
     for (const auto& path : steamLibraryPaths(readText(steam / "steamapps" / "libraryfolders.vdf"))) {

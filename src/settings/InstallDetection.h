@@ -11,6 +11,7 @@
 
 namespace korvane {
 
+// Where to look besides the settings store; an empty place is not looked at.
 struct DetectionPlaces {
     std::filesystem::path home;       // the user's home folder (Steam lives under it)
     std::filesystem::path winePrefix; // $WINEPREFIX, else home/.wine

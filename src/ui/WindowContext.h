@@ -5,6 +5,7 @@
 #include "platform/UserDialogs.h"
 #include "platform/qt/LoadingWindowControl.h"
 #include "settings/AppState.h"
+#include "settings/InstallDetection.h"
 
 class QWidget;
 
@@ -15,6 +16,8 @@ struct WindowContext {
     UserDialogs& dialogs;
     Shell& shell;
     SettingsStore& settings;
+    // Where the setup wizard looks for the game; none unless start-up fills them in from the environment.
+    DetectionPlaces places = {};
     // Filled in as the windows are created (the loading window comes third, after the main window).
     LoadingWindowControl* loading = nullptr;
     QWidget* mainWindow = nullptr;

@@ -18,24 +18,21 @@ class RecordingRun : public RunWindow, public ProgressSink, public ScriptedDialo
 public:
     std::vector<std::string> log;
     std::vector<std::string> currentTexts, overallTexts;
-    int overallMax = -1, overallPosition = -1, currentMax = -1, currentPosition = -1;
-    int pumps = 0;
-    bool callerEnabled = true, loadingShown = false;
+    int overallMax = -1, currentMax = -1;
     const NameList* watched = nullptr; // its repaint state is noted at each pump
     std::vector<bool> watchedUpdating;
 
-    void showLoading() override { note("show", loadingShown = true); }
-    void hideLoading() override { note("hide", loadingShown = false); }
-    void setCallerEnabled(bool enabled) override { note(enabled ? "enable" : "disable", callerEnabled = enabled); }
+    void showLoading() override { log.emplace_back("show"); }
+    void hideLoading() override { log.emplace_back("hide"); }
+    void setCallerEnabled(bool enabled) override { log.emplace_back(enabled ? "enable" : "disable"); }
 
     void setOverallMax(int max) override { overallMax = max; }
-    void setOverallPosition(int position) override { overallPosition = position; }
+    void setOverallPosition(int) override {}
     void setOverallText(const std::string& text) override { overallTexts.push_back(text); }
     void setCurrentMax(int max) override { currentMax = max; }
-    void setCurrentPosition(int position) override { currentPosition = position; }
+    void setCurrentPosition(int) override {}
     void setCurrentText(const std::string& text) override { currentTexts.push_back(text); }
     void processEvents() override {
-        ++pumps;
         if (watched != nullptr) {
             watchedUpdating.push_back(watched->updating());
         }
@@ -45,9 +42,6 @@ public:
         log.push_back("message: " + text);
         ScriptedDialogs::showMessage(text);
     }
-
-private:
-    void note(const char* what, bool) { log.emplace_back(what); }
 };
 
 struct ArchiveSpec {

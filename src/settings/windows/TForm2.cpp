@@ -6,7 +6,6 @@
 #include "platform/qt/CheckListBox.h"
 #include "platform/qt/QuietEnter.h"
 #include "settings/InstallFolder.h"
-#include "settings/SettingsFiles.h"
 #include "settings/StandardListBuilder.h"
 #include "settings/windows/TForm4.h"
 #include "ui/Centring.h"
@@ -24,7 +23,8 @@
 
 namespace korvane {
 
-TForm2::TForm2(WindowContext& context) : Archiver(std::make_unique<TZipEngine>("Archiver")), context_(context) {
+TForm2::TForm2(WindowContext& context)
+    : Session(context.state, context.settings), Archiver(std::make_unique<TZipEngine>("Archiver")), context_(context) {
     setObjectName("Form2");
     setWindowTitle("Настройки");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -123,7 +123,7 @@ void TForm2::FormShow() {
     showBriefLoading(*this, *context_.loading);
     InstallPathField->setText(QString::fromStdString(context_.state.InstallRoot));
     setMainWindowEnabled(false);
-    takeSnapshots();
+    Session.open();
     setEnabled(true);
     setMainWindowEnabled(true);
     context_.loading->widget()->hide();
@@ -132,16 +132,10 @@ void TForm2::FormShow() {
 void TForm2::FormHide() {
     setEnabled(false);
     showBriefLoading(*this, *context_.loading);
-    context_.state.StandardGroList.assign(StandardGroBackup.names(), false);
-    context_.state.StandardFiles.assign(StandardFilesBackup.names(), true);
+    Session.restore();
     setEnabled(true);
     setMainWindowEnabled(true);
     context_.loading->widget()->hide();
-}
-
-void TForm2::takeSnapshots() {
-    StandardGroBackup.assign(context_.state.StandardGroList.names(), false);
-    StandardFilesBackup.assign(context_.state.StandardFiles.names(), false);
 }
 
 void TForm2::Button1Click() {
@@ -185,31 +179,9 @@ void TForm2::Button4Click() {
     }
     setEnabled(false);
     showBriefLoading(*this, *context_.loading);
-    AppState& state = context_.state;
-    std::vector<std::string> kept;
-    for (int i = 0; i < state.StandardFiles.size(); ++i) {
-        if (state.StandardFiles.checked(i)) {
-            kept.push_back(state.StandardFiles.name(i));
-        }
-    }
-    state.StandardFiles.assign(kept, true);
-    // What a failed write must give back, so that Cancel still restores the state at opening.
-    const std::string previousRoot = state.InstallRoot;
-    const auto previousGros = StandardGroBackup.names();
-    const auto previousFiles = StandardFilesBackup.names();
-    takeSnapshots();
-    state.InstallRoot = InstallPathField->text().toStdString();
-    bool rootWritten = false;
     try {
-        WriteInstallRoot(state, context_.settings);
-        rootWritten = true;
-        SaveStandardLists(state);
+        Session.commit(InstallPathField->text().toStdString());
     } catch (...) {
-        if (!rootWritten) {
-            state.InstallRoot = previousRoot;
-        }
-        StandardGroBackup.assign(previousGros, false);
-        StandardFilesBackup.assign(previousFiles, false);
         setEnabled(true);
         context_.loading->widget()->hide();
         context_.dialogs.showMessage(userMessageOf(std::current_exception()));

@@ -1,7 +1,7 @@
 // The Options dialog: the installation root and the standard lists, changed provisionally until OK.
 #pragma once
 
-#include "platform/NameList.h"
+#include "settings/OptionsSession.h"
 #include "ui/WindowContext.h"
 
 #include <QDialog>
@@ -44,9 +44,8 @@ public:
     QPushButton* Button4 = nullptr; // "ОК"
     QPushButton* Button5 = nullptr; // "Отмена"
 
-    // Snapshots taken at opening and at OK; hidden lists with no view.
-    NameList StandardGroBackup;
-    NameList StandardFilesBackup;
+    // The snapshots taken at opening and at OK, and what OK and hiding do with them.
+    OptionsSession Session;
 
     std::unique_ptr<TZipEngine> Archiver;
 
@@ -66,7 +65,6 @@ private:
     void FormHide();
     bool pathFieldValid() const;
     void setMainWindowEnabled(bool enabled);
-    void takeSnapshots();
 
     WindowContext& context_;
     TForm4* editor_ = nullptr;

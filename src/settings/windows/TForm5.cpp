@@ -61,7 +61,9 @@ void layOutCustomArchives(QGroupBox& group, QPlainTextEdit& note, QPlainTextEdit
 
 } // namespace
 
-TForm5::TForm5(WindowContext& context) : Archiver(std::make_unique<TZipEngine>("Archiver")), context_(context) {
+TForm5::TForm5(WindowContext& context)
+    : Flow(context.state, context.settings, context.places), Archiver(std::make_unique<TZipEngine>("Archiver")),
+      context_(context) {
     setObjectName("Form5");
     setWindowTitle(QString(kProgramTitle) + " =РУССКАЯ ВЕРСИЯ= - Первый запуск");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);

@@ -2,13 +2,12 @@
 #pragma once
 
 #include "platform/NameList.h"
+#include "settings/SetupWizardFlow.h"
 #include "ui/WindowContext.h"
 
 #include <QDialog>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 class QButtonGroup;
 class QGroupBox;
@@ -36,8 +35,8 @@ public:
     // The selected version item: 0, 1, 2, or -1 when none is selected.
     int versionIndex() const;
 
-    bool SettingsSaved = false;
-    bool KeepStandardList = false;
+    // The page order, the checks, the save and the two flags; this window holds the controls.
+    SetupWizardFlow Flow;
 
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
@@ -105,7 +104,8 @@ private:
     void TabSheet2Show();
     void TabSheet3Show();
     void TabSheet4Show();
-    std::vector<std::string> chosenArchiveNames() const;
+    WizardChoice choice() const;
+    void goTo(const WizardStep& step);
     void preselectVersion();
     bool pathFieldValid() const;
 

@@ -1,15 +1,12 @@
-// The wizard's pages: what each shows, checks and builds, and what closing the wizard does.
+// The wizard's pages on screen: what each shows; the page order, the checks and the save are the flow's.
 #include "settings/windows/TForm5.h"
 
 #include "archive/ZipEngine.h"
 #include "platform/GamePath.h"
 #include "platform/UserError.h"
 #include "settings/EditionDetection.h"
-#include "settings/InstallDetection.h"
 #include "settings/InstallFolder.h"
-#include "settings/SettingsFiles.h"
 #include "settings/StandardListBuilder.h"
-#include "settings/StandardPresets.h"
 #include "settings/TextLines.h"
 #include "ui/WindowRun.h"
 
@@ -21,8 +18,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
-
-#include <algorithm>
 
 namespace korvane {
 
@@ -58,8 +53,21 @@ int TForm5::versionIndex() const {
     return VersionItems->checkedId();
 }
 
+WizardChoice TForm5::choice() const {
+    return {InstallPathField->text().toStdString(), versionIndex(), CustomGroList->toPlainText().toStdString()};
+}
+
+// A check that fails keeps the page as it is, without running its on-show again.
+void TForm5::goTo(const WizardStep& step) {
+    if (step.message != nullptr) {
+        context_.dialogs.showMessage(step.message);
+        return;
+    }
+    showOnlyPage(step.page);
+}
+
 void TForm5::Button1Click() {
-    showOnlyPage(2);
+    goTo(Flow.next(1, choice()));
 }
 
 bool TForm5::pathFieldValid() const {
@@ -67,11 +75,7 @@ bool TForm5::pathFieldValid() const {
 }
 
 void TForm5::TabSheet2Show() {
-    std::string& root = context_.state.InstallRoot;
-    if (root.empty()) {
-        root = detectInstallation(context_.settings, DetectionPlaces::fromEnvironment());
-    }
-    InstallPathField->setText(QString::fromStdString(root));
+    InstallPathField->setText(QString::fromStdString(Flow.rootToShow()));
     if (pathFieldValid()) {
         VersionChoice->show();
         // Coming back to the page keeps what the user chose.
@@ -121,48 +125,13 @@ void TForm5::VersionChoiceClick() {
 }
 
 void TForm5::Button3Click() {
-    const std::string field = InstallPathField->text().toStdString();
-    if (!pathFieldValid()) {
-        context_.dialogs.showMessage("Please select a valid installation folder.");
-        return;
-    }
-    const int version = versionIndex();
-    if (version < 0) {
-        context_.dialogs.showMessage("Please select the type of your Serious Sam installation.");
-        return;
-    }
-    if (version == 2) {
-        const auto names = textLines(CustomGroList->toPlainText().toStdString());
-        const bool anyExists =
-            std::any_of(names.begin(), names.end(), [&](const std::string& name) { return fileExists(field + name); });
-        if (!anyExists) {
-            context_.dialogs.showMessage(kNoValidGro);
-            return;
-        }
-    }
-    context_.state.InstallRoot = field;
-    showOnlyPage(3);
-}
-
-std::vector<std::string> TForm5::chosenArchiveNames() const {
-    switch (versionIndex()) {
-    case 0:
-        return presetArchives(GamePreset::SecondEncounter107);
-    case 1:
-        return presetArchives(GamePreset::FirstEncounter105);
-    default:
-        return textLines(CustomGroList->toPlainText().toStdString());
-    }
+    goTo(Flow.next(2, choice()));
 }
 
 void TForm5::TabSheet3Show() {
-    if (KeepStandardList) {
-        KeepStandardList = false;
-        return;
-    }
     WindowRun window(*this, *context_.loading);
     ListingRun run{*Archiver, *context_.loading, window, context_.dialogs};
-    BuildStandardFiles(run, context_.state.InstallRoot, chosenArchiveNames(), WizardItems, BuildVariant::Wizard);
+    Flow.showPageThree(run, choice(), WizardItems);
 }
 
 void TForm5::Button4Click() {
@@ -172,37 +141,23 @@ void TForm5::Button4Click() {
 }
 
 void TForm5::Button5Click() {
-    showOnlyPage(2);
+    showOnlyPage(Flow.back(3));
 }
 
 void TForm5::Button6Click() {
-    showOnlyPage(4);
+    goTo(Flow.next(3, choice()));
 }
 
 void TForm5::TabSheet4Show() {
-    AppState& state = context_.state;
-    state.StandardFiles.beginUpdate();
-    state.StandardFiles.clear();
-    for (int i = 0; i < WizardItems.size(); ++i) {
-        if (WizardItems.checked(i)) {
-            state.StandardFiles.append(WizardItems.name(i), true);
-        }
-    }
-    state.StandardFiles.endUpdate();
-    state.StandardGroList.assign(chosenArchiveNames(), false);
     try {
-        SaveStandardLists(state);
-        WriteInstallRoot(state, context_.settings);
+        Flow.save(choice(), WizardItems);
     } catch (...) {
         context_.dialogs.showMessage(userMessageOf(std::current_exception()));
-        return;
     }
-    SettingsSaved = true;
 }
 
 void TForm5::Button7Click() {
-    KeepStandardList = true;
-    showOnlyPage(3);
+    showOnlyPage(Flow.back(4));
 }
 
 void TForm5::Button8Click() {
@@ -218,7 +173,7 @@ void TForm5::hideEvent(QHideEvent* event) {
     if (event->spontaneous() || context_.mainWindow == nullptr) {
         return;
     }
-    if (SettingsSaved) {
+    if (Flow.closingShowsMainWindow()) {
         context_.mainWindow->show();
     } else {
         context_.mainWindow->close();

@@ -1,10 +1,10 @@
+// The missing-files dialog's wiring: only "Игнорировать!" goes on, and every way of closing it gives the main
+// window back.
 #include "scan/windows/TForm6.h"
 
-#include "platform/SettingsStore.h"
+#include "settings/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
 
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -12,36 +12,31 @@
 namespace korvane {
 namespace {
 
-class MissingFilesDialogTest : public ::testing::Test {
-protected:
-    testing::TempDir folder;
+TEST(MissingFilesDialogTest, OnlyIgnoreGoesOnAndEveryWayOutEnablesTheMainWindow) {
     AppState state;
     testing::ScriptedDialogs dialogs;
     testing::ScriptedShell shell;
-    FileSettingsStore settings{folder.path() / "settings.reg"};
-    WindowContext context{state, dialogs, shell, settings};
+    testing::MemorySettingsStore settings;
     QWidget mainWindow;
-    std::unique_ptr<TForm6> form;
-
-    void SetUp() override {
-        context.mainWindow = &mainWindow;
-        form = std::make_unique<TForm6>(context);
-        mainWindow.show();
-    }
-    void showOverDisabledMain() {
+    WindowContext context{state, dialogs, shell, settings, {}, nullptr, &mainWindow};
+    TForm6 form(context);
+    int ignored = 0;
+    QObject::connect(&form, &TForm6::ignored, [&] { ++ignored; });
+    mainWindow.show();
+    for (int way = 0; way < 4; ++way) {
         mainWindow.setEnabled(false);
-        form->show();
+        form.show();
+        if (way == 0) {
+            form.close();
+        } else if (way == 1) {
+            QTest::keyClick(&form, Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(way == 2 ? form.Button1 : form.Button2, Qt::LeftButton);
+        }
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_TRUE(mainWindow.isEnabled());
+        EXPECT_EQ(ignored, way == 3 ? 1 : 0);
     }
-};
-
-TEST_F(MissingFilesDialogTest, CloseBoxAndEscapeEnableTheMainWindow) {
-    showOverDisabledMain();
-    form->close();
-    EXPECT_TRUE(mainWindow.isEnabled());
-    showOverDisabledMain();
-    QTest::keyClick(form.get(), Qt::Key_Escape);
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(mainWindow.isEnabled());
 }
 
 } // namespace

@@ -1,14 +1,10 @@
-// Shared set-up of the settings window tests: an installation with standard archives, the shared state,
-// scripted dialogs, a stand-in main window, the loading window, and a fake home folder.
+// Shared set-up of the settings window tests: an installation with two standard archives, the shared state,
+// scripted dialogs, and stand-ins for the main and the loading window.
 #pragma once
 
-#include "app/TForm3.h"
+#include "platform/qt/LoadingWindowControl.h"
 #include "settings/ListingFixture.h"
 #include "settings/MemorySettingsStore.h"
-#include "settings/SettingsFiles.h"
-#include "support/ScopedEnvironment.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
 #include "ui/WindowContext.h"
 
 #include <QAbstractButton>
@@ -17,9 +13,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
-#include <vector>
 
 namespace korvane::testing {
 
@@ -35,60 +29,43 @@ protected:
     }
 };
 
-// Archives made once for the whole test program and copied into each test's installation.
-inline const std::filesystem::path& archiveStock() {
-    static const TempDir stock;
-    static const bool made = [] {
-        const auto& folder = stock.path();
-        makeArchives({
-            {folder / "Base.gro", {"Textures/Wall.tex", "Models/Item.mdl", "Read.txt"}},
-            {folder / "Patch.gro", {"textures/WALL.TEX", "Sounds/Step.wav"}},
-            {folder / "SE1_00.gro", {"Models/Player/Sam.mdl", "Textures/Sky.tex"}},
-            {folder / "SE1_00_Extra.gro", {"Levels/Extra.wld"}},
-            {folder / "SE1_00_ExtraTools.gro", {"Bin/Tool.dll"}},
-            {folder / "SE1_00_Music.gro", {"Music/Theme.ogg"}},
-            {folder / "1_04_patch.gro", {"Models/Player/SAM.mdl", "Bin/Patch.dll"}},
-            {folder / "1_07_tools.gro", {"Bin/Tools107.dll"}},
-        });
-        return true;
-    }();
-    (void)made;
-    return stock.path();
-}
+// The loading window as the settings windows see it: shown and hidden, with the counter a listing leaves.
+class StandInLoading : public QWidget, public LoadingWindowControl {
+public:
+    std::string overallText;
+    QWidget* widget() override { return this; }
+    void setOverallMax(int) override {}
+    void setOverallPosition(int) override {}
+    void setOverallText(const std::string& text) override { overallText = text; }
+    void setCurrentMax(int) override {}
+    void setCurrentPosition(int) override {}
+    void setCurrentText(const std::string&) override {}
+    void processEvents() override {}
+};
 
 class WindowTest : public ::testing::Test {
 protected:
     TempDir install;
-    TempDir home;
-    ScopedEnvironment environment;
     std::string root = install.root();
     AppState state;
     ScriptedDialogs dialogs;
     ScriptedShell shell;
     MemorySettingsStore settings;
-    TForm3 loading;
+    StandInLoading loading;
     StandInMainWindow mainWindow;
-    WindowContext context{state, dialogs, shell, settings, &loading, &mainWindow};
+    // Detection looks only where the settings store points: no home, no Wine prefix.
+    WindowContext context{state, dialogs, shell, settings, DetectionPlaces{}, &loading, &mainWindow};
 
     void SetUp() override {
-        // Detection must see only what a test puts in the fake home.
-        environment.set("HOME", home.path().c_str());
-        environment.set("WINEPREFIX", nullptr);
         install.write("Bin/SeriousSam.exe", "MZ");
-        for (const auto& entry : std::filesystem::directory_iterator(archiveStock())) {
-            std::filesystem::copy_file(entry.path(), install.path() / entry.path().filename());
-        }
+        makeArchives({{install.path() / "Base.gro", {"Textures/Wall.tex", "Models/Item.mdl", "Read.txt"}},
+                      {install.path() / "Patch.gro", {"textures/WALL.TEX", "Sounds/Step.wav"}}});
     }
 
     // Near the left edge, where a radio button's indicator is.
     static void click(QAbstractButton* button) {
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     }
-
-    std::vector<std::string> cacheLines(const char* name) const {
-        return decodeCacheLines(readFile(install.path() / "Temp" / name));
-    }
-    bool cacheFolderExists() const { return std::filesystem::exists(install.path() / "Temp"); }
 };
 
 } // namespace korvane::testing
