@@ -20,15 +20,13 @@ void WindowRun::setCallerEnabled(bool enabled) {
     caller_.setEnabled(enabled);
 }
 
-void showBriefLoading(QWidget& caller, LoadingWindowControl& loading) {
-    centreOver(loading.widget(), &caller);
+void showBriefCopy(LoadingWindowControl& loading) {
     loading.setOverallMax(1);
     loading.setOverallPosition(1);
     loading.setCurrentMax(1);
     loading.setCurrentPosition(1);
     loading.setOverallText("");
     loading.setCurrentText("");
-    loading.widget()->show();
     loading.processEvents();
 }
 

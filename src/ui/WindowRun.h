@@ -22,8 +22,7 @@ private:
     LoadingWindowControl& loading_;
 };
 
-// Centres the loading window over the caller, shows both bars full with empty counters, shows it and lets
-// it paint: the look of the short list copies of the Options dialog.
-void showBriefLoading(QWidget& caller, LoadingWindowControl& loading);
+// Both bars full with empty counters, painted at once: the look of the Options dialog's short list copies.
+void showBriefCopy(LoadingWindowControl& loading);
 
 } // namespace korvane

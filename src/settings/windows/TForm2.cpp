@@ -8,6 +8,7 @@
 #include "settings/InstallFolder.h"
 #include "settings/StandardListBuilder.h"
 #include "settings/windows/TForm4.h"
+#include "ui/BusyScope.h"
 #include "ui/Centring.h"
 #include "ui/Named.h"
 #include "ui/WindowRun.h"
@@ -20,6 +21,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+#include <exception>
 
 namespace korvane {
 
@@ -119,23 +122,23 @@ void TForm2::setMainWindowEnabled(bool enabled) {
 }
 
 void TForm2::FormShow() {
-    setEnabled(false);
-    showBriefLoading(*this, *context_.loading);
-    InstallPathField->setText(QString::fromStdString(context_.state.InstallRoot));
-    setMainWindowEnabled(false);
-    Session.open();
-    setEnabled(true);
+    {
+        BusyScope busy(*this, *context_.loading, BusyScope::Placement::CentreOverWindow);
+        showBriefCopy(*context_.loading);
+        InstallPathField->setText(QString::fromStdString(context_.state.InstallRoot));
+        setMainWindowEnabled(false);
+        Session.open();
+    }
     setMainWindowEnabled(true);
-    context_.loading->widget()->hide();
 }
 
 void TForm2::FormHide() {
-    setEnabled(false);
-    showBriefLoading(*this, *context_.loading);
-    Session.restore();
-    setEnabled(true);
+    {
+        BusyScope busy(*this, *context_.loading, BusyScope::Placement::CentreOverWindow);
+        showBriefCopy(*context_.loading);
+        Session.restore();
+    }
     setMainWindowEnabled(true);
-    context_.loading->widget()->hide();
 }
 
 void TForm2::Button1Click() {
@@ -177,14 +180,18 @@ void TForm2::Button4Click() {
         context_.dialogs.showMessage(kChooseValidPathFirst);
         return;
     }
-    setEnabled(false);
-    showBriefLoading(*this, *context_.loading);
-    try {
-        Session.commit(InstallPathField->text().toStdString());
-    } catch (...) {
-        setEnabled(true);
-        context_.loading->widget()->hide();
-        context_.dialogs.showMessage(userMessageOf(std::current_exception()));
+    std::exception_ptr failure;
+    {
+        BusyScope busy(*this, *context_.loading, BusyScope::Placement::CentreOverWindow);
+        showBriefCopy(*context_.loading);
+        try {
+            Session.commit(InstallPathField->text().toStdString());
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
+    if (failure) {
+        context_.dialogs.showMessage(userMessageOf(failure));
         return;
     }
     hide();
