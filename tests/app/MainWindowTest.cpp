@@ -45,16 +45,12 @@ TEST_F(MainWindow, NewAtStepThreeReturnsToAnEmptyStepOneAndKeepsTheFileList) {
     EXPECT_EQ(main->PackingLog->toPlainText(), "Checking file path... Exists.");
 }
 
-TEST_F(MainWindow, OptionsOpensTheDialogCentredAndLeavesTheMainWindowUsable) {
+TEST_F(MainWindow, OptionsOpensCentredAndExitClosesTheProgramAtOnceEvenWithItOpen) {
+    quitWhenClosed(*main);
     main->Options1->trigger();
     ASSERT_TRUE(windows->form2->isVisible());
     EXPECT_EQ(windows->form2->frameGeometry().topLeft(), centredPosition(*windows->form2, *main));
     EXPECT_TRUE(main->isEnabled());
-}
-
-TEST_F(MainWindow, ExitClosesTheProgramAtOnceEvenWithAnotherWindowOpen) {
-    quitWhenClosed(*main);
-    main->Options1->trigger();
     bool timedOut = false;
     QTimer failSafe; // dies with the test, unlike a free single shot
     failSafe.setSingleShot(true);
