@@ -110,7 +110,7 @@ TEST_F(PackingStopsTest, NoLibraryTextReachesTheUser) {
 }
 
 // The run's tests show the events in their order; these are the details of single answers.
-TEST(PackingEventsTest, PercentagesRoundDownAndAFileCountsAsWrittenOnlyAtItsEnd) {
+TEST(PackingEventsTest, AnswerAsTheMainWindowDoes) {
     RecordedRun run;
     PackingEvents& events = run.events;
     events.FileProgress(99.99, ppProcess);
@@ -119,10 +119,11 @@ TEST(PackingEventsTest, PercentagesRoundDownAndAFileCountsAsWrittenOnlyAtItsEnd)
     events.FileProgress(100, ppEnd);
     EXPECT_TRUE(events.fileWritten());
     EXPECT_FALSE(events.fileFailed());
-    EXPECT_TRUE(events.DiskFull());
+    EXPECT_EQ(events.ProcessFileFailure("x"), fxaAbort);
     EXPECT_TRUE(events.fileFailed());
-    EXPECT_EQ(run.screen.log, Lines{"Error: Disk full"});
-    EXPECT_EQ(run.dialogs.shown, Lines{"Error: Disk full"});
+    EXPECT_TRUE(events.DiskFull());
+    EXPECT_EQ(run.screen.log, (Lines{"Error:x", "Error: Disk full"}));
+    EXPECT_EQ(run.dialogs.shown, run.screen.log);
     events.startFile();
     EXPECT_FALSE(events.fileFailed() || events.fileWritten());
 }
