@@ -9,7 +9,7 @@
 namespace korvane::testing {
 namespace {
 
-class SelectWalk : public ::testing::Test {
+class SelectWalk : public WriteFixture {
 protected:
     std::vector<std::string> storedNames() {
         const auto view = readZip(readFile(archive));
@@ -21,10 +21,6 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-
-    TempDir base;
-    TempDir out;
-    std::filesystem::path archive = out.path() / "Map.gro";
 };
 
 TEST_F(SelectWalk, RelativeNameIsAlsoTriedUnderEverySubFolderOfItsFolder) {

@@ -8,7 +8,7 @@
 namespace korvane::testing {
 namespace {
 
-class WriteEvents : public ::testing::Test {
+class WriteEvents : public WriteFixture {
 protected:
     void record(TZipEngine& engine) {
         engine.OnConfirmProcessFile = [this](TZEBaseArchiver&, const std::string& name, TZEProcessOperation op, bool&) {
@@ -26,9 +26,6 @@ protected:
         };
     }
 
-    TempDir base;
-    TempDir out;
-    std::filesystem::path archive = out.path() / "Map.gro";
     std::vector<std::string> log;
 };
 
@@ -54,10 +51,14 @@ TEST_F(WriteEvents, OneFileOfThreeBlocksReportsEveryEventInOrder) {
                    }));
 }
 
-TEST_F(WriteEvents, AddFilesNeedsAnArchiveOpenForWriting) {
+TEST_F(WriteEvents, WithoutAnArchiveOpenForWritingNothingIsDone) {
     TZipEngine engine("Archiver");
-    expectError<EZEException>([&] { engine.AddFiles("x", kSearchAttrFiles, ""); },
-                              "Archiver: Archive is not open - Native error: 00013");
+    EXPECT_NO_THROW(engine.CloseArchive());
+    const std::string notOpen = "Archiver: Archive is not open - Native error: 00013";
+    expectError<EZEException>([&] { engine.GetFileCount(); }, notOpen);
+    expectError<EZEException>([&] { engine.AddFiles("x", kSearchAttrFiles, ""); }, notOpen);
+    TZEArchiveItem item;
+    EXPECT_FALSE(engine.FindFirst("*.*", item, kSearchAttrFiles, ""));
     base.write("A.txt", "a");
     createArchive(archive, base.root())->CloseArchive();
     engine.FileName = archive.string();

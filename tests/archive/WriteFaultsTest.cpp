@@ -18,7 +18,7 @@ struct Failure {
     std::string message;
 };
 
-class WriteFaults : public ::testing::Test {
+class WriteFaults : public WriteFixture {
 protected:
     void SetUp() override {
         base.write("Kept.txt", "kept from the first call");
@@ -53,9 +53,6 @@ protected:
         expectToolsAgree(archive, {{"Kept.txt", "kept from the first call"}});
     }
 
-    TempDir base;
-    TempDir out;
-    std::filesystem::path archive = out.path() / "Map.gro";
     std::unique_ptr<TZipEngine> engine;
     std::string before;
     std::vector<Failure> failures;

@@ -3,6 +3,9 @@
 
 #include "archive/ZipEngine.h"
 #include "support/ArchiveCheck.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -34,6 +37,14 @@ struct ZipView {
 ZipView readZip(const std::string& bytes);
 // The entry's content: stored bytes, or raw deflate data inflated.
 std::string contentOf(const ZipEntryView& entry);
+
+// Source files under `base`; the archive goes to its own folder.
+class WriteFixture : public ::testing::Test {
+protected:
+    TempDir base;
+    TempDir out;
+    std::filesystem::path archive = out.path() / "Map.gro";
+};
 
 // A created archive at mode 7 over the base folder, as the packing run sets it up.
 std::unique_ptr<TZipEngine> createArchive(const std::filesystem::path& archive, const std::string& base);

@@ -39,12 +39,8 @@ public:
     void setBusy(bool value) override { busy.push_back(value); }
 };
 
-class PackingFixture : public ::testing::Test {
-protected:
-    TempDir dir;
-    std::string root = dir.root() + "game/";
-    std::string out = dir.root() + "out/";
-    NameList files;
+// What a run talks to, recorded, with the engine's events bound as the main window binds them.
+struct RecordedRun {
     TZipEngine archiver{"Archiver"};
     RecordingScreen screen;
     RecordingProgress progress;
@@ -52,10 +48,22 @@ protected:
     ScriptedShell shell;
     PackingEvents events{progress, dialogs, screen};
 
-    PackingFixture() {
-        bindPackingEvents(archiver, events);
-        std::filesystem::create_directories(out);
+    RecordedRun() { bindPackingEvents(archiver, events); }
+    PackingOutcome run(const std::string& root, const std::string& destination, const NameList& files,
+                       const AppState* installation = nullptr) {
+        return PackingRun({archiver, events, progress, dialogs, shell, screen, installation})
+            .run(root, destination, files);
     }
+};
+
+class PackingFixture : public ::testing::Test, protected RecordedRun {
+protected:
+    TempDir dir;
+    std::string root = dir.root() + "game/";
+    std::string out = dir.root() + "out/";
+    NameList files;
+
+    PackingFixture() { std::filesystem::create_directories(out); }
 
     void game(const std::string& relative, const std::string& bytes) { dir.write("game/" + relative, bytes); }
     void check(const std::vector<std::string>& names) {
@@ -63,9 +71,8 @@ protected:
             files.append(name, true);
         }
     }
-    PackingOutcome pack(const std::string& destination) {
-        PackingRun run({archiver, events, progress, dialogs, shell, screen});
-        return run.run(root, destination, files);
+    PackingOutcome pack(const std::string& destination, const AppState* installation = nullptr) {
+        return run(root, destination, files, installation);
     }
 };
 

@@ -109,27 +109,21 @@ TEST_F(PackingSafetyTest, ASecondRunOnTheSameDestinationNeitherDamagesTheFirstNo
     game("Second.txt", "second run");
     check({"First.txt", "Old.txt"});
     // While the first run packs its second file, a second run packs the same destination to the end.
-    TZipEngine secondArchiver{"Archiver"};
-    RecordingScreen secondScreen;
-    RecordingProgress secondProgress;
-    ScriptedDialogs secondDialogs;
-    PackingEvents secondEvents{secondProgress, secondDialogs, secondScreen};
-    bindPackingEvents(secondArchiver, secondEvents);
+    RecordedRun second;
     NameList secondFiles;
     secondFiles.append("Second.txt", true);
-    secondDialogs.answers = {false};
+    second.dialogs.answers = {false};
     archiver.OnFileProgress = [&](TZEBaseArchiver&, const std::string& name, double progress, TZEProcessOperation,
                                   TZEProgressPhase phase, bool&) {
         if (name.ends_with("Old.txt") && phase == ppStart) {
-            PackingRun({secondArchiver, secondEvents, secondProgress, secondDialogs, shell, secondScreen})
-                .run(root, destination, secondFiles);
+            second.run(root, destination, secondFiles);
             EXPECT_EQ(readMembers(destination), (Members{{"Second.txt", 8, "second run"}}));
         }
         events.FileProgress(progress, phase);
     };
     dialogs.answers = {false};
     pack(destination);
-    EXPECT_EQ(secondDialogs.shown, Lines{kSuccess});
+    EXPECT_EQ(second.dialogs.shown, Lines{kSuccess});
     EXPECT_EQ(dialogs.shown, Lines{kSuccess});
     // Each run put a complete archive in place; the later one stays.
     EXPECT_EQ(readMembers(destination),

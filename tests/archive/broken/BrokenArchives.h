@@ -64,9 +64,14 @@ inline std::vector<BrokenArchive> brokenArchives() {
     std::string hugeDir = good64;
     putU64(hugeDir, locator - 56 + 40, std::uint64_t{1} << 62);
     list.push_back({"Zip64 directory larger than the file", hugeDir, unreadable});
+    FixtureLayout shifted = zip64;
+    shifted.prefix = "MZ stub";
+    list.push_back({"Zip64 archive behind bytes its locator does not count", buildZip(two, shifted), noZip64});
 
     list.push_back({"name of 257 bytes", buildZip({{std::string(257, 'n'), "x"}}), invalid});
-    list.push_back({"alternative signature, no local header", endRecord(0, 0, 0, 0, 0x06054141), invalid});
+    // Without the standard record, nothing before the alternative one counts unless it is a local header.
+    list.push_back(
+        {"alternative signature after junk", std::string(64, 'j') + endRecord(0, 0, 0, 0, 0x06054141), invalid});
     FixtureLayout alternative;
     alternative.endSignature = 0x06054141;
     std::string cutData = buildZip({{"a", std::string(100, 'a')}}, alternative);
@@ -75,10 +80,20 @@ inline std::vector<BrokenArchive> brokenArchives() {
     return list;
 }
 
-// Damaged in ways that do not stop the listing: what opens must still list safely.
-inline std::vector<std::pair<std::string, std::string>> survivableArchives() {
+// Odd but sound, or damaged in ways that do not stop the listing: each lists its one file.
+inline std::vector<std::pair<std::string, std::string>> listableArchives() {
     const std::vector<FixtureEntry> one = {{"Textures/Wall.tex", "wall"}};
     std::vector<std::pair<std::string, std::string>> list;
+    FixtureLayout zip64;
+    zip64.zip64 = true;
+    list.push_back({"Zip64 directory in front of the Zip64 record", buildZip(one, zip64)});
+    // The alternative signature rebuilds the list from the local headers, folder entries left out.
+    FixtureLayout alternative;
+    alternative.endSignature = 0x06054141;
+    list.push_back({"alternative signature", buildZip(one, alternative)});
+    alternative.writeCentralDirectory = false;
+    list.push_back({"alternative signature, no directory", buildZip({{"Textures/", ""}, one[0]}, alternative)});
+
     std::vector<FixtureEntry> badExtra = one;
     badExtra[0].extra = std::string("\x01\x00\xFF\x00\x01", 5);
     list.push_back({"Zip64 block longer than the extra field", buildZip(badExtra)});
