@@ -53,14 +53,11 @@ TEST(CodePages, UnrepresentableTextGivesNothing) {
     EXPECT_EQ(utf8ToAnsi(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
-// A character outside the first plane takes four bytes and is still one valid character.
-TEST(Utf8Text, FourByteCharactersAreOneCharacter) {
+// A character outside the first plane is one valid character of four bytes; a wide one takes two columns.
+TEST(Utf8Text, CharactersAndTheColumnsTheyTake) {
     EXPECT_TRUE(isValidUtf8("\xF0\x9F\x98\x80"));
     EXPECT_EQ(utf8Length("a\xF0\x9F\x98\x80"), 2u);
     EXPECT_FALSE(isValidUtf8("\xF4\x90\x80\x80")); // past U+10FFFF
-}
-
-TEST(DisplayWidth, WideCharactersTakeTwoColumnsAndMarksNone) {
     EXPECT_EQ(displayWidth("Стена.tex"), 9u);
     EXPECT_EQ(displayWidth("坦克/a"), 6u);
     EXPECT_EQ(displayWidth("e\xCC\x81\xFF"), 2u); // a combining accent, and a stray byte

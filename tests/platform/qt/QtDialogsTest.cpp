@@ -85,15 +85,6 @@ TEST(QtDialogs, MessagesAndQuestionsUseTheirCaptionsAndButtons) {
     EXPECT_FALSE(dialogs.askOkCancel("Go on?"));
 }
 
-TEST(QtDialogs, FiltersInQtForm) {
-    EXPECT_EQ(qtNameFilters("Карта*.wld|*.wld"), QStringList{QString::fromUtf8("Карта*.wld (*.wld)")});
-    EXPECT_EQ(qtNameFilters("*.*|*.*"), QStringList{"*.* (*.*)"});
-    EXPECT_EQ(qtNameFilters("Archives|*.gro;*.zip|All|*"), (QStringList{"Archives (*.gro *.zip)", "All (*)"}));
-    EXPECT_TRUE(qtNameFilters("").isEmpty());
-    EXPECT_EQ(folderWithoutTrailingSeparator("/games/ss///"), "/games/ss");
-    EXPECT_EQ(folderWithoutTrailingSeparator("/"), "/");
-}
-
 TEST(QtDialogs, OpenDialogStartsInTheFolderAndReturnsEveryChosenFile) {
     TempDir dir;
     dir.write("Levels/a.wld", "x");
@@ -170,6 +161,8 @@ TEST(QtDialogs, FolderPickerGivesTheFolderWithoutTrailingSeparator) {
 
     whenDialogShows([](QWidget* widget) { qobject_cast<QDialog*>(widget)->reject(); });
     EXPECT_EQ(dialogs.pickFolder({"t", "s", dir.root()}), std::nullopt);
+    EXPECT_EQ(folderWithoutTrailingSeparator("/games/ss///"), "/games/ss");
+    EXPECT_EQ(folderWithoutTrailingSeparator("/"), "/");
 }
 
 } // namespace
