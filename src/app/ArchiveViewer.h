@@ -2,7 +2,7 @@
 // "korvane list" prints them, and "Проверить", which runs the archive check of "korvane check".
 #pragma once
 
-#include "settings/AppState.h"
+#include "platform/AppState.h"
 
 #include <QWidget>
 

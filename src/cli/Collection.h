@@ -4,11 +4,11 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
+#include "platform/AppState.h"
 #include "platform/GameFolders.h"
 #include "platform/NameList.h"
 #include "scan/CollectionRun.h"
 #include "scan/MissingList.h"
-#include "settings/AppState.h"
 
 namespace korvane::cli {
 

@@ -2,8 +2,8 @@
 // it either as game paths or as file system paths.
 #pragma once
 
+#include "platform/AppState.h"
 #include "platform/GameFolders.h"
-#include "settings/AppState.h"
 
 #include <string>
 

@@ -2,11 +2,11 @@
 
 #include "archive/ZipEngine.h"
 #include "pack/ArchiveOrder.h"
+#include "platform/AppState.h"
 #include "platform/AsciiText.h"
 #include "platform/FileFacts.h"
 #include "platform/GamePath.h"
 #include "platform/UserError.h"
-#include "settings/AppState.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -2,9 +2,9 @@
 // close box, and only OK keeps and stores them.
 #pragma once
 
+#include "platform/AppState.h"
 #include "platform/NameList.h"
 #include "platform/SettingsStore.h"
-#include "settings/AppState.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // The installation root in the settings store and the two catalogue cache files under InstallRoot + "Temp".
 #pragma once
 
+#include "platform/AppState.h"
 #include "platform/SettingsStore.h"
-#include "settings/AppState.h"
 
 #include <string>
 #include <string_view>

@@ -2,9 +2,9 @@
 // standard list is built, the archives the chosen version stands for, the save, and what closing leads to.
 #pragma once
 
+#include "platform/AppState.h"
 #include "platform/NameList.h"
 #include "platform/SettingsStore.h"
-#include "settings/AppState.h"
 #include "settings/InstallDetection.h"
 #include "settings/ListingRun.h"
 

@@ -1,10 +1,10 @@
 // What every window is given at creation: the shared state and the seams to the desktop.
 #pragma once
 
+#include "platform/AppState.h"
 #include "platform/SettingsStore.h"
 #include "platform/UserDialogs.h"
 #include "platform/qt/LoadingWindowControl.h"
-#include "settings/AppState.h"
 #include "settings/InstallDetection.h"
 
 class QWidget;

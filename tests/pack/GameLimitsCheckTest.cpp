@@ -5,7 +5,7 @@
 #include "PackingFixture.h"
 #include "support/ArchiveCheck.h"
 
-#include "settings/AppState.h"
+#include "platform/AppState.h"
 
 #include <gtest/gtest.h>
 
