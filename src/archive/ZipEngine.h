@@ -108,6 +108,10 @@ public:
     bool FindFirst(std::string_view FileMask, TZEArchiveItem& Item, std::uint16_t SearchAttr,
                    std::string_view ExclusionMask);
     bool FindNext(TZEArchiveItem& Item);
+    // Whether the archive stores the name of the item a search just found as its bytes in the ANSI code page
+    // (ASCII included), which is how maps name files. Worked out on request, since only the game-limits check
+    // asks; false when the item is not in the open archive.
+    bool NameStoredAsAnsi(const TZEArchiveItem& Item) const;
 
     void AddFiles(std::string_view FileMask, std::uint16_t SearchAttr, std::string_view ExclusionMask);
     void BeginUpdate();

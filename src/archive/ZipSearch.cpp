@@ -163,7 +163,15 @@ void TZEBaseArchiver::fillItem(TZEArchiveItem& item, const TDirItem& entry) cons
     item.StoredName = entry.StoredName;
     item.StoredNameLength = h.FileNameLength;
     item.CompressionMethod = h.Method;
-    item.StoredAsAnsi = nameStoredAsAnsi(entry.StoredName, h, entry.ExtraField);
+}
+
+bool TZEBaseArchiver::NameStoredAsAnsi(const TZEArchiveItem& Item) const {
+    const auto index = static_cast<std::size_t>(Item.SearchRec.Index);
+    if (!dirManager_ || Item.SearchRec.Index < 0 || index >= dirManager_->CurrentList.size()) {
+        return false;
+    }
+    const TDirItem& entry = dirManager_->CurrentList[index];
+    return nameStoredAsAnsi(entry.StoredName, entry.CentralHeader, entry.ExtraField);
 }
 
 } // namespace korvane

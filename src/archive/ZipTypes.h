@@ -103,7 +103,6 @@ struct TZEArchiveItem {
     std::string StoredName;              // UTF-8, '/' separators, a folder's trailing '/' kept
     std::uint16_t StoredNameLength = 0;  // bytes of the name as the archive stores it
     std::uint16_t CompressionMethod = 0; // 0 stored, 8 deflated
-    bool StoredAsAnsi = true;            // the stored bytes are the name in the ANSI code page (ASCII included)
     TInternalSearchRec SearchRec;
 };
 

@@ -180,7 +180,8 @@ CheckedArchive readCheckedArchive(const std::string& path) {
     for (bool found = reader.FindFirst("*.*", item, kSearchAttrAll, ""); found; found = reader.FindNext(item)) {
         const bool folder = !item.StoredName.empty() && item.StoredName.back() == '/';
         archive.members.push_back({gameName(item.StoredName), item.StoredNameLength, item.CompressionMethod,
-                                   folder || (item.ExternalFileAttributes & kAttrDirectory) != 0, item.StoredAsAnsi});
+                                   folder || (item.ExternalFileAttributes & kAttrDirectory) != 0,
+                                   reader.NameStoredAsAnsi(item)});
     }
     reader.CloseArchive();
     return archive;

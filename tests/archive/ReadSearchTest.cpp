@@ -124,7 +124,7 @@ TEST_F(ReadSearch, NamesArriveAsTextFromAValidUnicodePathFieldElseFromTheOemCode
     std::vector<bool> ansi;
     TZEArchiveItem item;
     for (bool found = engine.FindFirst("*.*", item, kSearchAttrFiles, ""); found; found = engine.FindNext(item)) {
-        ansi.push_back(item.StoredAsAnsi);
+        ansi.push_back(engine.NameStoredAsAnsi(item));
     }
     EXPECT_EQ(ansi, (std::vector<bool>{false, false, true}));
 }
