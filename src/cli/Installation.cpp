@@ -94,7 +94,7 @@ std::string installRootFrom(const std::string& dir) {
             throw UsageError(dir + " is the folder of the mod " + *mod +
                              ": give the game's folder as --root and add --mod " + *mod + ".");
         }
-        throw UsageError(dir + ": Please select a valid installation folder.");
+        throw UsageError(dir + ": " + kSelectInstallationFolder);
     }
     return root;
 }

@@ -22,11 +22,7 @@ StandardCacheResult buildStandardCache(const std::string& installRoot, const std
     // The wizard's page 4: every entry the build checked, then the archive names as given.
     AppState state;
     state.InstallRoot = installRoot;
-    for (int i = 0; i < wizardList.size(); ++i) {
-        if (wizardList.checked(i)) {
-            state.StandardFiles.append(wizardList.name(i), true);
-        }
-    }
+    state.StandardFiles.assign(wizardList.checkedNames(), true);
     state.StandardGroList.assign(archiveNames, false);
     SaveStandardLists(state);
     result.saved = true;

@@ -24,6 +24,16 @@ std::vector<std::string> NameList::names() const {
     return result;
 }
 
+std::vector<std::string> NameList::checkedNames() const {
+    std::vector<std::string> result;
+    for (const auto& entry : entries_) {
+        if (entry.checked) {
+            result.push_back(entry.name);
+        }
+    }
+    return result;
+}
+
 int NameList::checkedCount() const {
     int count = 0;
     for (const auto& entry : entries_) {

@@ -26,6 +26,7 @@ public:
     const std::string& name(int index) const { return entries_.at(static_cast<std::size_t>(index)).name; }
     bool checked(int index) const { return entries_.at(static_cast<std::size_t>(index)).checked; }
     std::vector<std::string> names() const;
+    std::vector<std::string> checkedNames() const;
     int checkedCount() const;
 
     void append(std::string name, bool checked = true);

@@ -2,8 +2,6 @@
 
 #include "settings/SettingsFiles.h"
 
-#include <vector>
-
 namespace korvane {
 
 void OptionsSession::restore() {
@@ -16,18 +14,8 @@ void OptionsSession::takeSnapshots() {
     StandardFilesBackup.assign(state_.StandardFiles.names(), false);
 }
 
-void OptionsSession::dropUncheckedFiles() {
-    std::vector<std::string> kept;
-    for (int i = 0; i < state_.StandardFiles.size(); ++i) {
-        if (state_.StandardFiles.checked(i)) {
-            kept.push_back(state_.StandardFiles.name(i));
-        }
-    }
-    state_.StandardFiles.assign(kept, true);
-}
-
 void OptionsSession::commit(const std::string& installRoot) {
-    dropUncheckedFiles();
+    state_.StandardFiles.assign(state_.StandardFiles.checkedNames(), true);
     const std::string previousRoot = state_.InstallRoot;
     const auto previousGros = StandardGroBackup.names();
     const auto previousFiles = StandardFilesBackup.names();

@@ -31,7 +31,6 @@ public:
 
 private:
     void takeSnapshots();
-    void dropUncheckedFiles();
 
     AppState& state_;
     SettingsStore& settings_;

@@ -74,14 +74,7 @@ void SetupWizardFlow::showPageThree(ListingRun& run, const WizardChoice& choice,
 }
 
 void SetupWizardFlow::save(const WizardChoice& choice, const NameList& items) {
-    state_.StandardFiles.beginUpdate();
-    state_.StandardFiles.clear();
-    for (int i = 0; i < items.size(); ++i) {
-        if (items.checked(i)) {
-            state_.StandardFiles.append(items.name(i), true);
-        }
-    }
-    state_.StandardFiles.endUpdate();
+    state_.StandardFiles.assign(items.checkedNames(), true);
     state_.StandardGroList.assign(archiveNames(choice), false);
     SaveStandardLists(state_);
     WriteInstallRoot(state_, settings_);

@@ -14,9 +14,6 @@
 
 namespace korvane {
 
-inline constexpr const char* kSelectInstallationFolder = "Please select a valid installation folder.";
-inline constexpr const char* kSelectInstallationType = "Please select the type of your Serious Sam installation.";
-
 // What page 2 holds.
 struct WizardChoice {
     std::string folder;         // the path field
