@@ -21,4 +21,15 @@ BusyScope::~BusyScope() {
     window_.setEnabled(true);
 }
 
+BriefCopyScope::BriefCopyScope(QWidget& window, LoadingWindowControl& loading)
+    : BusyScope(window, loading, Placement::CentreOverWindow) {
+    loading.setOverallMax(1);
+    loading.setOverallPosition(1);
+    loading.setCurrentMax(1);
+    loading.setCurrentPosition(1);
+    loading.setOverallText("");
+    loading.setCurrentText("");
+    loading.processEvents();
+}
+
 } // namespace korvane

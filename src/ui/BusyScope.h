@@ -22,4 +22,11 @@ private:
     LoadingWindowControl& loading_;
 };
 
+// The look of the Options dialog's short list copies: busy over the dialog, both bars full with empty
+// counters, painted at once.
+class BriefCopyScope : public BusyScope {
+public:
+    BriefCopyScope(QWidget& window, LoadingWindowControl& loading);
+};
+
 } // namespace korvane

@@ -20,14 +20,4 @@ void WindowRun::setCallerEnabled(bool enabled) {
     caller_.setEnabled(enabled);
 }
 
-void showBriefCopy(LoadingWindowControl& loading) {
-    loading.setOverallMax(1);
-    loading.setOverallPosition(1);
-    loading.setCurrentMax(1);
-    loading.setCurrentPosition(1);
-    loading.setOverallText("");
-    loading.setCurrentText("");
-    loading.processEvents();
-}
-
 } // namespace korvane

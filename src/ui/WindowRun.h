@@ -22,7 +22,4 @@ private:
     LoadingWindowControl& loading_;
 };
 
-// Both bars full with empty counters, painted at once: the look of the Options dialog's short list copies.
-void showBriefCopy(LoadingWindowControl& loading);
-
 } // namespace korvane

@@ -123,8 +123,7 @@ void TForm2::setMainWindowEnabled(bool enabled) {
 
 void TForm2::FormShow() {
     {
-        BusyScope busy(*this, *context_.loading, BusyScope::Placement::CentreOverWindow);
-        showBriefCopy(*context_.loading);
+        BriefCopyScope busy(*this, *context_.loading);
         InstallPathField->setText(QString::fromStdString(context_.state.InstallRoot));
         setMainWindowEnabled(false);
         Session.open();
@@ -134,8 +133,7 @@ void TForm2::FormShow() {
 
 void TForm2::FormHide() {
     {
-        BusyScope busy(*this, *context_.loading, BusyScope::Placement::CentreOverWindow);
-        showBriefCopy(*context_.loading);
+        BriefCopyScope busy(*this, *context_.loading);
         Session.restore();
     }
     setMainWindowEnabled(true);
@@ -182,8 +180,7 @@ void TForm2::Button4Click() {
     }
     std::exception_ptr failure;
     {
-        BusyScope busy(*this, *context_.loading, BusyScope::Placement::CentreOverWindow);
-        showBriefCopy(*context_.loading);
+        BriefCopyScope busy(*this, *context_.loading);
         try {
             Session.commit(InstallPathField->text().toStdString());
         } catch (...) {
