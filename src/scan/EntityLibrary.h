@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstring>
 #include <string_view>
 
 namespace korvane {
@@ -37,24 +36,11 @@ inline std::string_view libraryNameAt(std::string_view data, std::size_t at) {
     return {};
 }
 
-// Calls onName for every tag whose "E" lies in data[0, blockLength), in ascending order; names are cut from
-// all of data, so a name running past the block's end is found when data goes on.
+// Calls onName for every tag whose "E" lies in data[0, blockLength), in ascending order.
 template <typename OnName> void forEachLibraryName(std::string_view data, std::size_t blockLength, OnName&& onName) {
-    const std::size_t end = std::min(blockLength, data.size());
-    const char* base = data.data();
-    std::size_t at = 0;
-    while (at < end) {
-        const void* hit = std::memchr(base + at, 'E', end - at);
-        if (hit == nullptr) {
-            return;
-        }
-        at = static_cast<std::size_t>(static_cast<const char*>(hit) - base);
-        const std::string_view name = libraryNameAt(data, at);
-        if (!name.empty()) {
-            onName(name);
-        }
-        ++at;
-    }
+    forEachTaggedName(
+        data, blockLength, 'E', [](std::string_view bytes, std::size_t at) { return libraryNameAt(bytes, at); },
+        onName);
 }
 
 } // namespace korvane

@@ -26,25 +26,33 @@ inline std::string_view recordNameAt(std::string_view data, std::size_t at) {
     return data.substr(at + 8, length);
 }
 
-// Calls onName for every record whose "D" lies in data[0, blockLength), in ascending order. Names are cut
-// from all of data, so a record straddling the block's end is found when data goes on past the block.
-template <typename OnName> void forEachBlockRecord(std::string_view data, std::size_t blockLength, OnName&& onName) {
+// Calls onName for every name nameAt(data, at) gives where data[at] is a tag's first letter, for every such
+// letter in data[0, blockLength), in ascending order. Names are cut from all of data, so a tag straddling the
+// block's end is found when data goes on past the block; bytes inside a name are scanned too.
+template <typename NameAt, typename OnName>
+void forEachTaggedName(std::string_view data, std::size_t blockLength, char firstLetter, NameAt&& nameAt,
+                       OnName&& onName) {
     const std::size_t end = std::min(blockLength, data.size());
     const char* base = data.data();
     std::size_t at = 0;
     while (at < end) {
-        const void* hit = std::memchr(base + at, 'D', end - at);
+        const void* hit = std::memchr(base + at, firstLetter, end - at);
         if (hit == nullptr) {
             return;
         }
         at = static_cast<std::size_t>(static_cast<const char*>(hit) - base);
-        const std::string_view name = recordNameAt(data, at);
+        const std::string_view name = nameAt(data, at);
         if (!name.empty()) {
             onName(name);
         }
-        // Bytes inside a name are scanned too.
         ++at;
     }
+}
+
+// Calls onName for every record whose "D" lies in data[0, blockLength), in ascending order.
+template <typename OnName> void forEachBlockRecord(std::string_view data, std::size_t blockLength, OnName&& onName) {
+    forEachTaggedName(
+        data, blockLength, 'D', [](std::string_view bytes, std::size_t at) { return recordNameAt(bytes, at); }, onName);
 }
 
 // How a reference line gives its name: after "TFNM" and one character (text files), or after "TFNM" and two
