@@ -2,13 +2,13 @@
 // interrupted run, a full disk or a second run never costs the archive that was there before.
 #include "archive/ArchiveWriteError.h"
 #include "archive/internal/ArchiveFile.h"
+#include "platform/AtomicFile.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace korvane {
@@ -17,16 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The file the rename replaces: a link's target rather than the link, as writing through it would.
+// The file the rename replaces: a link's target rather than the link, else the destination as named.
 fs::path replacedFile(const std::string& destination) {
-    std::error_code error;
-    if (fs::is_symlink(destination, error)) {
-        const auto target = fs::weakly_canonical(destination, error);
-        if (!error) {
-            return target;
-        }
-    }
-    return destination;
+    return fileToReplace(destination).value_or(destination);
 }
 
 fs::path folderOf(const fs::path& file) {
@@ -80,10 +73,7 @@ TZEArchiveFile TZEArchiveFile::createAside(const std::string& destination, bool 
 
 void TZEArchiveFile::replaceDestination() {
     const fs::path target = replacedFile(path_);
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        ::fchmod(descriptor(), old.st_mode & 07777);
-    }
+    keepPermissionsOf(target, handle());
     if (!flush()) {
         failWrite(lastError_);
     }

@@ -37,14 +37,6 @@ public:
     bool valid() const { return file_.valid(); }
     FileHandle& file() { return file_; }
 
-    // The replaced file's permissions carry over, so readers of the old file can read the new one.
-    void keepModeOf(const std::filesystem::path& target) {
-        struct stat info {};
-        if (::stat(target.c_str(), &info) == 0) {
-            ::fchmod(file_.descriptor(), info.st_mode & 07777);
-        }
-    }
-
     bool commit(const std::filesystem::path& target) {
         if (!file_.sync() || !file_.close() || ::rename(path_.c_str(), target.c_str()) != 0) {
             return false;
@@ -61,23 +53,36 @@ private:
 
 } // namespace
 
-bool replaceFileAtomically(const std::filesystem::path& target, const FileContents& contents) {
-    // A link is followed, so the file it names is replaced rather than the link itself.
+std::optional<std::filesystem::path> fileToReplace(const std::filesystem::path& target) {
     std::error_code error;
-    const bool link = std::filesystem::symlink_status(target, error).type() == std::filesystem::file_type::symlink;
-    const std::filesystem::path real = link ? std::filesystem::weakly_canonical(target, error) : target;
-    if (link && error) {
+    if (std::filesystem::symlink_status(target, error).type() != std::filesystem::file_type::symlink) {
+        return target;
+    }
+    auto real = std::filesystem::weakly_canonical(target, error);
+    return error ? std::nullopt : std::optional(std::move(real));
+}
+
+void keepPermissionsOf(const std::filesystem::path& replaced, FileHandle& file) {
+    struct stat info {};
+    if (::stat(replaced.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        ::fchmod(file.descriptor(), info.st_mode & 07777);
+    }
+}
+
+bool replaceFileAtomically(const std::filesystem::path& target, const FileContents& contents) {
+    const auto real = fileToReplace(target);
+    if (!real) {
         return false;
     }
-    TemporaryFile temporary(real);
+    TemporaryFile temporary(*real);
     if (!temporary.valid()) {
         return false;
     }
-    temporary.keepModeOf(real);
-    if (!contents(temporary.file()) || !temporary.commit(real)) {
+    keepPermissionsOf(*real, temporary.file());
+    if (!contents(temporary.file()) || !temporary.commit(*real)) {
         return false;
     }
-    syncFolder(real.parent_path());
+    syncFolder(real->parent_path());
     return true;
 }
 

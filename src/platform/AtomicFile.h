@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace korvane {
@@ -19,5 +20,13 @@ using FileContents = std::function<bool(FileHandle& file)>;
 // and no temporary file is left.
 bool replaceFileAtomically(const std::filesystem::path& target, const FileContents& contents);
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// What every replacement of a file shares, this one and the archive written aside.
+// The file a replacement must replace: a link's target rather than the link, as writing through the link
+// would; nothing when the link cannot be followed.
+std::optional<std::filesystem::path> fileToReplace(const std::filesystem::path& target);
+// Gives the new file the replaced regular file's permissions, so that whoever read the old file can read the
+// new one.
+void keepPermissionsOf(const std::filesystem::path& replaced, FileHandle& file);
 
 } // namespace korvane
