@@ -21,13 +21,6 @@ namespace korvane::cli {
 
 namespace {
 
-std::string withSeparator(std::string folder) {
-    if (folder.empty() || folder.back() != kNativeSeparator) {
-        folder += kNativeSeparator;
-    }
-    return folder;
-}
-
 // Absolute, with "." and ".." folded and symbolic links resolved where the path exists, so that a path
 // inside the root starts with the root's own spelling.
 fs::path settled(const fs::path& path) {
@@ -88,7 +81,7 @@ bool loadCacheFolder(const std::string& folder, AppState& state) {
 } // namespace
 
 std::string installRootFrom(const std::string& dir) {
-    const std::string root = withSeparator(settled(dir).string());
+    const std::string root = withTrailingSeparator(settled(dir).string());
     if (!isValidInstallation(root)) {
         if (const auto mod = modOfFolder(root)) {
             throw UsageError(dir + " is the folder of the mod " + *mod +
@@ -147,7 +140,7 @@ bool loadStandardLists(AppState& state, const std::string& cacheFolder, ConsoleD
     if (cacheFolder.empty()) {
         loaded = LoadStandardLists(state);
     } else {
-        loaded = loadCacheFolder(withSeparator(settled(cacheFolder).string()), state);
+        loaded = loadCacheFolder(withTrailingSeparator(settled(cacheFolder).string()), state);
     }
     if (!loaded) {
         std::string root = state.InstallRoot;

@@ -14,6 +14,14 @@ namespace korvane {
 // The native folder separator; InstallRoot always ends with it.
 inline constexpr char kNativeSeparator = '/';
 
+// The folder as InstallRoot and the other folders are held: ending in the native separator.
+inline std::string withTrailingSeparator(std::string folder) {
+    if (folder.empty() || folder.back() != kNativeSeparator) {
+        folder += kNativeSeparator;
+    }
+    return folder;
+}
+
 // Resolves a full path formed as InstallRoot + game path. Both '\' and '/' separate components; when a
 // component's exact spelling is absent, the first directory entry equal to it ignoring letter case is taken.
 // Each component is resolved once, in the folder already resolved, so the work grows with the name's length.

@@ -22,13 +22,6 @@ std::optional<std::string> folderNamed(const std::string& parent, const std::str
     return std::nullopt;
 }
 
-std::string withSeparator(std::string folder) {
-    if (folder.empty() || folder.back() != kNativeSeparator) {
-        folder += kNativeSeparator;
-    }
-    return folder;
-}
-
 } // namespace
 
 std::vector<std::string> installedMods(const std::string& installRoot) {
@@ -57,7 +50,7 @@ std::optional<std::string> modOfFolder(const std::string& folder) {
     const std::filesystem::path mod = path.has_filename() ? path : path.parent_path();
     const std::filesystem::path mods = mod.parent_path();
     if (!equalsAsciiNoCase(mods.filename().string(), "Mods") ||
-        !isValidInstallation(withSeparator(mods.parent_path().string()))) {
+        !isValidInstallation(withTrailingSeparator(mods.parent_path().string()))) {
         return std::nullopt;
     }
     return mod.filename().string();
