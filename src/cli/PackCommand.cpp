@@ -9,8 +9,8 @@
 #include "pack/PackingRun.h"
 #include "pack/PackingScreen.h"
 #include "scan/ChosenFiles.h"
+#include "settings/GameMods.h"
 
-#include <algorithm>
 #include <filesystem>
 
 namespace korvane::cli {
@@ -94,9 +94,7 @@ std::string destinationOf(const std::string& output) {
 // Without --output a mod's archive goes into the mod's folder, where the game loads it with the mod, named
 // after the first map.
 std::string defaultDestination(const Collection& collection) {
-    std::string map = collection.MapList.name(0);
-    std::replace(map.begin(), map.end(), '\\', '/');
-    return collection.ModFolder + std::filesystem::path(map).stem().string() + ".gro";
+    return collection.ModFolder + archiveNamedAfter(collection.MapList.name(0));
 }
 
 int runPack(const ParsedCommand& parsed, Console& console) {

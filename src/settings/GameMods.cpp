@@ -56,12 +56,16 @@ std::optional<std::string> modOfFolder(const std::string& folder) {
     return mod.filename().string();
 }
 
+std::string archiveNamedAfter(std::string map) {
+    std::replace(map.begin(), map.end(), '\\', kNativeSeparator);
+    return std::filesystem::path(map).stem().string() + ".gro";
+}
+
 std::vector<std::string> ownArchives(const std::vector<std::string>& maps, const std::string& destination,
                                      const std::string& modFolder) {
     std::vector<std::string> names;
-    for (std::string map : maps) {
-        std::replace(map.begin(), map.end(), '\\', kNativeSeparator);
-        names.push_back(std::filesystem::path(map).stem().string() + ".gro");
+    for (const std::string& map : maps) {
+        names.push_back(archiveNamedAfter(map));
     }
     std::error_code error;
     const std::filesystem::path target(destination);

@@ -26,6 +26,9 @@ std::optional<std::string> modFolderOf(const std::string& installRoot, const std
 // The mod's name when the folder is a mod's own (it lies in a "Mods" folder of a valid installation).
 std::optional<std::string> modOfFolder(const std::string& folder);
 
+// The archive named after a map ("Levels\Castle.wld" gives "Castle.gro"), where a mod's map is packed by default.
+std::string archiveNamedAfter(std::string map);
+
 // The archive names in the mod's folder that are the map maker's own rather than the mod's: each named after
 // one of the maps ("<map>.gro", where an earlier pack went by default) and the destination when it lies there.
 std::vector<std::string> ownArchives(const std::vector<std::string>& maps, const std::string& destination,
