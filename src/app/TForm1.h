@@ -153,8 +153,8 @@ private:
     QWidget* createPackingStep();
     void createTimers();
     // The collection run with the window busy; its failure comes back rather than escaping.
-    std::exception_ptr collectFiles(MissingList& missing, CollectionOutcome& outcome);
-    void showDeepScanHint();
+    std::exception_ptr collectFiles(const GameFolders& folders, MissingList& missing, CollectionOutcome& outcome);
+    void showDeepScanHint(const GameFolders& folders);
     void setUpArchiver();
     void checkInstallation();
 
@@ -165,8 +165,8 @@ private:
     // The standard list with the chosen mod's archives, but the map maker's own (those named after a map, and
     // the destination), for the next collection or packing run; false (the engine's message shown) when one
     // of them cannot be read.
-    bool prepareStandardFiles(const std::string& destination = {});
-    const NameList& runStandardFiles() const;
+    bool prepareStandardFiles(const GameFolders& folders, const std::string& destination = {});
+    const NameList& runStandardFiles(const GameFolders& folders) const;
 
     WindowContext& context_;
     Forms forms_;

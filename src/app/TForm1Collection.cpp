@@ -40,7 +40,9 @@ void TForm1::Button2Click() {
         context_.dialogs.showMessage(kNoMapsListed);
         return;
     }
-    if (!prepareStandardFiles()) {
+    // The mod's folder is looked up once for the whole run.
+    const GameFolders folders = gameFolders();
+    if (!prepareStandardFiles(folders)) {
         return;
     }
     TForm6* missingDialog = forms_.Form6;
@@ -49,7 +51,7 @@ void TForm1::Button2Click() {
         missingDialog->setMissingFiles({});
     }
     CollectionOutcome outcome;
-    const std::exception_ptr failure = collectFiles(missing, outcome);
+    const std::exception_ptr failure = collectFiles(folders, missing, outcome);
     if (failure) {
         // The run ended early; the windows are usable again before the message says why.
         if (missingDialog != nullptr) {
@@ -58,7 +60,7 @@ void TForm1::Button2Click() {
         context_.dialogs.showMessage(userMessageOf(failure));
         return;
     }
-    showDeepScanHint();
+    showDeepScanHint(folders);
     if (outcome.filesMissing == 0 || missingDialog == nullptr) {
         showStep(1);
         return;
@@ -71,13 +73,12 @@ void TForm1::Button2Click() {
     missingDialog->show();
 }
 
-std::exception_ptr TForm1::collectFiles(MissingList& missing, CollectionOutcome& outcome) {
+std::exception_ptr TForm1::collectFiles(const GameFolders& folders, MissingList& missing, CollectionOutcome& outcome) {
     BusyScope busy(*this, *context_.loading, BusyScope::Placement::CentreOverWindow);
     FileItems.clear();
     FileItems.beginUpdate();
-    const CollectionLists lists{context_.state.InstallRoot, FileItems,
-                                runStandardFiles(),         missing,
-                                DeepScan->isChecked(),      gameFolders().modFolder()};
+    const CollectionLists lists{context_.state.InstallRoot, FileItems,          runStandardFiles(folders), missing,
+                                DeepScan->isChecked(),      folders.modFolder()};
     std::exception_ptr failure;
     try {
         outcome = collectDependencies(lists, MapItems.names(), *context_.loading, context_.dialogs);
@@ -88,8 +89,8 @@ std::exception_ptr TForm1::collectFiles(MissingList& missing, CollectionOutcome&
     return failure;
 }
 
-void TForm1::showDeepScanHint() {
-    const int more = DeepScan->isChecked() ? 0 : filesDeepScanWouldAdd(gameFolders(), FileItems, runStandardFiles());
+void TForm1::showDeepScanHint(const GameFolders& folders) {
+    const int more = DeepScan->isChecked() ? 0 : filesDeepScanWouldAdd(folders, FileItems, runStandardFiles(folders));
     DeepScanHint->setText(QString("Найденным файлам нужны ещё %1 файл(ов): отметьте «Глубокий поиск "
                                   "зависимостей» на шаге 1.")
                               .arg(more));

@@ -26,9 +26,8 @@ GameFolders TForm1::gameFolders() const {
     return {InstallRoot(), mod.empty() ? std::string() : modFolderOf(InstallRoot(), mod).value_or(std::string())};
 }
 
-bool TForm1::prepareStandardFiles(const std::string& destination) {
+bool TForm1::prepareStandardFiles(const GameFolders& folders, const std::string& destination) {
     modStandardFiles_.clear();
-    const GameFolders folders = gameFolders();
     if (folders.modFolder().empty()) {
         return true;
     }
@@ -45,8 +44,8 @@ bool TForm1::prepareStandardFiles(const std::string& destination) {
     return true;
 }
 
-const NameList& TForm1::runStandardFiles() const {
-    return gameFolders().modFolder().empty() ? context_.state.StandardFiles : modStandardFiles_;
+const NameList& TForm1::runStandardFiles(const GameFolders& folders) const {
+    return folders.modFolder().empty() ? context_.state.StandardFiles : modStandardFiles_;
 }
 
 } // namespace korvane

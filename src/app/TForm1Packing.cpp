@@ -72,7 +72,8 @@ void TForm1::Button9Click() {
 
 void TForm1::Button7Click() {
     // The check after packing must not take the archive being replaced for one of the mod's own.
-    if (!prepareStandardFiles(withGroExtension(DestinationPath->text().toStdString()))) {
+    const GameFolders folders = gameFolders();
+    if (!prepareStandardFiles(folders, withGroExtension(DestinationPath->text().toStdString()))) {
         return;
     }
     MainWindowScreen screen(*this, *DestinationPath, *PackingLog, *context_.loading);
@@ -84,7 +85,7 @@ void TForm1::Button7Click() {
     } forget{packingEvents_};
     PackingRun run(
         {*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen, &context_.state, chosenMod()});
-    run.run(gameFolders(), DestinationPath->text().toStdString(), FileItems);
+    run.run(folders, DestinationPath->text().toStdString(), FileItems);
 }
 
 void TForm1::ArchiverFileProgress(TZEBaseArchiver&, const std::string&, double Progress, TZEProcessOperation,
