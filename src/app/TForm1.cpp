@@ -1,10 +1,10 @@
 #include "app/TForm1.h"
 
 #include "archive/ZipEngine.h"
-#include "platform/Version.h"
 #include "platform/qt/CheckListBox.h"
 #include "settings/windows/TForm2.h"
 #include "ui/Centring.h"
+#include "ui/EditionTitle.h"
 #include "ui/Fonts.h"
 
 #include <QFrame>
@@ -26,7 +26,7 @@ constexpr int kClientHeight = 451;
 
 TForm1::TForm1(WindowContext& context) : context_(context) {
     setObjectName("Form1");
-    setWindowTitle(QString(kProgramTitle) + " =РУССКАЯ ВЕРСИЯ=");
+    setWindowTitle(editionTitle());
     // A fixed frame: system menu, minimise and close, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -2,6 +2,7 @@
 
 #include "platform/AsciiText.h"
 #include "platform/FileError.h"
+#include "platform/GamePath.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -14,22 +15,6 @@ namespace {
 
 std::size_t lastSeparator(std::string_view path) {
     return path.find_last_of("\\/:");
-}
-
-std::vector<std::string_view> componentsOf(std::string_view path) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        std::size_t end = start;
-        while (end < path.size() && !isPathSeparator(path[end])) {
-            ++end;
-        }
-        if (end > start) {
-            parts.push_back(path.substr(start, end - start));
-        }
-        start = end + 1;
-    }
-    return parts;
 }
 
 char foldedChar(char c) {
@@ -76,7 +61,7 @@ std::string makeAbsolute(std::string_view path, std::string_view base) {
     const bool server = rooted && path.size() > 1 && isPathSeparator(path[1]);
     std::string joined = rooted ? std::string(path) : withTrailingSeparator(base) + std::string(path);
     std::vector<std::string_view> kept;
-    for (const auto part : componentsOf(joined)) {
+    for (const auto part : pathComponents(joined)) {
         if (part == ".") {
             continue;
         }
@@ -117,8 +102,8 @@ std::string absoluteFromWorkingFolder(std::string_view path) {
 }
 
 std::string relativePathOf(std::string_view path, std::string_view base) {
-    const auto pathParts = componentsOf(path);
-    const auto baseParts = componentsOf(base);
+    const auto pathParts = pathComponents(path);
+    const auto baseParts = pathComponents(base);
     std::size_t common = 0;
     while (common < pathParts.size() && common < baseParts.size() &&
            componentEqual(pathParts[common], baseParts[common])) {

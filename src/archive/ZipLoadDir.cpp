@@ -9,8 +9,6 @@
 namespace korvane {
 namespace {
 
-// The engine keeps entry names in a 257-byte buffer.
-constexpr std::size_t kMaxEntryNameLength = 256;
 constexpr std::uint32_t kAllOnes32 = 0xFFFFFFFF;
 constexpr std::uint16_t kAllOnes16 = 0xFFFF;
 
@@ -104,7 +102,7 @@ void TZEBaseArchiver::loadCentralDirectory(const TZEEndRecordFound& end) {
         if (!in.ok()) {
             failRead(file);
         }
-        if (name.size() > kMaxEntryNameLength) {
+        if (name.size() > kMaxStoredNameLength) {
             raiseError(zeerr::kInvalidArchive);
         }
         item.StoredName = storedNameFromArchive(name, h.Flags, h.VersionMadeBy, item.ExtraField);

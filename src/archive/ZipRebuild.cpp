@@ -6,8 +6,6 @@
 namespace korvane {
 namespace {
 
-constexpr std::size_t kMaxEntryNameLength = 256;
-
 TZEZipCentralDir centralHeaderFrom(const TZEZipLocalHeader& local, std::uint64_t offset) {
     TZEZipCentralDir h;
     h.VersionMadeBy = local.VersionNeeded;
@@ -42,7 +40,7 @@ void TZEBaseArchiver::rebuildFromLocalHeaders() {
         if (local.Signature != kLocalHeaderSignature || next > size) {
             break;
         }
-        if (local.FileNameLength > kMaxEntryNameLength) {
+        if (local.FileNameLength > kMaxStoredNameLength) {
             raiseError(zeerr::kInvalidArchive);
         }
         const std::string name = file.readExact(local.FileNameLength);

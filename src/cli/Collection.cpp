@@ -18,8 +18,7 @@ namespace {
 // Step 1's checks for a map that is there or lies outside the installation; a missing map inside it is
 // listed all the same, so that the collection run reports it as it reports a map that has vanished.
 void addMap(const std::string& chosen, const std::string& installRoot, NameList& maps, ConsoleDialogs& dialogs) {
-    const bool inside = chosen.compare(0, installRoot.size(), installRoot) == 0;
-    if (!inside || fileExists(chosen)) {
+    if (!liesUnderRoot(chosen, installRoot) || fileExists(chosen)) {
         addChosenMaps({chosen}, installRoot, maps, dialogs);
         return;
     }

@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
 #include "platform/FileError.h"
+#include "platform/FileHandle.h"
 #include "platform/GamePath.h"
 #include "scan/ChosenFiles.h"
 #include "settings/GameMods.h"
@@ -11,8 +12,6 @@
 #include "settings/SettingsMessages.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -44,10 +43,6 @@ std::string shellWord(const std::string& text) {
     return quoted + "'";
 }
 
-bool startsWith(const std::string& text, const std::string& prefix) {
-    return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
-}
-
 std::string gameToNative(std::string name) {
     for (char& c : name) {
         if (c == '\\') {
@@ -58,12 +53,11 @@ std::string gameToNative(std::string name) {
 }
 
 std::vector<std::string> readCacheLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes(std::istreambuf_iterator<char>(in), {});
-    if (!in.is_open() || in.bad()) {
+    const auto bytes = readWholeFile(path);
+    if (!bytes) {
         throw FileError::cannotOpen(path);
     }
-    return decodeCacheLines(bytes);
+    return decodeCacheLines(*bytes);
 }
 
 // The two cache files kept in a folder of their own, for a machine without the standard archives.
@@ -79,6 +73,10 @@ bool loadCacheFolder(const std::string& folder, AppState& state) {
 }
 
 } // namespace
+
+bool liesUnderRoot(const std::string& path, const std::string& root) {
+    return path.compare(0, root.size(), root) == 0;
+}
 
 std::string installRootFrom(const std::string& dir) {
     const std::string root = withTrailingSeparator(settled(dir).string());
@@ -109,7 +107,7 @@ std::string chosenPathOf(const std::string& operand, const std::string& installR
         const std::string full = settled(asPath).string();
         // A file outside the root is still handed on, so that it meets the windows' own refusal; unless the
         // operand also reads as a game path that names a file.
-        if (startsWith(full, installRoot) || !fileExists(asGamePath)) {
+        if (liesUnderRoot(full, installRoot) || !fileExists(asGamePath)) {
             return full;
         }
     }

@@ -16,6 +16,9 @@ class ConsoleDialogs;
 // DIR is a mod's folder.
 std::string installRootFrom(const std::string& dir);
 
+// True when the path's text begins with the root's, as the windows' dialogs tell a file inside the installation.
+bool liesUnderRoot(const std::string& path, const std::string& root);
+
 // "--mod NAME": the mod's folder in the installation; throws UsageError when it has no such mod.
 std::string modFolderFrom(const std::string& installRoot, const std::string& modName);
 

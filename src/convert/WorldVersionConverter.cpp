@@ -2,9 +2,11 @@
 
 #include "convert/ConverterMessages.h"
 #include "platform/FileError.h"
+#include "platform/GamePath.h"
 
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 namespace korvane {
 
@@ -48,15 +50,7 @@ WorldVersion classifyVersionMarker(std::string_view firstBytes) {
 }
 
 std::string withWorldExtension(std::string destination) {
-    const std::size_t dot = destination.find_last_of('.');
-    const std::size_t separator = destination.find_last_of("/\\:");
-    const bool noExtension = dot == std::string::npos || (separator != std::string::npos && separator > dot);
-    if (noExtension) {
-        destination += ".wld";
-    } else if (dot == destination.size() - 1) {
-        destination += "wld";
-    }
-    return destination;
+    return withDefaultExtension(std::move(destination), "wld");
 }
 
 WorldVersionConverter::WorldVersionConverter(UserDialogs& dialogs, std::string installRoot)

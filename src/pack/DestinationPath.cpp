@@ -2,6 +2,8 @@
 
 #include "platform/GamePath.h"
 
+#include <utility>
+
 namespace korvane {
 
 namespace {
@@ -18,14 +20,7 @@ std::string_view destinationName(std::string_view path) {
 }
 
 std::string withGroExtension(std::string path) {
-    const auto name = destinationName(path);
-    const auto dot = name.rfind('.');
-    if (dot == std::string_view::npos) {
-        path += ".gro";
-    } else if (dot + 1 == name.size()) {
-        path += "gro";
-    }
-    return path;
+    return withDefaultExtension(std::move(path), "gro");
 }
 
 std::string destinationFolder(std::string_view path) {

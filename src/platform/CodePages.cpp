@@ -1,5 +1,7 @@
 #include "platform/CodePages.h"
 
+#include "platform/Utf8Text.h"
+
 #include <unicode/ucnv.h>
 #include <unicode/utf8.h>
 
@@ -106,19 +108,6 @@ private:
             return kPrivateBase + static_cast<char32_t>(byte);
         }
         return out[0];
-    }
-
-    static void appendUtf8(std::string& text, char32_t c) {
-        if (c < 0x80) {
-            text.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            text.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            text.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            text.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
     }
 
     std::array<char32_t, 256> toUnicode_{};

@@ -107,4 +107,23 @@ std::uint64_t folderSyncs() {
     return syncedFolders;
 }
 
+std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    const FileHandle file = FileHandle::open(path, O_RDONLY | O_NONBLOCK);
+    if (!file.valid() || !file.isRegularFile()) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    constexpr std::size_t kChunk = 1 << 16;
+    for (;;) {
+        const std::size_t start = bytes.size();
+        bytes.resize(start + kChunk);
+        errno = 0;
+        const std::size_t got = file.readAt(bytes.data() + start, kChunk, start);
+        bytes.resize(start + got);
+        if (got < kChunk) {
+            return errno == 0 ? std::optional(std::move(bytes)) : std::nullopt;
+        }
+    }
+}
+
 } // namespace korvane

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace korvane {
 
@@ -45,6 +46,10 @@ public:
 private:
     int fd_ = -1;
 };
+
+// The bytes of a regular file; nothing when it cannot be opened or read, or is no regular file (a pipe or a
+// device would block or never end).
+std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 
 // Flushes a folder's entries, so that a file just renamed into it keeps its new name after a crash.
 void syncFolder(const std::filesystem::path& folder);

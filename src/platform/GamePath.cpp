@@ -47,22 +47,6 @@ bool kindFits(FolderEntry::Kind kind, Want want) {
     return true;
 }
 
-std::vector<std::string_view> components(std::string_view path) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        std::size_t end = start;
-        while (end < path.size() && !isSeparator(path[end])) {
-            ++end;
-        }
-        if (end > start) {
-            parts.push_back(path.substr(start, end - start));
-        }
-        start = end + 1;
-    }
-    return parts;
-}
-
 // A path resolved one component at a time. Each step appends to the folder already resolved, so no prefix
 // is ever rebuilt or looked up twice.
 class Walk {
@@ -128,7 +112,7 @@ std::optional<std::string> resolve(std::string_view path, Want want) {
     if (fits(native, want)) {
         return native;
     }
-    const auto parts = components(path);
+    const auto parts = pathComponents(path);
     if (parts.empty()) {
         return std::nullopt;
     }
@@ -146,7 +130,7 @@ bool isRelative(std::string_view name) {
 }
 
 bool climbs(std::string_view name) {
-    const auto parts = components(name);
+    const auto parts = pathComponents(name);
     return std::find(parts.begin(), parts.end(), "..") != parts.end();
 }
 
@@ -164,7 +148,7 @@ std::optional<std::filesystem::path> resolveExisting(std::string_view path) {
 }
 
 std::optional<std::filesystem::path> resolveForCreate(std::string_view path) {
-    const auto parts = components(path);
+    const auto parts = pathComponents(path);
     if (parts.empty() || isSeparator(path.back()) || parts.back() == "." || parts.back() == "..") {
         return std::nullopt;
     }
@@ -227,6 +211,33 @@ std::string_view extensionOf(std::string_view name) {
         return {};
     }
     return name.substr(dot);
+}
+
+std::vector<std::string_view> pathComponents(std::string_view path) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = start;
+        while (end < path.size() && !isSeparator(path[end])) {
+            ++end;
+        }
+        if (end > start) {
+            parts.push_back(path.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return parts;
+}
+
+std::string withDefaultExtension(std::string path, std::string_view extension) {
+    const std::string_view current = extensionOf(path);
+    if (current.empty()) {
+        path += '.';
+    }
+    if (current.size() <= 1) {
+        path += extension;
+    }
+    return path;
 }
 
 std::string relativeNameOf(std::string_view chosenPath, std::string_view root) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvane {
 
@@ -69,5 +70,11 @@ std::string relativeNameOf(std::string_view chosenPath, std::string_view root);
 
 // Extension of a name: from its last '.' when no '\', '/' or ':' follows it, else empty.
 std::string_view extensionOf(std::string_view name);
+// The path with the extension (written without its dot) added when its name has none; a name that ends in a
+// dot gets it after that dot.
+std::string withDefaultExtension(std::string path, std::string_view extension);
+
+// The components of a path between its '\' and '/' separators, empty ones left out.
+std::vector<std::string_view> pathComponents(std::string_view path);
 
 } // namespace korvane

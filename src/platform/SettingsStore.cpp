@@ -2,13 +2,12 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Collation.h"
+#include "platform/FileHandle.h"
 
 #include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace korvane {
@@ -123,14 +122,6 @@ std::string render(const std::vector<Key>& keys) {
         }
     }
     return text;
-}
-
-std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 Key* findKey(std::vector<Key>& keys, std::string_view path) {

@@ -17,5 +17,7 @@ bool isValidUtf8(std::string_view text);
 std::size_t utf8Length(std::string_view text);
 // The text's code points; an invalid byte stands for itself in a range no character uses.
 std::u32string decodeUtf8(std::string_view text);
+// Appends the code point's UTF-8 bytes.
+void appendUtf8(std::string& out, char32_t code);
 
 } // namespace korvane

@@ -4,6 +4,8 @@
 #include "platform/GamePath.h"
 #include "scan/ReferenceRecords.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -43,28 +45,24 @@ std::uint64_t gameFileSize(const GameFolders& folders, std::string_view name) {
 ScanFile::ScanFile(const GameFolders& folders, std::string_view name) {
     const auto [folder, file] = folders.lookUp(name);
     const std::string full = folder + std::string(name);
-    std::error_code error;
-    // Only regular files: a pipe or device would block or never end.
-    if (file.status != GameFileStatus::Present || !std::filesystem::is_regular_file(file.path, error)) {
+    if (file.status != GameFileStatus::Present) {
         throw FileError::cannotOpen(full);
     }
-    stream_.open(file.path, std::ios::binary);
-    if (!stream_) {
+    // Only regular files, told by the opened file itself: a pipe or device would block or never end. Opening
+    // does not wait for a pipe's writer.
+    file_ = FileHandle::open(file.path, O_RDONLY | O_NONBLOCK);
+    const auto size = file_.valid() && file_.isRegularFile() ? file_.size() : std::nullopt;
+    if (!size) {
         throw FileError::cannotOpen(full);
     }
-    stream_.seekg(0, std::ios::end);
-    const auto end = stream_.tellg();
-    size_ = end < 0 ? 0 : static_cast<std::uint64_t>(end);
+    size_ = *size;
 }
 
 std::size_t ScanFile::readAt(std::uint64_t offset, char* into, std::size_t count) {
     if (offset >= size_ || count == 0) {
         return 0;
     }
-    stream_.clear();
-    stream_.seekg(static_cast<std::streamoff>(offset));
-    stream_.read(into, static_cast<std::streamsize>(std::min<std::uint64_t>(count, size_ - offset)));
-    return static_cast<std::size_t>(stream_.gcount());
+    return file_.readAt(into, static_cast<std::size_t>(std::min<std::uint64_t>(count, size_ - offset)), offset);
 }
 
 std::string ScanFile::readAll() {

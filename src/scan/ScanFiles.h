@@ -2,10 +2,10 @@
 // own "Cannot open file" message.
 #pragma once
 
+#include "platform/FileHandle.h"
 #include "platform/GameFolders.h"
 
 #include <cstdint>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -37,7 +37,7 @@ public:
     std::string readTail(std::size_t count);
 
 private:
-    std::ifstream stream_;
+    FileHandle file_;
     std::uint64_t size_ = 0;
 };
 

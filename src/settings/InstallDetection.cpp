@@ -1,6 +1,7 @@
 #include "settings/InstallDetection.h"
 
 #include "platform/AsciiText.h"
+#include "platform/FileHandle.h"
 #include "platform/GamePath.h"
 #include "settings/InstallFolder.h"
 #include "settings/SteamLibraries.h"
@@ -8,8 +9,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace korvane {
@@ -27,8 +26,7 @@ constexpr std::string_view kWineKeys[] = {
 };
 
 std::string readText(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return readWholeFile(file).value_or(std::string());
 }
 
 bool isSecondEncounter(const std::filesystem::path& folder) {

@@ -4,10 +4,8 @@
 #include "platform/CodePages.h"
 #include "platform/FileError.h"
 #include "platform/FileFacts.h"
+#include "platform/FileHandle.h"
 #include "platform/GamePath.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace korvane {
 namespace {
@@ -51,15 +49,11 @@ void writeCacheFile(const AppState& state, std::string_view name, const NameList
 
 std::vector<std::string> readCacheFile(const AppState& state, std::string_view name) {
     const auto source = resolveExisting(cacheGamePath(state, name));
-    std::ifstream in;
-    if (source) {
-        in.open(*source, std::ios::binary);
-    }
-    std::string bytes(std::istreambuf_iterator<char>(in), {});
-    if (!in.is_open() || in.bad()) {
+    const auto bytes = source ? readWholeFile(*source) : std::nullopt;
+    if (!bytes) {
         throw FileError::cannotOpen(cacheFilePath(state, name));
     }
-    return decodeCacheLines(bytes);
+    return decodeCacheLines(*bytes);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "scan/windows/TForm6.h"
 
-#include "platform/Version.h"
+#include "ui/EditionTitle.h"
 
 #include <QFont>
 #include <QHideEvent>
@@ -27,7 +27,7 @@ QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& 
 // when the dialog shows.
 TForm6::TForm6(WindowContext& context) : context_(context) {
     setObjectName("Form6");
-    setWindowTitle(QString(kProgramTitle) + " =РУССКАЯ ВЕРСИЯ=");
+    setWindowTitle(editionTitle());
     // A dialog frame: no help button, not resizable.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);

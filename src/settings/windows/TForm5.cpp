@@ -1,11 +1,11 @@
 #include "settings/windows/TForm5.h"
 
 #include "archive/ZipEngine.h"
-#include "platform/Version.h"
 #include "platform/qt/CheckListBox.h"
 #include "platform/qt/QuietEnter.h"
 #include "settings/StandardPresets.h"
 #include "settings/TextLines.h"
+#include "ui/EditionTitle.h"
 #include "ui/Named.h"
 
 #include <QButtonGroup>
@@ -65,7 +65,7 @@ TForm5::TForm5(WindowContext& context)
     : Flow(context.state, context.settings, context.places), Archiver(std::make_unique<TZipEngine>("Archiver")),
       context_(context) {
     setObjectName("Form5");
-    setWindowTitle(QString(kProgramTitle) + " =РУССКАЯ ВЕРСИЯ= - Первый запуск");
+    setWindowTitle(editionTitle() + " - Первый запуск");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     PageControl1 = named<QTabWidget>("PageControl1");
