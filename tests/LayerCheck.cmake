@@ -19,9 +19,9 @@ set(settings/windows_uses settings/windows ui settings archive platform platform
 set(scan/windows_uses scan/windows ui scan platform platform/qt)
 set(app_uses app jobs settings/windows scan/windows ui settings scan pack convert archive platform platform/qt)
 set(._uses app cli jobs settings/windows scan/windows ui settings scan pack convert archive platform platform/qt)
-set(folders platform platform/qt archive archive/internal settings scan pack convert jobs cli ui settings/windows
+set(folders platform platform/linux platform/win32 platform/qt archive archive/internal archive/linux archive/win32 settings scan pack convert jobs cli ui settings/windows
     scan/windows app .)
-set(logic_folders platform archive archive/internal settings scan pack convert jobs cli)
+set(logic_folders platform platform/linux platform/win32 archive archive/internal archive/linux archive/win32 settings scan pack convert jobs cli)
 
 set(faults "")
 file(GLOB_RECURSE all_sources RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp ${SRC}/*.in)
@@ -35,8 +35,9 @@ foreach(source ${all_sources})
         continue()
     endif()
     set(owner ${folder})
-    if(folder STREQUAL "archive/internal")
-        set(owner archive)
+    # A platform's own sources belong to the folder they sit in.
+    if(folder MATCHES "^(.*)/(internal|linux|win32)$")
+        set(owner ${CMAKE_MATCH_1})
     endif()
     file(STRINGS ${SRC}/${source} includes REGEX "^[ \t]*#[ \t]*include")
     foreach(line ${includes})

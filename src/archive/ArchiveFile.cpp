@@ -1,26 +1,13 @@
 #include "archive/internal/ArchiveFile.h"
 
+#include "archive/ArchiveWriteError.h"
 #include "archive/ZipTypes.h"
 #include "platform/FileError.h"
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
+#include <filesystem>
 
 namespace korvane {
-namespace {
-
-// Another engine (or any cooperating program) holding the file makes the open fail, as on the game's platform.
-bool lockFile(int fd, bool exclusive) {
-    int result = 0;
-    do {
-        result = flock(fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB);
-    } while (result != 0 && errno == EINTR);
-    return result == 0;
-}
-
-} // namespace
 
 TZEArchiveFile TZEArchiveFile::open(const std::string& path, std::uint16_t mode) {
     const bool writable = openModeAllowsUpdates(mode);
@@ -29,7 +16,9 @@ TZEArchiveFile TZEArchiveFile::open(const std::string& path, std::uint16_t mode)
         throw FileError::cannotOpen(path);
     }
     TZEArchiveFile file(std::move(handle), path, writable);
-    if (!file.file_.isRegularFile() || !lockFile(file.descriptor(), writable)) {
+    // Another engine (or any cooperating program) holding the file makes the open fail, as on the game's
+    // platform.
+    if (!file.file_.isRegularFile() || !file.file_.lock(writable)) {
         throw FileError::cannotOpen(path);
     }
     return file;
@@ -42,7 +31,7 @@ TZEArchiveFile TZEArchiveFile::create(const std::string& path) {
     }
     TZEArchiveFile file(std::move(handle), path, true);
     // Empty the file only once it is ours, so that a file another engine holds is left intact.
-    if (!file.file_.isRegularFile() || !lockFile(file.descriptor(), true) || !file.file_.truncate(0)) {
+    if (!file.file_.isRegularFile() || !file.file_.lock(true) || !file.file_.truncate(0)) {
         throw FileError::cannotCreate(path);
     }
     return file;
@@ -73,7 +62,8 @@ void TZEArchiveFile::close() noexcept {
     // Closing the last descriptor of the open file releases its lock.
     file_.close();
     if (!hiddenPath_.empty()) {
-        ::unlink(hiddenPath_.c_str());
+        std::error_code ignored;
+        std::filesystem::remove(hiddenPath_, ignored);
         hiddenPath_.clear();
     }
 }
@@ -132,6 +122,10 @@ bool TZEArchiveFile::flush() {
         return false;
     }
     return true;
+}
+
+void TZEArchiveFile::failWrite(int error) const {
+    throw ArchiveWriteError(path_, error);
 }
 
 void TZEArchiveFile::failRead() const {

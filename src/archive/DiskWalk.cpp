@@ -4,9 +4,8 @@
 #include "archive/internal/FileMasks.h"
 #include "archive/internal/PatternMatch.h"
 #include "platform/FileFacts.h"
+#include "platform/FileHandle.h"
 #include "platform/GamePath.h"
-
-#include <sys/stat.h>
 
 namespace korvane {
 
@@ -17,11 +16,8 @@ namespace {
 constexpr std::uint32_t kSpecialBits = faHidden | faSysFile | faVolumeId | faDirectory;
 
 std::pair<std::uint64_t, std::uint64_t> identityOf(const std::filesystem::path& path) {
-    struct stat facts {};
-    if (::stat(path.c_str(), &facts) != 0) {
-        return {0, 0};
-    }
-    return {static_cast<std::uint64_t>(facts.st_dev), static_cast<std::uint64_t>(facts.st_ino)};
+    const auto identity = fileIdentity(path);
+    return identity ? std::pair{identity->device, identity->file} : std::pair<std::uint64_t, std::uint64_t>{0, 0};
 }
 
 // The platform's search: an item with a special bit the caller did not ask for is not returned.

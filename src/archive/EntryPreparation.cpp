@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <sys/stat.h>
 #include <system_error>
 
 namespace korvane {
@@ -32,12 +31,9 @@ std::string absoluteBase(const std::string& baseDir) {
     return withoutTrailingSeparator(given);
 }
 
-std::pair<std::uint64_t, std::uint64_t> identityOf(int fd) {
-    struct stat facts {};
-    if (::fstat(fd, &facts) != 0) {
-        return {0, 0};
-    }
-    return {static_cast<std::uint64_t>(facts.st_dev), static_cast<std::uint64_t>(facts.st_ino)};
+std::pair<std::uint64_t, std::uint64_t> identityOf(const FileHandle& file) {
+    const auto identity = file.identity();
+    return identity ? std::pair{identity->device, identity->file} : std::pair<std::uint64_t, std::uint64_t>{0, 0};
 }
 
 std::size_t firstNamed(const TZEDirArray& list, std::string_view stored) {
@@ -65,7 +61,7 @@ void TZEBaseArchiver::InternalAddFiles(const std::vector<std::string>& masks, st
     settings.baseDir = BaseDir;
     settings.searchAttr = searchAttr;
     settings.exclusions = exclusions;
-    settings.archiveIdentity = identityOf(archiveFile_->descriptor());
+    settings.archiveIdentity = identityOf(archiveFile_->handle());
     const auto base = settings.base;
     DiskWalk walk(std::move(settings), [&](const std::string& fullName, bool isFolder) {
         bool confirm = true;

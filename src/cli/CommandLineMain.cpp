@@ -1,10 +1,9 @@
 #include "cli/CommandLineMain.h"
 
 #include "cli/Command.h"
+#include "platform/Terminal.h"
 #include "platform/UserError.h"
 #include "platform/Version.h"
-
-#include <unistd.h>
 
 #include <array>
 #include <exception>
@@ -140,7 +139,7 @@ int runCommandLine(const std::vector<std::string>& words, Console& console) {
 
 int runCommandLine(int argc, char** argv) {
     std::ios::sync_with_stdio(true);
-    Console console{std::cout, std::cerr, isatty(STDERR_FILENO) == 1, isatty(STDOUT_FILENO) == 1};
+    Console console{std::cout, std::cerr, isTerminal(Stream::Err), isTerminal(Stream::Out)};
     const std::vector<std::string> words(argv + 1, argv + argc);
     const int code = runCommandLine(words, console);
     std::cout.flush();

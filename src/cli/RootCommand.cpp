@@ -8,11 +8,11 @@ namespace korvane::cli {
 namespace {
 
 int runRoot(const ParsedCommand&, Console& console) {
-    FileSettingsStore settings(FileSettingsStore::defaultLocation());
+    const auto settings = machineSettings();
     AppState state;
-    ReadInstallRoot(state, settings);
+    ReadInstallRoot(state, *settings);
     if (state.InstallRoot.empty()) {
-        console.err << "No installation is configured in " << settings.file().string() << ".\n";
+        console.err << "No installation is configured in " << settings->place() << ".\n";
         return kExitFailed;
     }
     console.out << state.InstallRoot << '\n';

@@ -2,10 +2,8 @@
 
 #include "cli/Console.h"
 #include "platform/DisplayWidth.h"
+#include "platform/Terminal.h"
 #include "platform/Utf8Text.h"
-
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 namespace korvane::cli {
 
@@ -14,11 +12,7 @@ namespace {
 constexpr std::size_t kDefaultWidth = 80;
 
 std::size_t terminalWidth() {
-    winsize size{};
-    if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
-        return size.ws_col;
-    }
-    return kDefaultWidth;
+    return terminalColumns(kDefaultWidth);
 }
 
 // The last characters of the text that fit, marked as cut; a file's own name is at its end.

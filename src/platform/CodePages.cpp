@@ -2,9 +2,6 @@
 
 #include "platform/Utf8Text.h"
 
-#include <unicode/ucnv.h>
-#include <unicode/utf8.h>
-
 #include <array>
 #include <cstdlib>
 #include <memory>
@@ -21,13 +18,13 @@ class CodePage {
 public:
     // A code page ICU does not know as a single-byte one gives way to the fallback.
     CodePage(int number, int fallback) {
-        auto converter = openConverter(number);
-        if (!converter) {
-            converter = openConverter(fallback);
+        auto upper = codePageUpperHalf(number);
+        if (!upper) {
+            upper = codePageUpperHalf(fallback);
         }
         for (int byte = 0; byte < 256; ++byte) {
-            toUnicode_[static_cast<std::size_t>(byte)] =
-                byte < 0x80 ? static_cast<char32_t>(byte) : decodeByte(converter.get(), byte);
+            const char32_t c = byte < 0x80 ? static_cast<char32_t>(byte) : upper ? (*upper)[byte - 0x80] : 0;
+            toUnicode_[static_cast<std::size_t>(byte)] = c != 0 ? c : kPrivateBase + static_cast<char32_t>(byte);
         }
         for (int byte = 255; byte >= 0; --byte) {
             fromUnicode_[toUnicode_[static_cast<std::size_t>(byte)]] = static_cast<unsigned char>(byte);
@@ -54,16 +51,11 @@ public:
     std::optional<std::string> encode(std::string_view text) const {
         std::string bytes;
         bytes.reserve(text.size());
-        const auto* data = reinterpret_cast<const std::uint8_t*>(text.data());
-        const auto length = static_cast<std::int32_t>(text.size());
-        std::int32_t offset = 0;
-        while (offset < length) {
-            UChar32 c = 0;
-            U8_NEXT(data, offset, length, c);
-            if (c < 0) {
-                return std::nullopt;
-            }
-            const auto found = fromUnicode_.find(static_cast<char32_t>(c));
+        if (!isValidUtf8(text)) {
+            return std::nullopt;
+        }
+        for (const char32_t c : decodeUtf8(text)) {
+            const auto found = fromUnicode_.find(c);
             if (found == fromUnicode_.end()) {
                 return std::nullopt;
             }
@@ -73,43 +65,6 @@ public:
     }
 
 private:
-    struct ConverterClose {
-        void operator()(UConverter* converter) const { ucnv_close(converter); }
-    };
-    using Converter = std::unique_ptr<UConverter, ConverterClose>;
-
-    // Tries the names ICU knows single-byte Windows and DOS code pages by.
-    static Converter openConverter(int number) {
-        const std::string digits = std::to_string(number);
-        for (const std::string& name : {"windows-" + digits, "ibm-" + digits, "cp" + digits}) {
-            UErrorCode status = U_ZERO_ERROR;
-            Converter converter(ucnv_open(name.c_str(), &status));
-            if (U_SUCCESS(status) && converter && ucnv_getMaxCharSize(converter.get()) == 1) {
-                return converter;
-            }
-        }
-        return nullptr;
-    }
-
-    static char32_t decodeByte(UConverter* converter, int byte) {
-        if (converter == nullptr) {
-            return kPrivateBase + static_cast<char32_t>(byte);
-        }
-        UErrorCode status = U_ZERO_ERROR;
-        ucnv_reset(converter);
-        ucnv_setToUCallBack(converter, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-        const char in = static_cast<char>(byte);
-        std::array<UChar, 4> out{};
-        const auto produced =
-            ucnv_toUChars(converter, out.data(), static_cast<std::int32_t>(out.size()), &in, 1, &status);
-        // A byte mapped to a C1 control by fallback is treated as undefined: it has no real character.
-        if (U_FAILURE(status) || produced != 1 || out[0] == 0xFFFD || out[0] == 0x1A ||
-            (out[0] >= 0x80 && out[0] < 0xA0)) {
-            return kPrivateBase + static_cast<char32_t>(byte);
-        }
-        return out[0];
-    }
-
     std::array<char32_t, 256> toUnicode_{};
     std::unordered_map<char32_t, unsigned char> fromUnicode_;
 };

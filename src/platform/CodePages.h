@@ -2,6 +2,7 @@
 // Defaults: ANSI Windows-1251 and OEM CP866; KORVANE_ANSI_CODEPAGE and KORVANE_OEM_CODEPAGE override them.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,5 +17,9 @@ std::string oemToUtf8(std::string_view bytes);
 // Encoding fails (nothing) when a character has no byte in the code page.
 std::optional<std::string> utf8ToAnsi(std::string_view text);
 std::optional<std::string> utf8ToOem(std::string_view text);
+
+// What the platform says about a single-byte code page: the characters of bytes 0x80 to 0xFF, 0 for a byte it
+// leaves undefined; nothing when it knows no such code page.
+std::optional<std::array<char32_t, 128>> codePageUpperHalf(int number);
 
 } // namespace korvane

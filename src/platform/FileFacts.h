@@ -30,6 +30,7 @@ struct DosDateTime {
     std::uint16_t time = 0;
 };
 DosDateTime toDosDateTime(std::time_t when); // local time
+bool toLocalTime(std::time_t when, std::tm& local);
 std::optional<DosDateTime> lastWriteDosDateTime(const std::filesystem::path& path);
 DosDateTime currentDosDateTime();
 

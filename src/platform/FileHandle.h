@@ -1,6 +1,10 @@
 // An open file: the descriptor closes with the handle, and reads and writes at an offset retry after
 // interruptions and partial transfers, so that each moves every byte it can or says why not.
+// Flags are open(2)'s on every platform; on Windows failures set errno too (EBUSY: another program holds the
+// file without sharing it).
 #pragma once
+
+#include <fcntl.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -8,12 +12,28 @@
 #include <optional>
 #include <string>
 
+// Flags a platform's open lacks mean nothing there: Windows has no pipes to block on at open.
+#ifndef O_NONBLOCK
+#define O_NONBLOCK 0
+#endif
+#ifndef O_CLOEXEC
+#define O_CLOEXEC 0
+#endif
+
 namespace korvane {
+
+// Which file an open file or a path is, whatever its name: device and inode, or volume and file index.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t file = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+std::optional<FileIdentity> fileIdentity(const std::filesystem::path& path);
 
 class FileHandle {
 public:
     FileHandle() = default;
-    explicit FileHandle(int fd) noexcept : fd_(fd) {}
+    explicit FileHandle(std::intptr_t fd) noexcept : fd_(fd) {}
     // open(2) with close-on-exec added; an invalid handle on failure, with errno saying why.
     static FileHandle open(const std::filesystem::path& path, int flags, unsigned mode = 0666);
 
@@ -23,8 +43,9 @@ public:
     FileHandle& operator=(const FileHandle&) = delete;
     ~FileHandle();
 
-    bool valid() const { return fd_ >= 0; }
-    int descriptor() const { return fd_; }
+    bool valid() const { return fd_ != -1; }
+    // The descriptor, or on Windows the HANDLE.
+    std::intptr_t descriptor() const { return fd_; }
 
     // Bytes read from the offset: fewer than asked only at the end of the file or on a failure.
     std::size_t readAt(void* buffer, std::size_t size, std::uint64_t offset) const;
@@ -37,6 +58,9 @@ public:
 
     std::optional<std::uint64_t> size() const;
     bool isRegularFile() const;
+    std::optional<FileIdentity> identity() const;
+    // Takes the advisory lock that keeps other cooperating openers out, shared or exclusive, without waiting.
+    bool lock(bool exclusive);
     bool truncate(std::uint64_t length);
     // Pushes written data to the disk.
     bool sync();
@@ -44,7 +68,7 @@ public:
     bool close() noexcept;
 
 private:
-    int fd_ = -1;
+    std::intptr_t fd_ = -1;
 };
 
 // The bytes of a regular file; nothing when it cannot be opened or read, or is no regular file (a pipe or a

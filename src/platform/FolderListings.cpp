@@ -2,8 +2,6 @@
 
 #include "platform/Collation.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -14,19 +12,6 @@ namespace korvane {
 namespace {
 
 using Listing = std::unordered_map<std::string, std::vector<FolderEntry>>;
-
-struct Stamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    timespec modified{};
-    timespec changed{};
-
-    bool operator==(const Stamp& other) const {
-        return device == other.device && inode == other.inode && same(modified, other.modified) &&
-               same(changed, other.changed);
-    }
-    static bool same(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
-};
 
 FolderEntry::Kind kindOf(const std::filesystem::directory_entry& entry) {
     std::error_code error;
@@ -58,19 +43,18 @@ class ListingCache {
 public:
     std::vector<FolderEntry> matches(const std::string& folder, std::string_view name) {
         const std::string key = caseFoldKey(name);
-        struct stat info {};
-        if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        const auto stamp = folderStamp(folder);
+        if (!stamp) {
             return {};
         }
-        const Stamp stamp{info.st_dev, info.st_ino, info.st_mtim, info.st_ctim};
         std::lock_guard lock(mutex_);
         const auto cached = cache_.find(folder);
-        if (cached != cache_.end() && cached->second.stamp == stamp) {
+        if (cached != cache_.end() && cached->second.stamp == *stamp) {
             return find(cached->second.listing, key);
         }
         Listing listing = readListing(folder);
         const auto now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-        if (info.st_mtim.tv_sec + kSettleSeconds >= now) {
+        if (stamp->modifiedSeconds + kSettleSeconds >= now) {
             cache_.erase(folder);
             return find(listing, key);
         }
@@ -78,13 +62,13 @@ public:
             cache_.clear();
         }
         auto& slot = cache_[folder];
-        slot = Cached{stamp, std::move(listing)};
+        slot = Cached{*stamp, std::move(listing)};
         return find(slot.listing, key);
     }
 
 private:
     struct Cached {
-        Stamp stamp;
+        FolderStamp stamp;
         Listing listing;
     };
 

@@ -2,8 +2,6 @@
 
 #include "platform/FolderListings.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -20,15 +18,16 @@ bool isSeparator(char c) {
 
 bool fits(const std::string& path, Want want) {
     ++lookups;
-    struct stat info {};
-    if (::stat(path.empty() ? "." : path.c_str(), &info) != 0) {
+    std::error_code error;
+    const auto type = std::filesystem::status(path.empty() ? "." : path, error).type();
+    if (error || type == std::filesystem::file_type::not_found) {
         return false;
     }
     switch (want) {
     case Want::File:
-        return !S_ISDIR(info.st_mode);
+        return type != std::filesystem::file_type::directory;
     case Want::Folder:
-        return S_ISDIR(info.st_mode);
+        return type == std::filesystem::file_type::directory;
     case Want::Any:
         break;
     }

@@ -4,9 +4,6 @@
 #include "platform/Collation.h"
 #include "platform/FileHandle.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <vector>
 
@@ -144,27 +141,12 @@ Value* findValue(Key& key, std::string_view name) {
     return nullptr;
 }
 
-std::filesystem::path homeFolder() {
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        return home;
-    }
-    const passwd* user = ::getpwuid(::getuid());
-    return user != nullptr && user->pw_dir != nullptr ? std::filesystem::path(user->pw_dir) : std::filesystem::path();
-}
-
 } // namespace
 
 FileSettingsStore::FileSettingsStore(std::filesystem::path file) : file_(std::move(file)) {}
 
-std::filesystem::path FileSettingsStore::defaultLocation() {
-    if (const char* explicitFile = std::getenv("KORVANE_SETTINGS"); explicitFile != nullptr && *explicitFile != '\0') {
-        return explicitFile;
-    }
-    // A relative XDG_CONFIG_HOME is to be ignored, as the base directory rules say.
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    const std::filesystem::path base =
-        (config != nullptr && *config == '/') ? std::filesystem::path(config) : homeFolder() / ".config";
-    return base / "korvane" / "settings.reg";
+std::string FileSettingsStore::place() const {
+    return file_.string();
 }
 
 std::optional<std::string> FileSettingsStore::readString(std::string_view key, std::string_view value) {

@@ -5,6 +5,7 @@
 #include "platform/UserError.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,7 +26,14 @@ public:
     virtual std::optional<std::string> readString(std::string_view key, std::string_view value) = 0;
     // Creates the key when missing. Throws SettingsError "Failed to set data for '<value>'" on failure.
     virtual void writeString(std::string_view key, std::string_view value, std::string_view data) = 0;
+    // Where the settings are kept, for messages.
+    virtual std::string place() const { return {}; }
 };
+
+// This machine's settings: on Windows the registry (HKEY_LOCAL_MACHINE, or the same key under
+// HKEY_CURRENT_USER where the machine's key is refused) unless KORVANE_SETTINGS names a file; elsewhere the
+// file below.
+std::unique_ptr<SettingsStore> machineSettings();
 
 // The file-backed store; written whole through a temporary file and a rename.
 class FileSettingsStore : public SettingsStore {
@@ -35,6 +43,7 @@ public:
 
     std::optional<std::string> readString(std::string_view key, std::string_view value) override;
     void writeString(std::string_view key, std::string_view value, std::string_view data) override;
+    std::string place() const override;
 
     const std::filesystem::path& file() const { return file_; }
 

@@ -33,7 +33,7 @@ public:
 
     const std::string& path() const { return path_; }
     bool writable() const { return writable_; }
-    int descriptor() const { return file_.descriptor(); }
+    std::intptr_t descriptor() const { return file_.descriptor(); }
     FileHandle& handle() { return file_; }
 
     std::uint64_t size() const; // throws FileError "Cannot read file %s"

@@ -26,7 +26,7 @@ fs::path folderOf(const fs::path& file) {
     return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
-std::string procPath(int fd) {
+std::string procPath(std::intptr_t fd) {
     return "/proc/self/fd/" + std::to_string(fd);
 }
 
@@ -95,10 +95,6 @@ void TZEArchiveFile::replaceDestination() {
     hiddenPath_.clear();
     // The new name reaches the disk with the folder; a folder that cannot be flushed changes nothing now.
     syncFolder(folderOf(target));
-}
-
-void TZEArchiveFile::failWrite(int error) const {
-    throw ArchiveWriteError(path_, error);
 }
 
 } // namespace korvane
