@@ -29,6 +29,11 @@ bool componentEqual(std::string_view a, std::string_view b) {
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return foldedChar(x) == foldedChar(y); });
 }
 
+// A Windows drive ("C:") starts the path.
+bool startsWithDrive(std::string_view path) {
+    return path.size() > 1 && path[1] == ':' && asciiLower(path[0]) >= 'a' && asciiLower(path[0]) <= 'z';
+}
+
 } // namespace
 
 std::string_view folderPartOf(std::string_view path) {
@@ -57,16 +62,18 @@ std::string withoutTrailingSeparator(std::string_view path) {
 }
 
 std::string makeAbsolute(std::string_view path, std::string_view base) {
-    const bool rooted = !path.empty() && isPathSeparator(path.front());
-    const bool server = rooted && path.size() > 1 && isPathSeparator(path[1]);
+    const bool rooted = startsWithDrive(path) || (!path.empty() && isPathSeparator(path.front()));
+    const bool server = rooted && path.size() > 1 && isPathSeparator(path[0]) && isPathSeparator(path[1]);
     std::string joined = rooted ? std::string(path) : withTrailingSeparator(base) + std::string(path);
+    // A drive is the root itself: ".." never climbs above it.
+    const bool drive = startsWithDrive(joined);
     std::vector<std::string_view> kept;
     for (const auto part : pathComponents(joined)) {
         if (part == ".") {
             continue;
         }
         if (part == "..") {
-            if (!kept.empty()) {
+            if (kept.size() > (drive ? 1U : 0U)) {
                 kept.pop_back();
             }
             continue;
@@ -75,8 +82,13 @@ std::string makeAbsolute(std::string_view path, std::string_view base) {
     }
     std::string result = server ? "/" : "";
     for (const auto part : kept) {
-        result += '/';
+        if (!(drive && result.empty())) {
+            result += '/';
+        }
         result += part;
+    }
+    if (drive && kept.size() == 1) {
+        return result + '/';
     }
     if (result.empty() || result == "/") {
         return server ? "//" : "/";
@@ -97,7 +109,7 @@ std::string workingFolder() {
 }
 
 std::string absoluteFromWorkingFolder(std::string_view path) {
-    const bool rooted = !path.empty() && isPathSeparator(path.front());
+    const bool rooted = startsWithDrive(path) || (!path.empty() && isPathSeparator(path.front()));
     return makeAbsolute(path, rooted ? std::string("/") : workingFolder());
 }
 

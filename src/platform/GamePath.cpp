@@ -50,7 +50,7 @@ bool kindFits(FolderEntry::Kind kind, Want want) {
 // is ever rebuilt or looked up twice.
 class Walk {
 public:
-    explicit Walk(bool absolute) : path_(absolute ? "/" : "") {}
+    explicit Walk(std::string root) : path_(std::move(root)) {}
 
     // The exact spelling when it exists as wanted, else the first name on disk, in byte order, equal to it
     // ignoring letter case that does. False leaves the walk where it was.
@@ -91,10 +91,15 @@ private:
     std::string path_;
 };
 
-// Resolves every component but the last as a folder.
+// Resolves every component but the last as a folder. The walk starts at the path's root as the platform writes
+// it ("/", or "C:/" and "//server/" on Windows), which is taken as it is.
 std::optional<Walk> walkToFolder(std::string_view path, const std::vector<std::string_view>& parts) {
-    Walk walk(!path.empty() && isSeparator(path.front()));
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+    std::string native(path);
+    std::replace(native.begin(), native.end(), '\\', '/');
+    std::string root = std::filesystem::path(native).root_path().generic_string();
+    const std::size_t rootParts = pathComponents(root).size();
+    Walk walk(std::move(root));
+    for (std::size_t i = rootParts; i + 1 < parts.size(); ++i) {
         if (!walk.step(parts[i], Want::Folder)) {
             return std::nullopt;
         }

@@ -13,7 +13,7 @@
 namespace korvane {
 
 // The native folder separator; InstallRoot always ends with it.
-inline constexpr char kNativeSeparator = '/';
+inline constexpr char kNativeSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
 
 // The folder as InstallRoot and the other folders are held: ending in the native separator.
 inline std::string withTrailingSeparator(std::string folder) {

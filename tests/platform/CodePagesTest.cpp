@@ -1,6 +1,7 @@
 #include "platform/CodePages.h"
 #include "platform/DisplayWidth.h"
 #include "platform/Utf8Text.h"
+#include "support/Environment.h"
 
 #include <gtest/gtest.h>
 
@@ -74,8 +75,8 @@ TEST(CodePagesDeathTest, TheEnvironmentChoosesOtherCodePages) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            ::setenv("KORVANE_ANSI_CODEPAGE", "1252", 1);
-            ::setenv("KORVANE_OEM_CODEPAGE", "437", 1);
+            testing::setEnvironment("KORVANE_ANSI_CODEPAGE", "1252");
+            testing::setEnvironment("KORVANE_OEM_CODEPAGE", "437");
             const bool chosen = ansiToUtf8("\xC4\x80") == "Ä€" && utf8ToOem("Ä") == "\x8E" &&
                                 ansiToUtf8("\x81") == "\xEF\x9E\x81" && !utf8ToAnsi("Ж");
             std::exit(chosen ? 0 : 1);
@@ -83,8 +84,8 @@ TEST(CodePagesDeathTest, TheEnvironmentChoosesOtherCodePages) {
         ::testing::ExitedWithCode(0), "");
     EXPECT_EXIT(
         {
-            ::setenv("KORVANE_ANSI_CODEPAGE", "bogus", 1);
-            ::setenv("KORVANE_OEM_CODEPAGE", "12345", 1);
+            testing::setEnvironment("KORVANE_ANSI_CODEPAGE", "bogus");
+            testing::setEnvironment("KORVANE_OEM_CODEPAGE", "12345");
             std::exit(ansiToUtf8("\xC6") == "Ж" && oemToUtf8("\x86") == "Ж" ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");

@@ -1,6 +1,8 @@
 // Environment variables changed for one test and put back as they were when it ends.
 #pragma once
 
+#include "support/Environment.h"
+
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -29,13 +31,7 @@ public:
     }
 
 private:
-    static void apply(const std::string& name, const char* value) {
-        if (value) {
-            ::setenv(name.c_str(), value, 1);
-        } else {
-            ::unsetenv(name.c_str());
-        }
-    }
+    static void apply(const std::string& name, const char* value) { setEnvironment(name.c_str(), value); }
 
     std::map<std::string, std::optional<std::string>> saved_;
 };

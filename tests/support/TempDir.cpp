@@ -4,16 +4,22 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 namespace korvane::testing {
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "korvane-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
+    static std::mt19937_64 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+        auto candidate = std::filesystem::temp_directory_path() / ("korvane-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate)) {
+            path_ = std::move(candidate);
+        }
+    }
+    if (path_.empty()) {
         throw std::runtime_error("cannot create a temporary folder");
     }
-    path_ = pattern;
 }
 
 TempDir::~TempDir() {
