@@ -11,6 +11,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "shared-mime-info")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, desktop-file-utils")
+# "cpack -G ZIP" in the Windows build folder makes korvane-<version>-windows-x64.zip.
+if(WIN32)
+    set(CPACK_PACKAGE_FILE_NAME korvane-${PROJECT_VERSION}-windows-x64)
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+endif()
 # Packaging takes the program as built; it does not build the tests and benchmarks first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 include(CPack)

@@ -24,7 +24,8 @@ public:
         }
         for (int byte = 0; byte < 256; ++byte) {
             const char32_t c = byte < 0x80 ? static_cast<char32_t>(byte) : upper ? (*upper)[byte - 0x80] : 0;
-            toUnicode_[static_cast<std::size_t>(byte)] = c != 0 ? c : kPrivateBase + static_cast<char32_t>(byte);
+            toUnicode_[static_cast<std::size_t>(byte)] =
+                byte < 0x80 || c != 0 ? c : kPrivateBase + static_cast<char32_t>(byte);
         }
         for (int byte = 255; byte >= 0; --byte) {
             fromUnicode_[toUnicode_[static_cast<std::size_t>(byte)]] = static_cast<unsigned char>(byte);

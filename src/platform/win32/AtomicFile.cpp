@@ -16,12 +16,12 @@ public:
     explicit TemporaryFile(const std::filesystem::path& target) {
         static std::atomic<unsigned> counter{0};
         for (int attempt = 0; attempt < 100 && !file_.valid(); ++attempt) {
-            path_ = target.parent_path() / ("~" + target.filename().string() + "." +
-                                            std::to_string(GetCurrentProcessId()) + "-" +
-                                            std::to_string(counter++) + ".tmp");
-            const HANDLE handle = CreateFileW(longPath(path_).c_str(), GENERIC_READ | GENERIC_WRITE,
-                                              FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                                              FILE_ATTRIBUTE_HIDDEN, nullptr);
+            path_ =
+                target.parent_path() / ("~" + target.filename().string() + "." + std::to_string(GetCurrentProcessId()) +
+                                        "-" + std::to_string(counter++) + ".tmp");
+            const HANDLE handle =
+                CreateFileW(longPath(path_).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                            nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
             if (handle != INVALID_HANDLE_VALUE) {
                 file_ = FileHandle(reinterpret_cast<std::intptr_t>(handle));
             } else if (GetLastError() != ERROR_FILE_EXISTS) {
@@ -65,9 +65,8 @@ private:
 void keepPermissionsOf(const std::filesystem::path& replaced, FileHandle& file) {
     const DWORD old = GetFileAttributesW(longPath(replaced).c_str());
     FILE_BASIC_INFO basic{};
-    basic.FileAttributes = old == INVALID_FILE_ATTRIBUTES || (old & FILE_ATTRIBUTE_DIRECTORY) != 0
-                               ? FILE_ATTRIBUTE_NORMAL
-                               : old;
+    basic.FileAttributes =
+        old == INVALID_FILE_ATTRIBUTES || (old & FILE_ATTRIBUTE_DIRECTORY) != 0 ? FILE_ATTRIBUTE_NORMAL : old;
     SetFileInformationByHandle(reinterpret_cast<HANDLE>(file.descriptor()), FileBasicInfo, &basic, sizeof basic);
 }
 

@@ -2,6 +2,8 @@
 // symbols before digits and letters.
 #include "platform/Collation.h"
 
+#include "platform/Utf8Text.h"
+
 #include "Wide.h"
 
 namespace korvane {
@@ -12,9 +14,8 @@ std::wstring lowered(std::wstring_view text) {
         return {};
     }
     const int size = static_cast<int>(text.size());
-    std::wstring out(static_cast<std::size_t>(
-                         LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, text.data(), size, nullptr, 0, nullptr,
-                                       nullptr, 0)),
+    std::wstring out(static_cast<std::size_t>(LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, text.data(), size,
+                                                            nullptr, 0, nullptr, nullptr, 0)),
                      L'\0');
     LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, text.data(), size, out.data(), static_cast<int>(out.size()),
                   nullptr, nullptr, 0);
@@ -35,8 +36,22 @@ int collate(std::string_view a, std::string_view b) {
     return result - CSTR_EQUAL;
 }
 
+// Character by character, so that bytes that are no UTF-8 stay apart; the sharp s folds to "ss" as in full
+// case folding, which Windows lacks.
 std::string caseFoldKey(std::string_view text) {
-    return fromWide(lowered(toWide(text)));
+    std::string key;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::string_view character = utf8CharacterAt(text, i);
+        i += character.size();
+        if (utf8SequenceLength(character, 0) == 0) {
+            key += character;
+        } else if (character == "\xC3\x9F" || character == "\xE1\xBA\x9E") {
+            key += "ss";
+        } else {
+            key += fromWide(lowered(toWide(character)));
+        }
+    }
+    return key;
 }
 
 char32_t foldedCharacter(char32_t c) {

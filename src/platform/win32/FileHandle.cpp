@@ -55,9 +55,9 @@ FileIdentity identityFrom(const BY_HANDLE_FILE_INFORMATION& info) {
 } // namespace
 
 FileHandle FileHandle::open(const std::filesystem::path& path, int flags, unsigned) {
-    const HANDLE handle = CreateFileW(longPath(path).c_str(), accessOf(flags),
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                      creationOf(flags), FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE handle =
+        CreateFileW(longPath(path).c_str(), accessOf(flags), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, creationOf(flags), FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         takeLastError();
         return {};

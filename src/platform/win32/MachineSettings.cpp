@@ -55,8 +55,8 @@ public:
         const auto bytes = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
         for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
             RegistryKey opened;
-            if (RegCreateKeyExW(root, subKey(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, opened.out(),
-                                nullptr) == ERROR_SUCCESS &&
+            if (RegCreateKeyExW(root, subKey(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, opened.out(), nullptr) ==
+                    ERROR_SUCCESS &&
                 RegSetValueExW(opened.get(), toWide(value).c_str(), 0, REG_SZ,
                                reinterpret_cast<const BYTE*>(wide.c_str()), bytes) == ERROR_SUCCESS) {
                 return;
