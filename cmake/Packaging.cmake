@@ -15,6 +15,7 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, desktop-file-utils")
 if(WIN32)
     set(CPACK_PACKAGE_FILE_NAME korvane-${PROJECT_VERSION}-windows-x64)
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+    set(CPACK_PACKAGING_INSTALL_PREFIX "")
 endif()
 # Packaging takes the program as built; it does not build the tests and benchmarks first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
