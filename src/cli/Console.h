@@ -1,5 +1,4 @@
-// Where a headless run writes: results on standard output, messages and progress on standard error, the
-// message boxes of the windows turned into lines.
+// Where a headless run writes: results on standard output, messages and progress on standard error.
 #pragma once
 
 #include "cli/TerminalProgress.h"
@@ -21,40 +20,24 @@ struct Console {
     bool outOnTerminal = false;
 };
 
-// The windows' message boxes without a display: each message is written to standard error and counted;
-// questions get the answers the command line fixed in advance; file dialogs return the chosen operands.
+// For the standard list build, which still words its own failures: each message a line of standard error;
+// no question is put and no file is chosen.
 class ConsoleDialogs : public UserDialogs {
 public:
     explicit ConsoleDialogs(Console& console) : console_(console) {}
 
     void showMessage(const std::string& text) override;
-    bool askYesNo(const std::string& text) override;
-    bool askOkCancel(const std::string& text) override;
-    std::vector<std::string> openFiles(const OpenFilesRequest& request) override;
-    std::optional<std::string> saveFile(const SaveFileRequest& request) override;
-    std::optional<std::string> pickFolder(const FolderRequest& request) override;
-
-    // Messages that only tell the user what the next dialog is for: dropped, since no dialog follows.
-    void ignore(std::string text) { ignored_.push_back(std::move(text)); }
-    // Messages that report success: written to standard output and not counted as problems.
-    void report(std::string text) { reports_.push_back(std::move(text)); }
+    bool askYesNo(const std::string&) override { return false; }
+    bool askOkCancel(const std::string&) override { return false; }
+    std::vector<std::string> openFiles(const OpenFilesRequest&) override { return {}; }
+    std::optional<std::string> saveFile(const SaveFileRequest&) override { return std::nullopt; }
+    std::optional<std::string> pickFolder(const FolderRequest&) override { return std::nullopt; }
 
     // Cleared before a message is written, so that the message starts on its own line.
     TerminalProgress* progress = nullptr;
-    bool yesAnswer = false;
-    bool okAnswer = true;
-    std::vector<std::string> openAnswer;
-    std::optional<std::string> saveAnswer;
-
-    int problems() const { return problems_; }
 
 private:
-    bool listed(const std::vector<std::string>& texts, const std::string& text) const;
-
     Console& console_;
-    std::vector<std::string> ignored_;
-    std::vector<std::string> reports_;
-    int problems_ = 0;
 };
 
 } // namespace korvane::cli
