@@ -19,10 +19,10 @@ StandardCacheResult buildStandardCache(const std::string& installRoot, const std
     if (outcome == StandardListOutcome::Unreadable) {
         return result;
     }
-    // The wizard's page 4: every entry the build checked, then the archive names as given.
+    // The wizard's page 4: every entry the build listed (all checked), then the archive names as given.
     AppState state;
     state.InstallRoot = installRoot;
-    state.StandardFiles.assign(wizardList.checkedNames(), true);
+    state.StandardFiles = std::move(wizardList);
     state.StandardGroList.assign(archiveNames, false);
     SaveStandardLists(state);
     result.saved = true;

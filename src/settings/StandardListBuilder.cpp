@@ -68,8 +68,8 @@ std::string errorText() {
 
 } // namespace
 
-void ListGroMembers(TZipEngine& archiver, ProgressSink& progress, const std::string& archivePath, NameList& target,
-                    MemberListing listing) {
+void forEachGroMember(TZipEngine& archiver, ProgressSink& progress, const std::string& archivePath,
+                      bool showMemberCounter, const std::function<void(std::string&& name)>& sink) {
     archiver.FileName = archivePath;
     archiver.OpenArchive(kOpenForReading);
     OpenArchiveGuard closer(archiver);
@@ -86,7 +86,7 @@ void ListGroMembers(TZipEngine& archiver, ProgressSink& progress, const std::str
         ++member;
         if (refresh > 200) {
             progress.processEvents();
-            if (listing.showMemberCounter) {
+            if (showMemberCounter) {
                 progress.setCurrentText(outOf(member, count));
             }
             progress.setCurrentPosition(member);
@@ -94,11 +94,19 @@ void ListGroMembers(TZipEngine& archiver, ProgressSink& progress, const std::str
         } else {
             ++refresh;
         }
-        std::string name = item.StoredPath + item.FileName;
-        if (!listing.skipDuplicates || !target.contains(name)) {
+        sink(item.StoredPath + item.FileName);
+    }
+}
+
+void ListGroMembers(TZipEngine& archiver, ProgressSink& progress, const std::string& archivePath, NameList& target,
+                    MemberListing listing) {
+    forEachGroMember(archiver, progress, archivePath, listing.showMemberCounter, [&](std::string&& name) {
+        if (listing.skipDuplicates) {
+            target.appendIfAbsent(std::move(name), true);
+        } else {
             target.append(std::move(name), true);
         }
-    }
+    });
 }
 
 StandardListOutcome BuildStandardFiles(ListingRun& run, const std::string& root,

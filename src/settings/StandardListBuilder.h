@@ -6,6 +6,7 @@
 #include "settings/ListingRun.h"
 #include "settings/SettingsMessages.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ struct MemberListing {
     bool skipDuplicates = true;
     bool showMemberCounter = true;
 };
+
+// Hands each member name of the archive (a native path) to the sink in directory order, refreshing the
+// current-item bar at the first member and every 202nd after it. Engine errors pass on to the caller.
+void forEachGroMember(TZipEngine& archiver, ProgressSink& progress, const std::string& archivePath,
+                      bool showMemberCounter, const std::function<void(std::string&& name)>& sink);
 
 // Appends the member names of the archive (a native path) to the target, each checked, refreshing the
 // current-item bar at the first member and every 202nd after it. Engine errors pass on to the caller.
