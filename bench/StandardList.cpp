@@ -3,6 +3,7 @@
 // editor's rebuild (duplicates kept).
 #include "BenchRecords.h"
 #include "archive/ZipEngine.h"
+#include "platform/ProgressSink.h"
 #include "settings/StandardListBuilder.h"
 
 #include <chrono>
@@ -24,19 +25,10 @@ std::string upper(std::string text) {
     return text;
 }
 
-class QuietRun : public RunWindow, public NoProgress, public UserDialogs {
+class QuietRun : public NoProgress {
 public:
     int pumps = 0;
-    void showLoading() override {}
-    void hideLoading() override {}
-    void setCallerEnabled(bool) override {}
     void processEvents() override { ++pumps; }
-    void showMessage(const std::string& text) override { std::printf("message: %s\n", text.c_str()); }
-    bool askYesNo(const std::string&) override { return false; }
-    bool askOkCancel(const std::string&) override { return false; }
-    std::vector<std::string> openFiles(const OpenFilesRequest&) override { return {}; }
-    std::optional<std::string> saveFile(const SaveFileRequest&) override { return {}; }
-    std::optional<std::string> pickFolder(const FolderRequest&) override { return {}; }
 };
 
 } // namespace
@@ -74,14 +66,13 @@ int main() {
 
     TZipEngine archiver("Archiver");
     QuietRun quiet;
-    ListingRun run{archiver, quiet, quiet, quiet};
     const std::string root = folder.string() + "/";
     for (const BuildVariant variant : {BuildVariant::Wizard, BuildVariant::Editor}) {
         NameList target;
         NameList archives;
         quiet.pumps = 0;
         const auto start = std::chrono::steady_clock::now();
-        BuildStandardFiles(run, root, archiveNames, target, variant, &archives);
+        BuildStandardFiles(archiver, quiet, root, archiveNames, target, variant, &archives);
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         std::printf("%s build: %d members in 6 archives -> %d entries, %d refreshes, %.3f s (target < 0.3 s)\n",
                     variant == BuildVariant::Wizard ? "wizard" : "editor", total, target.size(), quiet.pumps,
