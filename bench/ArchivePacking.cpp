@@ -4,11 +4,11 @@
 #include "archive/ZipEngine.h"
 #include "pack/PackingArchiver.h"
 #include "pack/PackingEvents.h"
+#include "pack/PackingReport.h"
 #include "pack/PackingRun.h"
 #include "pack/PackingScreen.h"
 #include "platform/NameList.h"
 #include "platform/ProgressSink.h"
-#include "platform/UserDialogs.h"
 
 #include <chrono>
 #include <cstdio>
@@ -95,21 +95,17 @@ Measured inChild(const std::function<int()>& job) {
             WIFEXITED(status) && WEXITSTATUS(status) == 0};
 }
 
-class QuietWindows : public NoProgress, public UserDialogs, public Shell, public PackingScreen {
+class QuietWindows : public NoProgress, public PackingReport, public PackingScreen {
 public:
     bool succeeded = false;
 
-    void showMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-    bool askYesNo(const std::string&) override {
-        succeeded = true;
-        return false;
+    void fileFailed(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+    void stopped(PackingStop stop, const std::string& detail) override {
+        std::fprintf(stderr, "%s\n", stopMessage(stop, detail).c_str());
     }
-    bool askOkCancel(const std::string&) override { return false; }
-    std::vector<std::string> openFiles(const OpenFilesRequest&) override { return {}; }
-    std::optional<std::string> saveFile(const SaveFileRequest&) override { return std::nullopt; }
-    std::optional<std::string> pickFolder(const FolderRequest&) override { return std::nullopt; }
-    void openFolder(const std::string&) override {}
-    void openUrl(const std::string&) override {}
+    void limitsBroken(const std::vector<std::string>&) override {}
+    void filesLeftOut() override {}
+    void packed(const std::string&) override { succeeded = true; }
     void showDestination(const std::string&) override {}
     void clearLog() override {}
     void appendLine(const std::string&) override {}
@@ -127,7 +123,7 @@ int packingRun(const Tree& tree, const fs::path& archive) {
     TZipEngine archiver("Archiver");
     applyPackingDefaults(archiver);
     bindPackingEvents(archiver, events);
-    PackingRun run({archiver, events, windows, windows, windows, windows});
+    PackingRun run({archiver, events, windows, windows, windows});
     run.run(tree.root.string() + "/", archive.string(), files);
     return windows.succeeded ? 0 : 1;
 }

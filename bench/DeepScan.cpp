@@ -4,7 +4,6 @@
 #include "BenchRecords.h"
 #include "platform/NameList.h"
 #include "platform/ProgressSink.h"
-#include "platform/UserDialogs.h"
 #include "scan/CollectionRun.h"
 #include "scan/MissingList.h"
 
@@ -29,16 +28,6 @@ void write(const std::filesystem::path& path, const std::string& bytes) {
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << bytes;
 }
-
-class NoDialogs : public UserDialogs {
-public:
-    void showMessage(const std::string&) override {}
-    bool askYesNo(const std::string&) override { return false; }
-    bool askOkCancel(const std::string&) override { return false; }
-    std::vector<std::string> openFiles(const OpenFilesRequest&) override { return {}; }
-    std::optional<std::string> saveFile(const SaveFileRequest&) override { return std::nullopt; }
-    std::optional<std::string> pickFolder(const FolderRequest&) override { return std::nullopt; }
-};
 
 std::string texture(int i) {
     return "Textures\\Deep\\T" + std::to_string(i) + ".tex";
@@ -78,11 +67,10 @@ double bestOf(const std::string& root, const NameList& standard, bool deep, int&
         NameList files;
         MissingList missing;
         NoProgress progress;
-        NoDialogs dialogs;
         CollectionLists lists{root, files, standard, missing};
         lists.DeepScan = deep;
         const auto start = std::chrono::steady_clock::now();
-        collectDependencies(lists, {"Levels\\Deep.wld"}, progress, dialogs);
+        collectDependencies(lists, {"Levels\\Deep.wld"}, progress);
         best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         listed = files.size();
     }

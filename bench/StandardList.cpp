@@ -1,7 +1,9 @@
 // Building the standard file list from six archives totalling 40,000 members, patches overlapping the base
 // archives as an installation's do. Prints the time of the wizard's build (duplicates skipped) and of the
 // editor's rebuild (duplicates kept).
+#include "BenchRecords.h"
 #include "archive/ZipEngine.h"
+#include "platform/ProgressSink.h"
 #include "settings/StandardListBuilder.h"
 
 #include <chrono>
@@ -16,63 +18,6 @@ using namespace korvane;
 
 namespace {
 
-void put16(std::string& out, std::uint16_t value) {
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>(value >> 8);
-}
-
-void put32(std::string& out, std::uint32_t value) {
-    put16(out, static_cast<std::uint16_t>(value & 0xFFFF));
-    put16(out, static_cast<std::uint16_t>(value >> 16));
-}
-
-// A ZIP archive of empty stored members: enough for listing, which reads only the directory.
-void writeArchive(const std::filesystem::path& path, const std::vector<std::string>& names) {
-    std::string data;
-    std::string directory;
-    for (const auto& name : names) {
-        const auto offset = static_cast<std::uint32_t>(data.size());
-        put32(data, 0x04034B50);
-        put16(data, 20);
-        put16(data, 0);
-        put16(data, 0);
-        put32(data, 0);
-        put32(data, 0);
-        put32(data, 0);
-        put32(data, 0);
-        put16(data, static_cast<std::uint16_t>(name.size()));
-        put16(data, 0);
-        data += name;
-        put32(directory, 0x02014B50);
-        put16(directory, 20);
-        put16(directory, 20);
-        for (int i = 0; i < 2; ++i) {
-            put16(directory, 0);
-        }
-        put32(directory, 0);
-        for (int i = 0; i < 3; ++i) {
-            put32(directory, 0);
-        }
-        put16(directory, static_cast<std::uint16_t>(name.size()));
-        for (int i = 0; i < 4; ++i) {
-            put16(directory, 0);
-        }
-        put32(directory, 32);
-        put32(directory, offset);
-        directory += name;
-    }
-    const auto directoryOffset = static_cast<std::uint32_t>(data.size());
-    data += directory;
-    put32(data, 0x06054B50);
-    put32(data, 0);
-    put16(data, static_cast<std::uint16_t>(names.size()));
-    put16(data, static_cast<std::uint16_t>(names.size()));
-    put32(data, static_cast<std::uint32_t>(directory.size()));
-    put32(data, directoryOffset);
-    put16(data, 0);
-    std::ofstream(path, std::ios::binary) << data;
-}
-
 std::string upper(std::string text) {
     for (char& c : text) {
         c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
@@ -80,19 +25,10 @@ std::string upper(std::string text) {
     return text;
 }
 
-class QuietRun : public RunWindow, public NoProgress, public UserDialogs {
+class QuietRun : public NoProgress {
 public:
     int pumps = 0;
-    void showLoading() override {}
-    void hideLoading() override {}
-    void setCallerEnabled(bool) override {}
     void processEvents() override { ++pumps; }
-    void showMessage(const std::string& text) override { std::printf("message: %s\n", text.c_str()); }
-    bool askYesNo(const std::string&) override { return false; }
-    bool askOkCancel(const std::string&) override { return false; }
-    std::vector<std::string> openFiles(const OpenFilesRequest&) override { return {}; }
-    std::optional<std::string> saveFile(const SaveFileRequest&) override { return {}; }
-    std::optional<std::string> pickFolder(const FolderRequest&) override { return {}; }
 };
 
 } // namespace
@@ -125,19 +61,18 @@ int main() {
         }
         total += sizes[a];
         archiveNames.push_back("Archive" + std::to_string(a) + ".gro");
-        writeArchive(folder / archiveNames.back(), members);
+        bench::writeListingArchive(folder / archiveNames.back(), members);
     }
 
     TZipEngine archiver("Archiver");
     QuietRun quiet;
-    ListingRun run{archiver, quiet, quiet, quiet};
     const std::string root = folder.string() + "/";
     for (const BuildVariant variant : {BuildVariant::Wizard, BuildVariant::Editor}) {
         NameList target;
         NameList archives;
         quiet.pumps = 0;
         const auto start = std::chrono::steady_clock::now();
-        BuildStandardFiles(run, root, archiveNames, target, variant, &archives);
+        BuildStandardFiles(archiver, quiet, root, archiveNames, target, variant, &archives);
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         std::printf("%s build: %d members in 6 archives -> %d entries, %d refreshes, %.3f s (target < 0.3 s)\n",
                     variant == BuildVariant::Wizard ? "wizard" : "editor", total, target.size(), quiet.pumps,

@@ -2,7 +2,7 @@
 
 #include "archive/ZEException.h"
 #include "archive/ZipEngine.h"
-#include "pack/GameLimitsCheck.h"
+#include "jobs/CheckJob.h"
 #include "platform/ProgressSink.h"
 #include "platform/UserError.h"
 #include "platform/Version.h"
@@ -72,16 +72,14 @@ void ArchiveViewer::loadMembers() {
 
 void ArchiveViewer::CheckButtonClick() {
     QStringList lines;
-    try {
-        const std::vector<std::string> warnings = checkGameLimits(readCheckedArchive(archivePath_), installation_);
-        for (const std::string& warning : warnings) {
-            lines.push_back(QString::fromStdString(warning));
-        }
-        if (warnings.empty()) {
-            lines.push_back("No problems found.");
-        }
-    } catch (...) {
-        lines.push_back(QString::fromStdString(userMessageOf(std::current_exception())));
+    const auto checked = checkArchive(archivePath_, installation_);
+    for (const std::string& warning : checked.warnings) {
+        lines.push_back(QString::fromStdString(warning));
+    }
+    if (!checked.read()) {
+        lines.push_back(QString::fromStdString(checked.failure));
+    } else if (checked.warnings.empty()) {
+        lines.push_back("No problems found.");
     }
     CheckResult->setPlainText(lines.join('\n'));
 }

@@ -8,7 +8,6 @@
 
 #include <QMainWindow>
 
-#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,7 +29,8 @@ namespace korvane {
 class CheckListBox;
 class MissingList;
 class PackingEvents;
-struct CollectionOutcome;
+struct ChoiceRefused;
+struct CollectResult;
 class TZEBaseArchiver;
 class TZipEngine;
 class TForm2;
@@ -152,9 +152,11 @@ private:
     QWidget* createFilesStep();
     QWidget* createPackingStep();
     void createTimers();
-    // The collection run with the window busy; its failure comes back rather than escaping.
-    std::exception_ptr collectFiles(const GameFolders& folders, MissingList& missing, CollectionOutcome& outcome);
-    void showDeepScanHint(const GameFolders& folders);
+    // The collection run with the window busy.
+    CollectResult collectFiles(MissingList& missing);
+    void showDeepScanHint(int more);
+    // Each refused choice in its own message, in order.
+    void showRefusals(const std::vector<ChoiceRefused>& refused);
     void setUpArchiver();
     void checkInstallation();
 
@@ -162,18 +164,11 @@ private:
     void fillModChoice();
     std::string chosenMod() const;
     GameFolders gameFolders() const;
-    // The standard list with the chosen mod's archives, but the map maker's own (those named after a map, and
-    // the destination), for the next collection or packing run; false (the engine's message shown) when one
-    // of them cannot be read.
-    bool prepareStandardFiles(const GameFolders& folders, const std::string& destination = {});
-    const NameList& runStandardFiles(const GameFolders& folders) const;
 
     WindowContext& context_;
     Forms forms_;
     // The answers of the packing run in progress; null between runs.
     PackingEvents* packingEvents_ = nullptr;
-    // The standard list with the chosen mod's archives, as the last collection run used it.
-    NameList modStandardFiles_;
 };
 
 } // namespace korvane

@@ -1,12 +1,9 @@
 // Step 1 of the main window: the map list and the collection run that fills step 2's file list.
 #include "app/TForm1.h"
 
-#include "platform/FileError.h"
-#include "platform/UserError.h"
+#include "jobs/CollectJob.h"
 #include "scan/ChosenFiles.h"
 #include "scan/CollectionMessages.h"
-#include "scan/CollectionRun.h"
-#include "scan/DeepScanHint.h"
 #include "scan/windows/TForm6.h"
 #include "ui/BusyScope.h"
 #include "ui/Centring.h"
@@ -14,20 +11,24 @@
 #include <QCheckBox>
 #include <QLabel>
 
-#include <exception>
-
 namespace korvane {
 
 void TForm1::Button1Click() {
     OpenFilesRequest request;
     request.filter = "Карта*.wld|*.wld";
     const GameFolders folders = gameFolders();
-    request.initialFolder = folders.modFolder().empty() ? InstallRoot() : folders.modFolder();
+    request.initialFolder = folders.startFolder();
     request.multiSelect = true;
     request.mustExist = true;
     // A mod's map is named as the game names it with the mod active.
     for (const std::string& chosen : context_.dialogs.openFiles(request)) {
-        addChosenMaps({chosen}, folders.rootFor(chosen), MapItems, context_.dialogs);
+        showRefusals(addChosenMaps({chosen}, folders.rootFor(chosen), MapItems));
+    }
+}
+
+void TForm1::showRefusals(const std::vector<ChoiceRefused>& refused) {
+    for (const ChoiceRefused& refusal : refused) {
+        context_.dialogs.showMessage(refusalMessage(refusal));
     }
 }
 
@@ -40,28 +41,22 @@ void TForm1::Button2Click() {
         context_.dialogs.showMessage(kNoMapsListed);
         return;
     }
-    // The mod's folder is looked up once for the whole run.
-    const GameFolders folders = gameFolders();
-    if (!prepareStandardFiles(folders)) {
-        return;
-    }
     TForm6* missingDialog = forms_.Form6;
     MissingList missing;
     if (missingDialog != nullptr) {
         missingDialog->setMissingFiles({});
     }
-    CollectionOutcome outcome;
-    const std::exception_ptr failure = collectFiles(folders, missing, outcome);
-    if (failure) {
-        // The run ended early; the windows are usable again before the message says why.
+    const CollectResult result = collectFiles(missing);
+    // The windows are usable again before the message says what ended the run.
+    if (!result.finished()) {
         if (missingDialog != nullptr) {
             missingDialog->setMissingFiles(missing.lines());
         }
-        context_.dialogs.showMessage(userMessageOf(failure));
+        context_.dialogs.showMessage(result.failure);
         return;
     }
-    showDeepScanHint(folders);
-    if (outcome.filesMissing == 0 || missingDialog == nullptr) {
+    showDeepScanHint(result.deepScanWouldAdd);
+    if (result.outcome.filesMissing == 0 || missingDialog == nullptr) {
         showStep(1);
         return;
     }
@@ -73,24 +68,18 @@ void TForm1::Button2Click() {
     missingDialog->show();
 }
 
-std::exception_ptr TForm1::collectFiles(const GameFolders& folders, MissingList& missing, CollectionOutcome& outcome) {
+CollectResult TForm1::collectFiles(MissingList& missing) {
     BusyScope busy(*this, *context_.loading, BusyScope::Placement::CentreOverWindow);
-    FileItems.clear();
     FileItems.beginUpdate();
-    const CollectionLists lists{context_.state.InstallRoot, FileItems,          runStandardFiles(folders), missing,
-                                DeepScan->isChecked(),      folders.modFolder()};
-    std::exception_ptr failure;
-    try {
-        outcome = collectDependencies(lists, MapItems.names(), *context_.loading, context_.dialogs);
-    } catch (...) {
-        failure = std::current_exception();
-    }
+    const auto mapNotFound = [this](const std::string& map) { context_.dialogs.showMessage(mapNotFoundMessage(map)); };
+    const CollectResult result =
+        collectMaps({context_.state, gameFolders(), MapItems.names(), DeepScan->isChecked(), {}, mapNotFound},
+                    FileItems, missing, *context_.loading);
     FileItems.endUpdate();
-    return failure;
+    return result;
 }
 
-void TForm1::showDeepScanHint(const GameFolders& folders) {
-    const int more = DeepScan->isChecked() ? 0 : filesDeepScanWouldAdd(folders, FileItems, runStandardFiles(folders));
+void TForm1::showDeepScanHint(int more) {
     DeepScanHint->setText(QString("Найденным файлам нужны ещё %1 файл(ов): отметьте «Глубокий поиск "
                                   "зависимостей» на шаге 1.")
                               .arg(more));

@@ -17,7 +17,7 @@ void TForm1::Button3Click() {
     request.multiSelect = true;
     request.mustExist = false;
     for (const std::string& chosen : context_.dialogs.openFiles(request)) {
-        addChosenFiles({chosen}, folders.rootFor(chosen), FileItems, context_.dialogs);
+        showRefusals(addChosenFiles({chosen}, folders.rootFor(chosen), FileItems));
     }
 }
 

@@ -1,8 +1,6 @@
 // Step 1's choice of mod: where names resolve, which archives count as standard, and where the archive goes.
 #include "app/TForm1.h"
 
-#include "archive/ZipEngine.h"
-#include "platform/UserError.h"
 #include "settings/GameMods.h"
 
 #include <QComboBox>
@@ -24,28 +22,6 @@ std::string TForm1::chosenMod() const {
 GameFolders TForm1::gameFolders() const {
     const std::string mod = chosenMod();
     return {InstallRoot(), mod.empty() ? std::string() : modFolderOf(InstallRoot(), mod).value_or(std::string())};
-}
-
-bool TForm1::prepareStandardFiles(const GameFolders& folders, const std::string& destination) {
-    modStandardFiles_.clear();
-    if (folders.modFolder().empty()) {
-        return true;
-    }
-    TZipEngine reader;
-    NoProgress quiet;
-    try {
-        const auto own = ownArchives(MapItems.names(), destination, folders.modFolder());
-        modStandardFiles_.assign(
-            withModArchives(context_.state.StandardFiles, folders.modFolder(), reader, quiet, own).names(), true);
-    } catch (...) {
-        context_.dialogs.showMessage(userMessageOf(std::current_exception()));
-        return false;
-    }
-    return true;
-}
-
-const NameList& TForm1::runStandardFiles(const GameFolders& folders) const {
-    return folders.modFolder().empty() ? context_.state.StandardFiles : modStandardFiles_;
 }
 
 } // namespace korvane

@@ -2,10 +2,12 @@
 #include "app/TForm1.h"
 
 #include "archive/ZipEngine.h"
-#include "pack/DestinationPath.h"
+#include "jobs/PackJob.h"
+#include "pack/GameLimitsCheck.h"
 #include "pack/PackingArchiver.h"
 #include "pack/PackingEvents.h"
-#include "pack/PackingRun.h"
+#include "pack/PackingMessages.h"
+#include "pack/PackingReport.h"
 #include "pack/PackingScreen.h"
 #include "ui/BusyScope.h"
 
@@ -48,6 +50,30 @@ private:
     std::optional<BusyScope> busy_;
 };
 
+// The run's reports as the design's message boxes.
+class MainWindowReport : public PackingReport {
+public:
+    MainWindowReport(UserDialogs& dialogs, Shell& shell) : dialogs_(dialogs), shell_(shell) {}
+
+    void fileFailed(const std::string& text) override { dialogs_.showMessage(text); }
+    void stopped(PackingStop stop, const std::string& detail) override {
+        dialogs_.showMessage(stopMessage(stop, detail));
+    }
+    void limitsBroken(const std::vector<std::string>& warnings) override {
+        dialogs_.showMessage(gameLimitsMessage(warnings));
+    }
+    void filesLeftOut() override { dialogs_.showMessage(kSomeFilesNotIncluded); }
+    void packed(const std::string& folder) override {
+        if (dialogs_.askYesNo(kPackedOpenFolderQuestion)) {
+            shell_.openFolder(folder);
+        }
+    }
+
+private:
+    UserDialogs& dialogs_;
+    Shell& shell_;
+};
+
 } // namespace
 
 void TForm1::setUpArchiver() {
@@ -63,7 +89,7 @@ void TForm1::Button9Click() {
     request.filter = "*.GRO|*.GRO";
     // A mod's archive belongs in the mod's folder, where the game loads it with the mod.
     const GameFolders folders = gameFolders();
-    request.initialFolder = folders.modFolder().empty() ? InstallRoot() : folders.modFolder();
+    request.initialFolder = folders.startFolder();
     request.promptOverwrite = true;
     if (const auto chosen = context_.dialogs.saveFile(request)) {
         DestinationPath->setText(QString::fromStdString(*chosen));
@@ -71,21 +97,16 @@ void TForm1::Button9Click() {
 }
 
 void TForm1::Button7Click() {
-    // The check after packing must not take the archive being replaced for one of the mod's own.
-    const GameFolders folders = gameFolders();
-    if (!prepareStandardFiles(folders, withGroExtension(DestinationPath->text().toStdString()))) {
-        return;
-    }
     MainWindowScreen screen(*this, *DestinationPath, *PackingLog, *context_.loading);
-    PackingEvents events(*context_.loading, context_.dialogs, screen);
+    MainWindowReport report(context_.dialogs, context_.shell);
+    PackingEvents events(*context_.loading, screen, report);
     packingEvents_ = &events;
     struct Forget {
         PackingEvents*& events;
         ~Forget() { events = nullptr; }
     } forget{packingEvents_};
-    PackingRun run(
-        {*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen, &context_.state, chosenMod()});
-    run.run(folders, DestinationPath->text().toStdString(), FileItems);
+    packSelection({gameFolders(), MapItems.names(), DestinationPath->text().toStdString(), FileItems},
+                  {*Archiver, events, *context_.loading, screen, report, &context_.state, chosenMod()});
 }
 
 void TForm1::ArchiverFileProgress(TZEBaseArchiver&, const std::string&, double Progress, TZEProcessOperation,

@@ -148,6 +148,7 @@ private:
     void loadCentralDirectory(const TZEEndRecordFound& end);
     void rebuildFromLocalHeaders();
     bool InternalFind(TZEArchiveItem& item) const;
+    bool matchesSearch(const TDirItem& entry, const TInternalSearchRec& search) const;
     static bool IsItemMatches(std::string_view storedName, std::string_view mask, bool wildcards);
     void fillItem(TZEArchiveItem& item, const TDirItem& dirItem) const;
     void dropArchive() noexcept;

@@ -68,10 +68,16 @@ std::int32_t TZEBaseArchiver::GetFileCount() {
     if (!active_) {
         raiseError(zeerr::kArchiveNotOpen);
     }
+    // The entries a search over every file finds, counted without filling an item for each.
     TZEArchiveItem item;
-    std::int32_t count = 0;
-    for (bool found = FindFirst("*.*", item, kSearchAttrFiles, ""); found; found = FindNext(item)) {
-        ++count;
+    if (!FindFirst("*.*", item, kSearchAttrFiles, "")) {
+        return 0;
+    }
+    const TZEDirArray& list = dirManager_->CurrentList;
+    const std::size_t last = std::min<std::size_t>(list.size(), std::numeric_limits<std::int32_t>::max());
+    std::int32_t count = 1;
+    for (auto i = static_cast<std::size_t>(item.SearchRec.Index) + 1; i < last; ++i) {
+        count += matchesSearch(list[i], item.SearchRec) ? 1 : 0;
     }
     return count;
 }
@@ -109,25 +115,27 @@ bool TZEBaseArchiver::InternalFind(TZEArchiveItem& item) const {
     TInternalSearchRec& search = item.SearchRec;
     const std::size_t last = std::min<std::size_t>(list.size(), std::numeric_limits<std::int32_t>::max());
     for (auto i = static_cast<std::size_t>(search.Index); i < last; ++i) {
-        const TDirItem& entry = list[i];
-        if (!Options.Recurse && folderPart(entry.StoredName) != folderPart(search.FileMask)) {
-            continue;
+        if (matchesSearch(list[i], search)) {
+            search.Index = static_cast<std::int32_t>(i);
+            fillItem(item, list[i]);
+            return true;
         }
-        if (!IsItemMatches(entry.StoredName, search.FileMask, search.HasWildcards)) {
-            continue;
-        }
-        if (!search.ExclusionMask.empty() &&
-            IsItemMatches(entry.StoredName, search.ExclusionMask, hasWildcards(search.ExclusionMask))) {
-            continue;
-        }
-        if (!CheckAttributesMatch(entryAttributes(entry.CentralHeader), search.SearchAttr)) {
-            continue;
-        }
-        search.Index = static_cast<std::int32_t>(i);
-        fillItem(item, entry);
-        return true;
     }
     return false;
+}
+
+bool TZEBaseArchiver::matchesSearch(const TDirItem& entry, const TInternalSearchRec& search) const {
+    if (!Options.Recurse && folderPart(entry.StoredName) != folderPart(search.FileMask)) {
+        return false;
+    }
+    if (!IsItemMatches(entry.StoredName, search.FileMask, search.HasWildcards)) {
+        return false;
+    }
+    if (!search.ExclusionMask.empty() &&
+        IsItemMatches(entry.StoredName, search.ExclusionMask, hasWildcards(search.ExclusionMask))) {
+        return false;
+    }
+    return CheckAttributesMatch(entryAttributes(entry.CentralHeader), search.SearchAttr);
 }
 
 bool TZEBaseArchiver::IsItemMatches(std::string_view storedName, std::string_view mask, bool wildcards) {
@@ -143,7 +151,12 @@ void TZEBaseArchiver::fillItem(TZEArchiveItem& item, const TDirItem& entry) cons
     if (!display.empty() && display.back() == '\\') {
         display.pop_back();
     }
-    const auto cut = display.find_last_of("\\:");
+    // Walked by hand: find_last_of searches the set once per character.
+    auto cut = display.size();
+    while (cut > 0 && display[cut - 1] != '\\' && display[cut - 1] != ':') {
+        --cut;
+    }
+    cut = cut == 0 ? std::string::npos : cut - 1;
     item.StoredPath = cut == std::string::npos ? std::string() : display.substr(0, cut + 1);
     item.FileName = cut == std::string::npos ? display : display.substr(cut + 1);
     const TZEZipCentralDir& h = entry.CentralHeader;

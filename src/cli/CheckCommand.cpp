@@ -1,8 +1,8 @@
 // korvane check: an archive against the limits of the game's own reader, as the packing run checks its own.
-#include "cli/Collection.h"
 #include "cli/Command.h"
 #include "cli/Installation.h"
-#include "pack/GameLimitsCheck.h"
+#include "jobs/CheckJob.h"
+#include "jobs/CollectJob.h"
 #include "platform/UserError.h"
 #include "settings/GameMods.h"
 
@@ -14,32 +14,32 @@ int runCheck(const ParsedCommand& parsed, Console& console) {
     AppState state;
     std::string modName;
     if (const auto root = parsed.value("--root")) {
-        ConsoleDialogs dialogs(console);
         state.InstallRoot = installRootFrom(*root);
-        if (!loadStandardLists(state, "", dialogs)) {
+        if (!loadStandardLists(state, "", console)) {
             return kExitFailed;
         }
         if (const auto mod = parsed.value("--mod")) {
             const std::string folder = modFolderFrom(state.InstallRoot, *mod);
             modName = modOfFolder(folder).value_or(*mod);
             // The archive checked is not one of the mod's own, even when it lies in the mod's folder.
-            if (!joinModArchives(state.StandardFiles, folder, ownArchives({}, parsed.operands.front(), folder),
-                                 dialogs)) {
+            try {
+                state.StandardFiles =
+                    standardFilesFor({state, {state.InstallRoot, folder}, {}, false, parsed.operands.front()});
+            } catch (const UserError& error) {
+                console.err << error.what() << '\n';
                 return kExitFailed;
             }
         }
     } else if (parsed.has("--mod")) {
         throw UsageError("--mod needs --root");
     }
-    CheckedArchive archive;
-    try {
-        archive = readCheckedArchive(parsed.operands.front());
-    } catch (const UserError& error) {
-        console.err << error.what() << '\n';
+    const CheckResult checked =
+        checkArchive(parsed.operands.front(), state.InstallRoot.empty() ? nullptr : &state, modName);
+    if (!checked.read()) {
+        console.err << checked.failure << '\n';
         return kExitFailed;
     }
-    const std::vector<std::string> warnings =
-        checkGameLimits(archive, state.InstallRoot.empty() ? nullptr : &state, modName);
+    const std::vector<std::string>& warnings = checked.warnings;
     for (const std::string& warning : warnings) {
         console.out << warning << '\n';
     }

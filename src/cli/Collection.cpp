@@ -1,14 +1,9 @@
 #include "cli/Collection.h"
 
-#include "archive/ZipEngine.h"
 #include "cli/Installation.h"
 #include "cli/TerminalText.h"
 #include "platform/GamePath.h"
-#include "platform/UserError.h"
-#include "scan/ChosenFiles.h"
 #include "scan/CollectionMessages.h"
-#include "scan/CollectionRun.h"
-#include "scan/DeepScanHint.h"
 #include "settings/GameMods.h"
 
 namespace korvane::cli {
@@ -16,64 +11,63 @@ namespace korvane::cli {
 namespace {
 
 // Step 1's checks for a map that is there or lies outside the installation; a missing map inside it is
-// listed all the same, so that the collection run reports it as it reports a map that has vanished.
-void addMap(const std::string& chosen, const std::string& installRoot, NameList& maps, ConsoleDialogs& dialogs) {
+// listed all the same, so that the collection reports it as it reports a map that has vanished.
+void addMap(const std::string& chosen, const std::string& installRoot, Collection& collection, Console& console) {
     if (!liesUnderRoot(chosen, installRoot) || fileExists(chosen)) {
-        addChosenMaps({chosen}, installRoot, maps, dialogs);
+        writeRefusals(addChosenMaps({chosen}, installRoot, collection.MapList), collection, console);
         return;
     }
     const std::string name = relativeNameOf(chosen, installRoot);
-    if (!maps.contains(name)) {
-        maps.append(name, true);
+    if (!collection.MapList.contains(name)) {
+        collection.MapList.append(name, true);
     }
 }
 
 } // namespace
 
-bool joinModArchives(NameList& standardFiles, const std::string& modFolder, const std::vector<std::string>& leaveOut,
-                     ConsoleDialogs& dialogs) {
-    TZipEngine archiver;
-    NoProgress progress;
-    try {
-        standardFiles.assign(withModArchives(standardFiles, modFolder, archiver, progress, leaveOut).names(), true);
-    } catch (const UserError& error) {
-        dialogs.showMessage(error.what());
-        return false;
+void writeRefusals(const std::vector<ChoiceRefused>& refused, Collection& collection, Console& console) {
+    for (const ChoiceRefused& refusal : refused) {
+        console.err << refusalMessage(refusal) << '\n';
+        collection.choicesRefused = true;
     }
-    return true;
 }
 
-bool prepareCollection(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs,
-                       const std::string& destination) {
+bool prepareCollection(const ParsedCommand& parsed, Collection& collection, Console& console) {
     AppState& state = collection.state;
     state.InstallRoot = installRootFrom(required(parsed, "--root"));
     if (const auto mod = parsed.value("--mod")) {
         collection.ModFolder = modFolderFrom(state.InstallRoot, *mod);
         collection.ModName = modOfFolder(collection.ModFolder).value_or(*mod);
     }
-    if (!loadStandardLists(state, parsed.value("--standard-cache").value_or(""), dialogs)) {
+    if (!loadStandardLists(state, parsed.value("--standard-cache").value_or(""), console)) {
         return false;
     }
     const GameFolders folders = collection.folders();
     for (const std::string& operand : parsed.operands) {
         const std::string chosen = chosenPathOf(operand, folders);
-        addMap(chosen, folders.rootFor(chosen), collection.MapList, dialogs);
+        addMap(chosen, folders.rootFor(chosen), collection, console);
     }
     if (collection.MapList.empty()) {
-        dialogs.showMessage(kNoMapsListed);
+        console.err << kNoMapsListed << '\n';
         return false;
     }
-    return collection.ModFolder.empty() ||
-           joinModArchives(state.StandardFiles, collection.ModFolder,
-                           ownArchives(collection.MapList.names(), destination, collection.ModFolder), dialogs);
+    return true;
 }
 
-CollectionOutcome collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dialogs) {
-    collection.FileList.clear();
-    collection.MissingFiles.clear();
-    const CollectionLists lists{collection.state.InstallRoot, collection.FileList, collection.state.StandardFiles,
-                                collection.MissingFiles,      collection.DeepScan, collection.ModFolder};
-    return collectDependencies(lists, collection.MapList.names(), progress, dialogs);
+CollectResult collect(Collection& collection, TerminalProgress& progress, Console& console,
+                      const std::string& destination) {
+    const auto mapNotFound = [&](const std::string& map) {
+        progress.clear();
+        console.err << mapNotFoundMessage(map) << '\n';
+    };
+    const CollectResult result = collectMaps({collection.state, collection.folders(), collection.MapList.names(),
+                                              collection.DeepScan, destination, mapNotFound},
+                                             collection.FileList, collection.MissingFiles, progress);
+    progress.clear();
+    if (!result.finished()) {
+        console.err << result.failure << '\n';
+    }
+    return result;
 }
 
 void writeMissing(const MissingList& missing, Console& console) {
@@ -86,11 +80,7 @@ void writeMissing(const MissingList& missing, Console& console) {
     }
 }
 
-void writeDeepScanHint(const Collection& collection, Console& console) {
-    if (collection.DeepScan) {
-        return;
-    }
-    const int more = filesDeepScanWouldAdd(collection.folders(), collection.FileList, collection.state.StandardFiles);
+void writeDeepScanHint(int more, Console& console) {
     if (more > 0) {
         console.err << more << (more == 1 ? " more file is" : " more files are")
                     << " needed by the listed files; --deep adds them\n";

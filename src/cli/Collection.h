@@ -1,13 +1,14 @@
 // What scan and pack share: the installation with its standard lists, the maps of the operands as step 1
-// would list them, and the collection run over them.
+// would list them, and the collection over them.
 #pragma once
 
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
+#include "jobs/CollectJob.h"
 #include "platform/AppState.h"
 #include "platform/GameFolders.h"
 #include "platform/NameList.h"
-#include "scan/CollectionRun.h"
+#include "scan/ChosenFiles.h"
 #include "scan/MissingList.h"
 
 namespace korvane::cli {
@@ -20,30 +21,27 @@ struct Collection {
     bool DeepScan = false; // --deep
     std::string ModName;   // --mod, as spelled on disk; empty for none
     std::string ModFolder;
+    bool choicesRefused = false; // a map or an added file was refused, each on a line of standard error
 
     GameFolders folders() const { return {state.InstallRoot, ModFolder}; }
 };
 
-// Reads --root, --mod and --standard-cache, loads the standard lists (with a mod's archives joining them) and
-// adds the map operands; false (the messages written) when the lists are missing or unreadable or no map
-// could be listed.
-// destination is the archive about to be written, if any: an archive of the mod's folder that is the map
-// maker's own stays out of the standard list.
-bool prepareCollection(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs,
-                       const std::string& destination = {});
+// Reads --root, --mod and --standard-cache, loads the standard lists and adds the map operands; false (the
+// reason written) when the lists are missing or unreadable or no map could be listed.
+bool prepareCollection(const ParsedCommand& parsed, Collection& collection, Console& console);
 
-// The mod's archives are loaded with it, so their members are as standard as the installation's own: adds
-// them to the list. False (the engine's message written) when one cannot be read.
-bool joinModArchives(NameList& standardFiles, const std::string& modFolder, const std::vector<std::string>& leaveOut,
-                     ConsoleDialogs& dialogs);
+// Each refusal on its own line of standard error.
+void writeRefusals(const std::vector<ChoiceRefused>& refused, Collection& collection, Console& console);
 
-// Runs the collection over MapList into FileList and MissingFiles, as "Далее >>" does.
-CollectionOutcome collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dialogs);
+// Runs the collection over MapList into FileList and MissingFiles, as "Далее >>" does, and writes the maps that
+// were gone and what ended the run early. destination is the archive about to be written, if any.
+CollectResult collect(Collection& collection, TerminalProgress& progress, Console& console,
+                      const std::string& destination = {});
 
 // The lines of the missing-files dialog, on standard error.
 void writeMissing(const MissingList& missing, Console& console);
 
 // After a plain collection, one line on standard error when the deep scan would list more files.
-void writeDeepScanHint(const Collection& collection, Console& console);
+void writeDeepScanHint(int more, Console& console);
 
 } // namespace korvane::cli

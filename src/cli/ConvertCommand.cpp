@@ -1,15 +1,46 @@
 // korvane convert: the world version converter without its questions.
 #include "cli/Command.h"
-#include "convert/ConverterMessages.h"
 #include "convert/WorldVersionConverter.h"
 #include "platform/FileError.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
+#include <utility>
 
 namespace korvane::cli {
 
 namespace {
+
+// The questions answered from the operands; the notices that only lead to a dialog are left out.
+class ConsoleQuestions : public ConverterQuestions {
+public:
+    ConsoleQuestions(Console& console, std::string source, std::string destination, bool force)
+        : console_(console), source_(std::move(source)), destination_(std::move(destination)), force_(force) {}
+
+    bool startConversion() override { return true; }
+    std::optional<std::string> chooseSource() override { return source_; }
+    bool convertUnknownVersion() override { return force_; }
+    std::optional<std::string> chooseDestination() override { return destination_; }
+    void tell(ConverterNotice notice, const std::string& path) override {
+        switch (notice) {
+        case ConverterNotice::Version150Found:
+        case ConverterNotice::ChooseWhereToSave:
+            return;
+        case ConverterNotice::Converted:
+            console_.out << converterMessage(notice, path) << '\n';
+            return;
+        default:
+            console_.err << converterMessage(notice, path) << '\n';
+        }
+    }
+
+private:
+    Console& console_;
+    std::string source_;
+    std::string destination_;
+    bool force_;
+};
 
 int runConvert(const ParsedCommand& parsed, Console& console) {
     const std::string& source = parsed.operands[0];
@@ -18,16 +49,8 @@ int runConvert(const ParsedCommand& parsed, Console& console) {
         console.err << FileError::cannotOpen(source).what() << '\n';
         return kExitFailed;
     }
-    const bool force = parsed.has("--force");
-    ConsoleDialogs dialogs(console);
-    dialogs.openAnswer = {source};
-    dialogs.saveAnswer = parsed.operands[1];
-    dialogs.yesAnswer = force;
-    dialogs.ignore(kVersion150Detected);
-    dialogs.ignore(kChooseWhereToSave);
-    dialogs.report(kConverted);
-    const ConversionOutcome outcome =
-        WorldVersionConverter(dialogs, std::filesystem::current_path(error).string()).run();
+    ConsoleQuestions questions(console, source, parsed.operands[1], parsed.has("--force"));
+    const ConversionOutcome outcome = WorldVersionConverter(questions).run();
     if (outcome == ConversionOutcome::Declined) {
         console.err << "Unknown version: " << source << " was not converted; --force converts it anyway"
                     << " (the file may just corrupt).\n";

@@ -11,10 +11,8 @@ namespace korvane::cli {
 namespace {
 
 int runDemo(const ParsedCommand& parsed, Console& console) {
-    ConsoleDialogs dialogs(console);
     TerminalProgress progress(console);
-    dialogs.progress = &progress;
-    const DemoResult demo = createDemoInstallation(parsed.operands.front(), dialogs, progress);
+    const DemoResult demo = createDemoInstallation(parsed.operands.front(), console, progress);
     progress.clear();
     if (!demo.complete) {
         return kExitFailed;

@@ -71,7 +71,7 @@ void writeArchive(const std::string& installRoot, const DemoArchive& archive) {
 
 } // namespace
 
-DemoResult createDemoInstallation(const std::string& dir, ConsoleDialogs& dialogs, ProgressSink& progress) {
+DemoResult createDemoInstallation(const std::string& dir, Console& console, TerminalProgress& progress) {
     std::error_code error;
     if (fs::exists(dir, error) && !fs::is_empty(dir, error)) {
         throw UserError("The demo installation needs an empty folder: " + dir + " is not empty.");
@@ -95,7 +95,7 @@ DemoResult createDemoInstallation(const std::string& dir, ConsoleDialogs& dialog
         writeArchive(result.installRoot, archive);
         archiveNames.push_back(archive.name);
     }
-    const StandardCacheResult cache = buildStandardCache(result.installRoot, archiveNames, dialogs, progress);
+    const StandardCacheResult cache = buildStandardCache(result.installRoot, archiveNames, console, progress);
     result.complete = cache.saved && cache.complete;
     return result;
 }

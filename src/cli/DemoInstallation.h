@@ -10,12 +10,12 @@
 namespace korvane::cli {
 
 // dir must be missing or empty. Returns the installation root (absolute, ending in the separator); throws
-// FileError or the engine's error when something cannot be written. The cache files are built through
-// the dialogs; false in `complete` only if that reported a problem.
+// FileError or the engine's error when something cannot be written. False in `complete` only if building the
+// cache files reported a problem, on standard error.
 struct DemoResult {
     std::string installRoot;
     bool complete = false;
 };
-DemoResult createDemoInstallation(const std::string& dir, ConsoleDialogs& dialogs, ProgressSink& progress);
+DemoResult createDemoInstallation(const std::string& dir, Console& console, TerminalProgress& progress);
 
 } // namespace korvane::cli

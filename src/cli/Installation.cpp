@@ -133,7 +133,7 @@ std::string gameNameOf(const std::string& operand, const GameFolders& folders) {
     return relativeNameOf(chosen, folders.rootFor(chosen));
 }
 
-bool loadStandardLists(AppState& state, const std::string& cacheFolder, ConsoleDialogs& dialogs) {
+bool loadStandardLists(AppState& state, const std::string& cacheFolder, Console& console) {
     bool loaded = false;
     if (cacheFolder.empty()) {
         loaded = LoadStandardLists(state);
@@ -145,8 +145,8 @@ bool loadStandardLists(AppState& state, const std::string& cacheFolder, ConsoleD
         if (root.size() > 1 && root.back() == kNativeSeparator) {
             root.pop_back();
         }
-        dialogs.showMessage(std::string(kStandardInfoNotFound) + "\nBuild it with: korvane standard build --root " +
-                            shellWord(root) + " --preset se107");
+        console.err << kStandardInfoNotFound << "\nBuild it with: korvane standard build --root " << shellWord(root)
+                    << " --preset se107\n";
     }
     return loaded;
 }

@@ -9,7 +9,7 @@
 
 namespace korvane::cli {
 
-class ConsoleDialogs;
+struct Console;
 
 // "--root DIR" as InstallRoot: absolute, ending in the separator whether or not DIR did. Throws UsageError
 // when DIR is not a valid installation (no Bin\SeriousSam.exe in it), saying what to give instead when
@@ -37,6 +37,6 @@ std::string gameNameOf(const std::string& operand, const GameFolders& folders);
 
 // Loads StandardFiles and StandardGroList from the cache files: those under the root, or the two files in
 // cacheFolder when one is given. False (with the start-up check's message written) when either is missing.
-bool loadStandardLists(AppState& state, const std::string& cacheFolder, ConsoleDialogs& dialogs);
+bool loadStandardLists(AppState& state, const std::string& cacheFolder, Console& console);
 
 } // namespace korvane::cli

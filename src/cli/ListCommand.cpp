@@ -12,9 +12,13 @@ namespace {
 int runList(const ParsedCommand& parsed, Console& console) {
     TerminalProgress progress(console);
     TZipEngine archiver;
-    NameList members;
+    // Names are held until the listing is complete, so that a failure prints none of them.
+    std::string names;
     try {
-        ListGroMembers(archiver, progress, parsed.operands.front(), members, {false, true});
+        forEachGroMember(archiver, progress, parsed.operands.front(), true, [&](std::string&& name) {
+            names += shownName(name, console.outOnTerminal);
+            names += '\n';
+        });
     } catch (const UserError& error) {
         progress.clear();
         // The engine's own text, which ends in its native error number.
@@ -22,9 +26,7 @@ int runList(const ParsedCommand& parsed, Console& console) {
         return kExitFailed;
     }
     progress.clear();
-    for (const std::string& name : members.names()) {
-        console.out << shownName(name, console.outOnTerminal) << '\n';
-    }
+    console.out << names;
     return kExitSuccess;
 }
 

@@ -3,10 +3,13 @@
 #include "cli/Collection.h"
 #include "cli/Command.h"
 #include "cli/Installation.h"
+#include "jobs/PackJob.h"
+#include "pack/DestinationPath.h"
+#include "pack/GameLimitsCheck.h"
 #include "pack/PackingArchiver.h"
 #include "pack/PackingEvents.h"
 #include "pack/PackingMessages.h"
-#include "pack/PackingRun.h"
+#include "pack/PackingReport.h"
 #include "pack/PackingScreen.h"
 #include "scan/ChosenFiles.h"
 #include "settings/GameMods.h"
@@ -60,18 +63,38 @@ private:
     bool hasPending_ = false;
 };
 
-class NoShell : public Shell {
+// The run's reports as lines: problems on standard error, success on standard output.
+class ConsoleReport : public PackingReport {
 public:
-    void openFolder(const std::string&) override {}
-    void openUrl(const std::string&) override {}
+    ConsoleReport(Console& console, TerminalProgress& progress) : console_(console), progress_(progress) {}
+
+    void fileFailed(const std::string& text) override { problem(text); }
+    void stopped(PackingStop stop, const std::string& detail) override { problem(stopMessage(stop, detail)); }
+    void limitsBroken(const std::vector<std::string>& warnings) override {
+        warned = true;
+        problem(gameLimitsMessage(warnings));
+    }
+    void filesLeftOut() override { problem(kSomeFilesNotIncluded); }
+    void packed(const std::string&) override { console_.out << kPacked << '\n'; }
+
+    bool warned = false;
+
+private:
+    void problem(const std::string& text) {
+        progress_.clear();
+        console_.err << text << '\n';
+    }
+
+    Console& console_;
+    TerminalProgress& progress_;
 };
 
 // Step 2 by hand: files added as "Добавить..." adds them, files unchecked.
-void editFileList(const ParsedCommand& parsed, Collection& collection, ConsoleDialogs& dialogs, Console& console) {
+void editFileList(const ParsedCommand& parsed, Collection& collection, Console& console) {
     const GameFolders folders = collection.folders();
     for (const std::string& operand : parsed.all("--add")) {
         const std::string chosen = chosenPathOf(operand, folders);
-        addChosenFiles({chosen}, folders.rootFor(chosen), collection.FileList, dialogs);
+        writeRefusals(addChosenFiles({chosen}, folders.rootFor(chosen), collection.FileList), collection, console);
     }
     for (const std::string& operand : parsed.all("--exclude")) {
         const std::string name = gameNameOf(operand, folders);
@@ -102,39 +125,36 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     if (!output && !parsed.has("--mod")) {
         required(parsed, "--output");
     }
-    ConsoleDialogs dialogs(console);
     TerminalProgress progress(console);
-    dialogs.progress = &progress;
     Collection collection;
     collection.DeepScan = parsed.has("--deep");
-    const std::string given = output ? destinationOf(*output) : std::string();
-    if (!prepareCollection(parsed, collection, dialogs, given)) {
+    if (!prepareCollection(parsed, collection, console)) {
         return kExitFailed;
     }
     progress.nameItems(collection.MapList.names(), 1);
-    const std::string destination = output ? given : defaultDestination(collection);
-    collect(collection, progress, dialogs);
-    progress.clear();
+    const std::string destination = output ? destinationOf(*output) : defaultDestination(collection);
+    const CollectResult collected = collect(collection, progress, console, withGroExtension(destination));
+    if (!collected.finished()) {
+        return kExitFailed;
+    }
     // The missing-files dialog, answered with "Игнорировать!": the run goes on and logs each one.
     writeMissing(collection.MissingFiles, console);
-    editFileList(parsed, collection, dialogs, console);
+    editFileList(parsed, collection, console);
 
     ConsoleScreen screen(console, progress);
-    PackingEvents events(progress, dialogs, screen);
+    ConsoleReport report(console, progress);
+    PackingEvents events(progress, screen, report);
     TZipEngine archiver;
     applyPackingDefaults(archiver);
     bindPackingEvents(archiver, events);
-    NoShell shell;
     progress.nameItems(collection.FileList.names(), 0);
-    PackingRun run({archiver, events, progress, dialogs, shell, screen, &collection.state, collection.ModName});
-    const PackingOutcome outcome = run.run(collection.folders(), destination, collection.FileList);
+    const PackingOutcome outcome =
+        packSelection({collection.folders(), collection.MapList.names(), destination, collection.FileList},
+                      {archiver, events, progress, screen, report, &collection.state, collection.ModName});
     screen.flush();
     progress.clear();
-    const bool packed = outcome == PackingOutcome::Packed;
-    if (packed) {
-        console.out << kPacked << '\n';
-    }
-    return packed && dialogs.problems() == 0 ? kExitSuccess : kExitFailed;
+    const bool clean = collected.outcome.mapsNotFound.empty() && !collection.choicesRefused && !report.warned;
+    return outcome == PackingOutcome::Packed && clean ? kExitSuccess : kExitFailed;
 }
 
 } // namespace

@@ -8,24 +8,24 @@ namespace korvane::cli {
 namespace {
 
 int runScan(const ParsedCommand& parsed, Console& console) {
-    ConsoleDialogs dialogs(console);
     TerminalProgress progress(console);
-    dialogs.progress = &progress;
     Collection collection;
     collection.DeepScan = parsed.has("--deep");
-    if (!prepareCollection(parsed, collection, dialogs)) {
+    if (!prepareCollection(parsed, collection, console)) {
         return kExitFailed;
     }
     progress.nameItems(collection.MapList.names(), 1);
-    const CollectionOutcome outcome = collect(collection, progress, dialogs);
-    progress.clear();
+    const CollectResult result = collect(collection, progress, console);
+    if (!result.finished()) {
+        return kExitFailed;
+    }
     for (const std::string& name : collection.FileList.names()) {
         console.out << shownName(name, console.outOnTerminal) << '\n';
     }
     writeMissing(collection.MissingFiles, console);
-    writeDeepScanHint(collection, console);
-    // Messages of the steps before the run (a map refused, say) count as well.
-    const bool complete = dialogs.problems() == 0 && outcome.complete();
+    writeDeepScanHint(result.deepScanWouldAdd, console);
+    // A map refused before the run counts as well.
+    const bool complete = !collection.choicesRefused && result.outcome.complete();
     return complete ? kExitSuccess : kExitFailed;
 }
 

@@ -1,32 +1,35 @@
 #include "cli/StandardCache.h"
 
 #include "archive/ZipEngine.h"
-#include "cli/NoWindow.h"
 #include "settings/SettingsFiles.h"
+#include "settings/SettingsMessages.h"
 #include "settings/StandardListBuilder.h"
 
 namespace korvane::cli {
 
 StandardCacheResult buildStandardCache(const std::string& installRoot, const std::vector<std::string>& archiveNames,
-                                       ConsoleDialogs& dialogs, ProgressSink& progress) {
+                                       Console& console, TerminalProgress& progress) {
     StandardCacheResult result;
     TZipEngine archiver;
-    NoWindow window;
-    ListingRun run{archiver, progress, window, dialogs};
     NameList wizardList;
-    const StandardListOutcome outcome =
-        BuildStandardFiles(run, installRoot, archiveNames, wizardList, BuildVariant::Wizard);
-    if (outcome == StandardListOutcome::Unreadable) {
+    const StandardListResult built =
+        BuildStandardFiles(archiver, progress, installRoot, archiveNames, wizardList, BuildVariant::Wizard);
+    progress.clear();
+    if (built.outcome == StandardListOutcome::Unreadable) {
+        console.err << built.failure << '\n';
         return result;
     }
-    // The wizard's page 4: every entry the build checked, then the archive names as given.
+    if (built.outcome == StandardListOutcome::ArchivesMissing) {
+        console.err << kSomeGrosMissing << '\n';
+    }
+    // The wizard's page 4: every entry the build listed (all checked), then the archive names as given.
     AppState state;
     state.InstallRoot = installRoot;
-    state.StandardFiles.assign(wizardList.checkedNames(), true);
+    state.StandardFiles = std::move(wizardList);
     state.StandardGroList.assign(archiveNames, false);
     SaveStandardLists(state);
     result.saved = true;
-    result.complete = outcome == StandardListOutcome::Complete;
+    result.complete = built.outcome == StandardListOutcome::Complete;
     result.files = state.StandardFiles.size();
     return result;
 }

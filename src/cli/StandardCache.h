@@ -17,8 +17,8 @@ struct StandardCacheResult {
 
 // Lists every existing archive of the names (relative to the root) with duplicates skipped, then saves
 // the member names as KVN_files.dat and the archive names, as given, as KVN_gros.dat. Nothing is saved
-// when an archive exists but cannot be read. Messages go through the dialogs.
+// when an archive exists but cannot be read. What went wrong is written to standard error.
 StandardCacheResult buildStandardCache(const std::string& installRoot, const std::vector<std::string>& archiveNames,
-                                       ConsoleDialogs& dialogs, ProgressSink& progress);
+                                       Console& console, TerminalProgress& progress);
 
 } // namespace korvane::cli

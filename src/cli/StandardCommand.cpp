@@ -64,22 +64,20 @@ bool anyExists(const std::vector<std::string>& names, const std::string& install
 
 int runStandardBuild(const ParsedCommand& parsed, Console& console) {
     const std::string installRoot = installRootFrom(required(parsed, "--root"));
-    ConsoleDialogs dialogs(console);
     const auto chosen = archiveNamesOf(parsed, installRoot, console);
     if (!chosen) {
-        dialogs.showMessage(std::string(kNoEditionFound) + "\nGive its standard archive names instead.");
+        console.err << kNoEditionFound << "\nGive its standard archive names instead.\n";
         return kExitFailed;
     }
     const std::vector<std::string>& names = *chosen;
     TerminalProgress progress(console);
-    dialogs.progress = &progress;
     // The wizard's own check of a typed list; a preset is built whatever it finds.
     if (!parsed.has("--preset") && !anyExists(names, installRoot)) {
-        dialogs.showMessage(kNoValidGro);
+        console.err << kNoValidGro << '\n';
         return kExitFailed;
     }
     progress.nameItems(names, 1);
-    const StandardCacheResult result = buildStandardCache(installRoot, names, dialogs, progress);
+    const StandardCacheResult result = buildStandardCache(installRoot, names, console, progress);
     progress.clear();
     if (!result.saved) {
         return kExitFailed;

@@ -12,11 +12,10 @@ namespace korvane {
 
 namespace {
 
-constexpr const char* kIntroQuestion =
-    "This tool will convert maps saved with SS:SE v1.50 beta into SS:SE v1.07.\n\n"
-    "It might become necessary if you have accidentally made your map in 150 although\n"
-    "you meant to release it in 107. It may happen.. even twice *points to Quendrel*\n\n"
-    "Now please select the map you wish to convert.";
+constexpr const char* kIntro = "This tool will convert maps saved with SS:SE v1.50 beta into SS:SE v1.07.\n\n"
+                               "It might become necessary if you have accidentally made your map in 150 although\n"
+                               "you meant to release it in 107. It may happen.. even twice *points to Quendrel*\n\n"
+                               "Now please select the map you wish to convert.";
 constexpr const char* kSourceAsDestination =
     "The converted map cannot be saved over the map it is made from. Please choose another file name.";
 
@@ -53,22 +52,41 @@ std::string withWorldExtension(std::string destination) {
     return withDefaultExtension(std::move(destination), "wld");
 }
 
-WorldVersionConverter::WorldVersionConverter(UserDialogs& dialogs, std::string installRoot)
-    : dialogs_(dialogs), installRoot_(std::move(installRoot)) {}
+const char* const kConverterIntro = kIntro;
+
+std::string converterMessage(ConverterNotice notice, const std::string& path) {
+    switch (notice) {
+    case ConverterNotice::SourceUnreadable:
+        return FileError::cannotOpen(path).what();
+    case ConverterNotice::AlreadyCurrent:
+        return kAlreadyVersion107;
+    case ConverterNotice::Version150Found:
+        return kVersion150Detected;
+    case ConverterNotice::ChooseWhereToSave:
+        return kChooseWhereToSave;
+    case ConverterNotice::SourceAsDestination:
+        return kSourceAsDestination;
+    case ConverterNotice::DestinationUnwritable:
+        return FileError::cannotCreate(path).what();
+    case ConverterNotice::Converted:
+        break;
+    }
+    return kConverted;
+}
 
 ConversionOutcome WorldVersionConverter::run() {
-    if (!dialogs_.askOkCancel(kIntroQuestion)) {
+    if (!questions_.startConversion()) {
         return ConversionOutcome::Cancelled;
     }
-    const auto chosen = dialogs_.openFiles({"Карта*.wld|*.wld", installRoot_, true, true});
-    if (chosen.empty() || !isRegularFile(chosen.front())) {
+    const auto chosen = questions_.chooseSource();
+    if (!chosen || !isRegularFile(*chosen)) {
         return ConversionOutcome::Cancelled;
     }
-    const std::filesystem::path sourcePath = chosen.front();
+    const std::filesystem::path sourcePath = *chosen;
     // Held open until the tool ends, as the copy is made from this very stream.
     std::ifstream source(sourcePath, std::ios::binary);
     if (!source) {
-        dialogs_.showMessage(FileError::cannotOpen(sourcePath.string()).what());
+        questions_.tell(ConverterNotice::SourceUnreadable, sourcePath.string());
         return ConversionOutcome::Failed;
     }
     char head[6] = {};
@@ -82,37 +100,37 @@ ConversionOutcome WorldVersionConverter::run() {
 std::optional<ConversionOutcome> WorldVersionConverter::confirmVersion(WorldVersion version) {
     switch (version) {
     case WorldVersion::v107:
-        dialogs_.showMessage(kAlreadyVersion107);
+        questions_.tell(ConverterNotice::AlreadyCurrent, {});
         return ConversionOutcome::AlreadyCurrent;
     case WorldVersion::v150:
-        dialogs_.showMessage(kVersion150Detected);
+        questions_.tell(ConverterNotice::Version150Found, {});
         return std::nullopt;
     case WorldVersion::Unknown:
         break;
     }
-    if (!dialogs_.askYesNo(kUnknownVersionQuestion)) {
+    if (!questions_.convertUnknownVersion()) {
         return ConversionOutcome::Declined;
     }
-    dialogs_.showMessage(kChooseWhereToSave);
+    questions_.tell(ConverterNotice::ChooseWhereToSave, {});
     return std::nullopt;
 }
 
 ConversionOutcome WorldVersionConverter::saveCopy(std::istream& source, const std::filesystem::path& sourcePath) {
-    const auto chosen = dialogs_.saveFile({"*.wld|*.wld", installRoot_, true});
+    const auto chosen = questions_.chooseDestination();
     if (!chosen) {
         return ConversionOutcome::Cancelled;
     }
     const std::filesystem::path destination = withWorldExtension(*chosen);
     // Checked before anything is written: the copy would otherwise replace the map it is read from.
     if (sameFile(sourcePath, destination)) {
-        dialogs_.showMessage(kSourceAsDestination);
+        questions_.tell(ConverterNotice::SourceAsDestination, {});
         return ConversionOutcome::Failed;
     }
     if (!writeConvertedCopy(source, destination)) {
-        dialogs_.showMessage(FileError::cannotCreate(destination.string()).what());
+        questions_.tell(ConverterNotice::DestinationUnwritable, destination.string());
         return ConversionOutcome::Failed;
     }
-    dialogs_.showMessage(kConverted);
+    questions_.tell(ConverterNotice::Converted, {});
     return ConversionOutcome::Converted;
 }
 

@@ -2,8 +2,6 @@
 // at offsets 4 and 5 change.
 #pragma once
 
-#include "platform/UserDialogs.h"
-
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -39,9 +37,36 @@ enum class ConversionOutcome {
     Converted,
 };
 
+// What the converter tells on its way, typed; converterMessage words each.
+enum class ConverterNotice {
+    SourceUnreadable,      // path: the source
+    AlreadyCurrent,        // the map is already 1.07
+    Version150Found,       // before the destination is asked for
+    ChooseWhereToSave,     // before the destination is asked for, after an unknown version was accepted
+    SourceAsDestination,   // the destination is the source itself
+    DestinationUnwritable, // path: the destination
+    Converted,
+};
+std::string converterMessage(ConverterNotice notice, const std::string& path);
+
+// What the converter asks and tells: the windows put it to the user, the command line answers from its operands.
+class ConverterQuestions {
+public:
+    virtual ~ConverterQuestions() = default;
+    // The intro: go on and choose a map?
+    virtual bool startConversion() = 0;
+    // The map to convert (a full path); nothing when cancelled.
+    virtual std::optional<std::string> chooseSource() = 0;
+    // The map's version is neither: convert it anyway?
+    virtual bool convertUnknownVersion() = 0;
+    // Where to save the copy; nothing when cancelled.
+    virtual std::optional<std::string> chooseDestination() = 0;
+    virtual void tell(ConverterNotice notice, const std::string& path) = 0;
+};
+
 class WorldVersionConverter {
 public:
-    WorldVersionConverter(UserDialogs& dialogs, std::string installRoot);
+    explicit WorldVersionConverter(ConverterQuestions& questions) : questions_(questions) {}
     // The menu command from its intro question to "Done.".
     ConversionOutcome run();
 
@@ -50,8 +75,11 @@ private:
     std::optional<ConversionOutcome> confirmVersion(WorldVersion version);
     ConversionOutcome saveCopy(std::istream& source, const std::filesystem::path& sourcePath);
 
-    UserDialogs& dialogs_;
-    std::string installRoot_;
+    ConverterQuestions& questions_;
 };
+
+// The intro question and the open dialog's filter, as the windows show them.
+extern const char* const kConverterIntro;
+inline constexpr const char* kWorldFilter = "Карта*.wld|*.wld";
 
 } // namespace korvane

@@ -1,15 +1,15 @@
 #include "pack/PackingEvents.h"
 
+#include "pack/PackingReport.h"
 #include "pack/PackingScreen.h"
 #include "platform/ProgressSink.h"
-#include "platform/UserDialogs.h"
 
 #include <cmath>
 
 namespace korvane {
 
-PackingEvents::PackingEvents(ProgressSink& progress, UserDialogs& dialogs, PackingScreen& screen)
-    : progress_(progress), dialogs_(dialogs), screen_(screen) {}
+PackingEvents::PackingEvents(ProgressSink& progress, PackingScreen& screen, PackingReport& report)
+    : progress_(progress), screen_(screen), report_(report) {}
 
 void PackingEvents::FileProgress(double Progress, TZEProgressPhase ProgressPhase) {
     const int percent = static_cast<int>(std::trunc(Progress));
@@ -39,7 +39,7 @@ void PackingEvents::startFile() {
 void PackingEvents::reportError(const std::string& text) {
     failed_ = true;
     screen_.appendLine(text);
-    dialogs_.showMessage(text);
+    report_.fileFailed(text);
 }
 
 } // namespace korvane

@@ -7,19 +7,19 @@
 
 namespace korvane {
 
+class PackingReport;
 class PackingScreen;
 class ProgressSink;
-class UserDialogs;
 
 class PackingEvents {
 public:
-    PackingEvents(ProgressSink& progress, UserDialogs& dialogs, PackingScreen& screen);
+    PackingEvents(ProgressSink& progress, PackingScreen& screen, PackingReport& report);
 
     // The current-file bar and its label follow the engine's percentage.
     void FileProgress(double Progress, TZEProgressPhase ProgressPhase);
-    // Logged and shown; the engine drops the file being added.
+    // Logged and reported; the engine drops the file being added.
     TZEAction ProcessFileFailure(const std::string& ErrorMessage);
-    // Logged and shown; the answer is Cancel.
+    // Logged and reported; the answer is Cancel.
     bool DiskFull();
     // Replacing an entry is always confirmed.
     static bool ConfirmOverwrite() { return true; }
@@ -33,8 +33,8 @@ private:
     void reportError(const std::string& text);
 
     ProgressSink& progress_;
-    UserDialogs& dialogs_;
     PackingScreen& screen_;
+    PackingReport& report_;
     bool failed_ = false;
     bool written_ = false;
 };

@@ -5,13 +5,11 @@
 #include "pack/DestinationPath.h"
 #include "pack/GameLimitsCheck.h"
 #include "pack/PackingEvents.h"
-#include "pack/PackingMessages.h"
 #include "pack/PackingScreen.h"
 #include "platform/FileFacts.h"
 #include "platform/GamePath.h"
 #include "platform/NameList.h"
 #include "platform/ProgressSink.h"
-#include "platform/UserDialogs.h"
 #include "platform/UserError.h"
 
 #include <algorithm>
@@ -50,11 +48,6 @@ std::string storedFormOf(std::string entry) {
 
 const std::string kNameTooLong = " has a name longer than " + std::to_string(kMaxStoredNameLength) + " bytes!";
 
-std::string writeFailure(const std::string& destination, bool diskFull) {
-    const std::string kept = " could not be written. A GRO that was there before is unchanged.";
-    return diskFull ? "Error: The disk is full: " + destination + kept : "Error: " + destination + kept;
-}
-
 } // namespace
 
 std::optional<std::string> destinationAmongFiles(const GameFolders& folders, const std::string& destination,
@@ -79,7 +72,7 @@ PackingRun::PackingRun(const PackingSeams& seams) : seams_(seams) {}
 
 PackingOutcome PackingRun::run(const GameFolders& folders, const std::string& entered, const NameList& files) {
     if (destinationName(entered).empty()) {
-        seams_.dialogs.showMessage(kChooseValidDestination);
+        seams_.report.stopped(PackingStop::NoValidName, {});
         return PackingOutcome::NotStarted;
     }
     const std::string destination = withGroExtension(entered);
@@ -102,15 +95,15 @@ PackingOutcome PackingRun::run(const GameFolders& folders, const std::string& en
         seams_.archiver.CommitArchive();
     } catch (const ArchiveWriteError& error) {
         seams_.archiver.CloseArchive();
-        const std::string message = writeFailure(destination, error.diskFull());
-        seams_.screen.appendLine(message);
-        stop(message);
+        const PackingStop why = error.diskFull() ? PackingStop::DiskFull : PackingStop::WriteFailed;
+        seams_.screen.appendLine(stopMessage(why, destination));
+        stop(why, destination);
         return PackingOutcome::Failed;
     } catch (...) {
         seams_.archiver.CloseArchive();
         const std::string message = userMessageOf(std::current_exception());
         seams_.screen.appendLine("Error:" + message);
-        stop(message);
+        stop(PackingStop::Failed, message);
         return PackingOutcome::Failed;
     }
     return finish(destination);
@@ -128,7 +121,7 @@ bool PackingRun::prepareFolder(const std::string& destination) {
         seams_.screen.extendLastLine(" Created.");
         return true;
     }
-    stop(kPathNotCreated);
+    stop(PackingStop::FolderNotCreated);
     return false;
 }
 
@@ -136,12 +129,11 @@ bool PackingRun::probeDestination(const GameFolders& folders, const std::string&
     seams_.screen.appendLine("Checking file writability...");
     // An archive that replaces one of its own files would pack that file's old contents.
     if (const auto entry = destinationAmongFiles(folders, destination, files)) {
-        stop("Error: The GRO would replace " + *entry +
-             ", which is one of the files to be packed.\nPlease choose another name or location for your GRO.");
+        stop(PackingStop::ReplacesPackedFile, *entry);
         return false;
     }
     if (!probeWritable(destination)) {
-        stop(kNotWritable);
+        stop(PackingStop::NotWritable);
         return false;
     }
     seams_.screen.extendLastLine(" OK!");
@@ -211,20 +203,18 @@ PackingOutcome PackingRun::finish(const std::string& destination) {
     }
     seams_.screen.setBusy(false);
     if (!warnings.empty()) {
-        seams_.dialogs.showMessage(gameLimitsMessage(warnings));
+        seams_.report.limitsBroken(warnings);
     }
     if (filesMissing_) {
-        seams_.dialogs.showMessage(kSomeFilesNotIncluded);
+        seams_.report.filesLeftOut();
         return PackingOutcome::FilesMissing;
     }
-    if (seams_.dialogs.askYesNo(kPackedOpenFolderQuestion)) {
-        seams_.shell.openFolder(destinationFolderPath(destination));
-    }
+    seams_.report.packed(destinationFolderPath(destination));
     return PackingOutcome::Packed;
 }
 
-void PackingRun::stop(const std::string& message) {
-    seams_.dialogs.showMessage(message);
+void PackingRun::stop(PackingStop stop, const std::string& detail) {
+    seams_.report.stopped(stop, detail);
     seams_.screen.setBusy(false);
 }
 

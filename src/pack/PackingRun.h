@@ -2,6 +2,7 @@
 // with every stage in the packing log.
 #pragma once
 
+#include "pack/PackingReport.h"
 #include "platform/GameFolders.h"
 
 #include <optional>
@@ -12,11 +13,10 @@ namespace korvane {
 struct AppState;
 class NameList;
 class PackingEvents;
+class PackingReport;
 class PackingScreen;
 class ProgressSink;
-class Shell;
 class TZipEngine;
-class UserDialogs;
 
 // How a run ended, for the front ends to act on without reading its messages.
 enum class PackingOutcome {
@@ -30,9 +30,8 @@ struct PackingSeams {
     TZipEngine& archiver;
     PackingEvents& events; // must be the answers bound to the archiver's events
     ProgressSink& progress;
-    UserDialogs& dialogs;
-    Shell& shell;
     PackingScreen& screen;
+    PackingReport& report;
     // For the check of the written archive against the game's reader; none skips its standard-file rule.
     const AppState* installation = nullptr;
     // The mod the archive is loaded with (its folder's name), empty for none; the check words its rules so.
@@ -54,7 +53,7 @@ private:
     void packAll(const GameFolders& folders, const NameList& files);
     void packOne(const GameFolders& folders, const std::string& entry);
     PackingOutcome finish(const std::string& destination);
-    void stop(const std::string& message);
+    void stop(PackingStop stop, const std::string& detail = {});
     void missing(const std::string& entry, const char* what);
 
     PackingSeams seams_;

@@ -18,6 +18,8 @@ public:
     const std::string& installRoot() const { return installRoot_; }
     // Empty without a mod.
     const std::string& modFolder() const { return modFolder_; }
+    // Where a dialog that picks game files opens: the mod's folder when there is one, else the root.
+    const std::string& startFolder() const { return modFolder_.empty() ? installRoot_ : modFolder_; }
 
     // The folder whose file the game reads for the name: the mod's when it has one, else the installation's
     // (also when neither has it, so that messages name the usual path).

@@ -44,10 +44,23 @@ int NameList::checkedCount() const {
 
 void NameList::append(std::string name, bool checked) {
     if (!indexStale_) {
-        firstIndex_.try_emplace(caseFoldKey(name), size());
+        indexOnce(caseFoldKey(name), size());
     }
     entries_.push_back({std::move(name), checked});
     notifyInserted(size() - 1);
+}
+
+bool NameList::appendIfAbsent(std::string name, bool checked) {
+    if (indexStale_) {
+        rebuildIndex();
+    }
+    // The key is folded once, for the look-up and the insertion both.
+    if (!indexOnce(caseFoldKey(name), size())) {
+        return false;
+    }
+    entries_.push_back({std::move(name), checked});
+    notifyInserted(size() - 1);
+    return true;
 }
 
 void NameList::setChecked(int index, bool checked) {
@@ -108,15 +121,34 @@ int NameList::indexOf(std::string_view name) const {
     if (indexStale_) {
         rebuildIndex();
     }
-    auto found = firstIndex_.find(caseFoldKey(name));
-    return found == firstIndex_.end() ? -1 : found->second;
+    const std::string key = caseFoldKey(name);
+    return findKey(key, std::hash<std::string>{}(key));
+}
+
+int NameList::findKey(const std::string& key, std::size_t hash) const {
+    const auto [first, last] = firstIndex_.equal_range(hash);
+    for (auto it = first; it != last; ++it) {
+        if (caseFoldKey(entries_[static_cast<std::size_t>(it->second)].name) == key) {
+            return it->second;
+        }
+    }
+    return -1;
+}
+
+bool NameList::indexOnce(const std::string& key, int index) const {
+    const std::size_t hash = std::hash<std::string>{}(key);
+    if (findKey(key, hash) >= 0) {
+        return false;
+    }
+    firstIndex_.emplace(hash, index);
+    return true;
 }
 
 void NameList::rebuildIndex() const {
     firstIndex_.clear();
     firstIndex_.reserve(entries_.size());
     for (int i = 0; i < size(); ++i) {
-        firstIndex_.try_emplace(caseFoldKey(entries_[static_cast<std::size_t>(i)].name), i);
+        indexOnce(caseFoldKey(entries_[static_cast<std::size_t>(i)].name), i);
     }
     indexStale_ = false;
 }

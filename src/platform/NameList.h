@@ -30,6 +30,8 @@ public:
     int checkedCount() const;
 
     void append(std::string name, bool checked = true);
+    // Appends the name unless the list holds it already, ignoring letter case; true when appended.
+    bool appendIfAbsent(std::string name, bool checked = true);
     void setChecked(int index, bool checked);
     void checkAll();
     void removeAt(int index);
@@ -55,13 +57,19 @@ private:
     };
 
     void rebuildIndex() const;
+    // The first entry whose folded name is the key, or -1.
+    int findKey(const std::string& key, std::size_t hash) const;
+    // Indexes the entry under its folded name unless an earlier entry has that name; false then.
+    bool indexOnce(const std::string& key, int index) const;
     void notifyReset();
     void notifyInserted(int index);
     void notifyRemoved(int index);
     void notifyChanged(int index);
 
     std::vector<Entry> entries_;
-    mutable std::unordered_map<std::string, int> firstIndex_;
+    // Folded names by their hash only: the names themselves are folded again on a hit, so that a list of tens
+    // of thousands holds no second copy of every name.
+    mutable std::unordered_multimap<std::size_t, int> firstIndex_;
     mutable bool indexStale_ = false;
     int updateDepth_ = 0;
     bool resetPending_ = false;

@@ -9,20 +9,22 @@ namespace korvane {
 
 namespace {
 
-// The relative name of a chosen file that lies inside the installation, or nothing after the message.
+using Reason = ChoiceRefused::Reason;
+
+// The relative name of a chosen file that lies inside the installation, or nothing after the refusal.
 std::optional<std::string> insideInstallation(const std::string& chosenPath, const std::string& installRoot,
-                                              UserDialogs& dialogs) {
+                                              std::vector<ChoiceRefused>& refused) {
     std::string name = relativeNameOf(chosenPath, installRoot);
     if (!gameFileExists(installRoot, name)) {
-        dialogs.showMessage(kOutsideInstallationMessage);
+        refused.push_back({Reason::OutsideInstallation, {}});
         return std::nullopt;
     }
     return name;
 }
 
-void appendNew(const std::string& name, NameList& list, UserDialogs& dialogs) {
+void appendNew(const std::string& name, NameList& list, std::vector<ChoiceRefused>& refused) {
     if (list.contains(name)) {
-        dialogs.showMessage(name + " is already in the list.");
+        refused.push_back({Reason::AlreadyListed, name});
     } else {
         list.append(name, true);
     }
@@ -30,28 +32,45 @@ void appendNew(const std::string& name, NameList& list, UserDialogs& dialogs) {
 
 } // namespace
 
-void addChosenMaps(const std::vector<std::string>& chosenPaths, const std::string& installRoot, NameList& maps,
-                   UserDialogs& dialogs) {
+std::string refusalMessage(const ChoiceRefused& refused) {
+    switch (refused.reason) {
+    case Reason::OutsideInstallation:
+        return "The files must reside inside the SS installation directory.\nIf you are sure that it's there, then "
+               "please check that the\npath is correctly defined in the Options menu.";
+    case Reason::NotAMap:
+        return "Please choose .wld files only.";
+    case Reason::AlreadyListed:
+        break;
+    }
+    return refused.name + " is already in the list.";
+}
+
+std::vector<ChoiceRefused> addChosenMaps(const std::vector<std::string>& chosenPaths, const std::string& installRoot,
+                                         NameList& maps) {
+    std::vector<ChoiceRefused> refused;
     for (const auto& chosen : chosenPaths) {
-        const auto name = insideInstallation(chosen, installRoot, dialogs);
+        const auto name = insideInstallation(chosen, installRoot, refused);
         if (!name) {
             continue;
         }
         if (!equalsAsciiNoCase(extensionOf(*name), ".wld")) {
-            dialogs.showMessage("Please choose .wld files only.");
+            refused.push_back({Reason::NotAMap, *name});
             continue;
         }
-        appendNew(*name, maps, dialogs);
+        appendNew(*name, maps, refused);
     }
+    return refused;
 }
 
-void addChosenFiles(const std::vector<std::string>& chosenPaths, const std::string& installRoot, NameList& files,
-                    UserDialogs& dialogs) {
+std::vector<ChoiceRefused> addChosenFiles(const std::vector<std::string>& chosenPaths, const std::string& installRoot,
+                                          NameList& files) {
+    std::vector<ChoiceRefused> refused;
     for (const auto& chosen : chosenPaths) {
-        if (const auto name = insideInstallation(chosen, installRoot, dialogs)) {
-            appendNew(*name, files, dialogs);
+        if (const auto name = insideInstallation(chosen, installRoot, refused)) {
+            appendNew(*name, files, refused);
         }
     }
+    return refused;
 }
 
 void removeUncheckedMaps(NameList& maps) {

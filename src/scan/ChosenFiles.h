@@ -2,24 +2,33 @@
 #pragma once
 
 #include "platform/NameList.h"
-#include "platform/UserDialogs.h"
 
 #include <string>
 #include <vector>
 
 namespace korvane {
 
-inline constexpr const char* kOutsideInstallationMessage =
-    "The files must reside inside the SS installation directory.\nIf you are sure that it's there, then please "
-    "check that the\npath is correctly defined in the Options menu.";
+// Why a chosen file stayed out of its list.
+struct ChoiceRefused {
+    enum class Reason {
+        OutsideInstallation,
+        NotAMap, // not a .wld
+        AlreadyListed,
+    };
+    Reason reason;
+    std::string name; // relative to the installation; empty when outside it
+};
 
-// Adds chosen maps to the map list; each rejected file gets its own message and the rest still go in.
-void addChosenMaps(const std::vector<std::string>& chosenPaths, const std::string& installRoot, NameList& maps,
-                   UserDialogs& dialogs);
+// The text the front ends give a refusal.
+std::string refusalMessage(const ChoiceRefused& refused);
+
+// Adds chosen maps to the map list; each rejected file is refused on its own and the rest still go in.
+std::vector<ChoiceRefused> addChosenMaps(const std::vector<std::string>& chosenPaths, const std::string& installRoot,
+                                         NameList& maps);
 
 // Adds chosen files to the file list, standard or not, with no scan.
-void addChosenFiles(const std::vector<std::string>& chosenPaths, const std::string& installRoot, NameList& files,
-                    UserDialogs& dialogs);
+std::vector<ChoiceRefused> addChosenFiles(const std::vector<std::string>& chosenPaths, const std::string& installRoot,
+                                          NameList& files);
 
 // Clearing a map's mark removes the map.
 void removeUncheckedMaps(NameList& maps);

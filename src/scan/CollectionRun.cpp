@@ -51,7 +51,7 @@ Companions companionsOf(const std::string& mapName) {
 }
 
 CollectionOutcome collectDependencies(const CollectionLists& lists, const std::vector<std::string>& maps,
-                                      ProgressSink& progress, UserDialogs& dialogs) {
+                                      ProgressSink& progress, const MapNotFound& mapNotFound) {
     CollectionOutcome outcome;
     const GameFolders folders(lists.InstallRoot, lists.ModFolder);
     ReferenceScanner scanner(folders, lists.FileList, lists.StandardFiles, lists.MissingFiles);
@@ -68,8 +68,10 @@ CollectionOutcome collectDependencies(const CollectionLists& lists, const std::v
         progress.setOverallPosition(barValue(static_cast<std::uint64_t>(i + 1)));
         progress.setOverallText(outOf(i + 1, total));
         if (!gameFileExists(folders, map)) {
-            dialogs.showMessage("File " + map + " does not exist.");
-            ++outcome.mapsNotFound;
+            outcome.mapsNotFound.push_back(map);
+            if (mapNotFound) {
+                mapNotFound(map);
+            }
             continue;
         }
         progress.setCurrentPosition(0);

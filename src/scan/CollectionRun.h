@@ -4,9 +4,9 @@
 
 #include "platform/NameList.h"
 #include "platform/ProgressSink.h"
-#include "platform/UserDialogs.h"
 #include "scan/MissingList.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,15 +25,18 @@ struct CollectionLists {
 
 // What a run found, for the front ends to act on without reading its messages.
 struct CollectionOutcome {
-    int mapsNotFound = 0; // listed maps that were not there, each reported in a message
-    int filesMissing = 0; // needed files that were not found, as listed in MissingFiles
-    bool complete() const { return mapsNotFound == 0 && filesMissing == 0; }
+    std::vector<std::string> mapsNotFound; // listed maps that were not there, in list order
+    int filesMissing = 0;                  // needed files that were not found, as listed in MissingFiles
+    bool complete() const { return mapsNotFound.empty() && filesMissing == 0; }
 };
 
-// Appends to the lists (the caller empties them first). A vanished map gets "File <name> does not exist.";
-// a file that exists and cannot be opened throws FileError and ends the run.
+// Told of a listed map that is gone, when the run reaches it.
+using MapNotFound = std::function<void(const std::string& map)>;
+
+// Appends to the lists (the caller empties them first). A vanished map is skipped, reported as the run
+// reaches it and named in the outcome; a file that exists and cannot be opened throws FileError and ends the run.
 CollectionOutcome collectDependencies(const CollectionLists& lists, const std::vector<std::string>& maps,
-                                      ProgressSink& progress, UserDialogs& dialogs);
+                                      ProgressSink& progress, const MapNotFound& mapNotFound = {});
 
 // The map's thumbnail texture, thumbnail and visibility file, relative to the installation.
 struct Companions {

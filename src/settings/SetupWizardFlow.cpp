@@ -4,7 +4,6 @@
 #include "settings/InstallFolder.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsMessages.h"
-#include "settings/StandardListBuilder.h"
 #include "settings/StandardPresets.h"
 #include "settings/TextLines.h"
 
@@ -65,12 +64,10 @@ std::vector<std::string> SetupWizardFlow::archiveNames(const WizardChoice& choic
     }
 }
 
-void SetupWizardFlow::showPageThree(ListingRun& run, const WizardChoice& choice, NameList& items) {
-    if (KeepStandardList) {
-        KeepStandardList = false;
-        return;
-    }
-    BuildStandardFiles(run, state_.InstallRoot, archiveNames(choice), items, BuildVariant::Wizard);
+bool SetupWizardFlow::rebuildsPageThree() {
+    const bool keep = KeepStandardList;
+    KeepStandardList = false;
+    return !keep;
 }
 
 void SetupWizardFlow::save(const WizardChoice& choice, const NameList& items) {

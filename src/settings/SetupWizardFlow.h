@@ -6,7 +6,6 @@
 #include "platform/NameList.h"
 #include "platform/SettingsStore.h"
 #include "settings/InstallDetection.h"
-#include "settings/ListingRun.h"
 
 #include <string>
 #include <utility>
@@ -39,8 +38,9 @@ public:
 
     // Page 2's on-show: InstallRoot, looked for first when none is set yet.
     const std::string& rootToShow();
-    // Page 3's on-show: the items built from the chosen archives, unless coming back from page 4.
-    void showPageThree(ListingRun& run, const WizardChoice& choice, NameList& items);
+    // Page 3's on-show: true when the items are to be built from the chosen archives, false when coming back
+    // from page 4 keeps them.
+    bool rebuildsPageThree();
     // Page 4's on-show: the checked items become StandardFiles and the chosen archives StandardGroList; the
     // lists and then InstallRoot are stored. A failed write passes on and leaves the settings unsaved.
     void save(const WizardChoice& choice, const NameList& items);

@@ -2,8 +2,8 @@
 
 #include "archive/ZipEngine.h"
 #include "platform/GamePath.h"
+#include "platform/ProgressSink.h"
 #include "platform/UserError.h"
-#include "settings/InstallFolder.h"
 
 #include <exception>
 
@@ -27,31 +27,24 @@ private:
     TZipEngine& archiver_;
 };
 
-// Whatever happens during a run, the calling window ends enabled, the target's repainting resumed and the
-// loading window hidden, before any message is shown.
-class RunScope {
+// The target's repainting is suspended for as long as the build runs, however it ends.
+class SuspendedRepaint {
 public:
-    RunScope(RunWindow& window, NameList* suspended) : window_(window), suspended_(suspended) {}
-    ~RunScope() { finish(); }
-    RunScope(const RunScope&) = delete;
-    RunScope& operator=(const RunScope&) = delete;
-
-    void finish() {
-        if (finished_) {
-            return;
+    explicit SuspendedRepaint(NameList* list) : list_(list) {
+        if (list_ != nullptr) {
+            list_->beginUpdate();
         }
-        finished_ = true;
-        window_.setCallerEnabled(true);
-        if (suspended_ != nullptr) {
-            suspended_->endUpdate();
-        }
-        window_.hideLoading();
     }
+    ~SuspendedRepaint() {
+        if (list_ != nullptr) {
+            list_->endUpdate();
+        }
+    }
+    SuspendedRepaint(const SuspendedRepaint&) = delete;
+    SuspendedRepaint& operator=(const SuspendedRepaint&) = delete;
 
 private:
-    RunWindow& window_;
-    NameList* suspended_;
-    bool finished_ = false;
+    NameList* list_;
 };
 
 // The native path of an archive named relative to the root, resolving '\' and letter case.
@@ -68,8 +61,8 @@ std::string errorText() {
 
 } // namespace
 
-void ListGroMembers(TZipEngine& archiver, ProgressSink& progress, const std::string& archivePath, NameList& target,
-                    MemberListing listing) {
+void forEachGroMember(TZipEngine& archiver, ProgressSink& progress, const std::string& archivePath,
+                      bool showMemberCounter, const std::function<void(std::string&& name)>& sink) {
     archiver.FileName = archivePath;
     archiver.OpenArchive(kOpenForReading);
     OpenArchiveGuard closer(archiver);
@@ -86,7 +79,7 @@ void ListGroMembers(TZipEngine& archiver, ProgressSink& progress, const std::str
         ++member;
         if (refresh > 200) {
             progress.processEvents();
-            if (listing.showMemberCounter) {
+            if (showMemberCounter) {
                 progress.setCurrentText(outOf(member, count));
             }
             progress.setCurrentPosition(member);
@@ -94,103 +87,96 @@ void ListGroMembers(TZipEngine& archiver, ProgressSink& progress, const std::str
         } else {
             ++refresh;
         }
-        std::string name = item.StoredPath + item.FileName;
-        if (!listing.skipDuplicates || !target.contains(name)) {
-            target.append(std::move(name), true);
-        }
+        sink(item.StoredPath + item.FileName);
     }
 }
 
-StandardListOutcome BuildStandardFiles(ListingRun& run, const std::string& root,
-                                       const std::vector<std::string>& archiveNames, NameList& target,
-                                       BuildVariant variant, NameList* archiveList) {
+void ListGroMembers(TZipEngine& archiver, ProgressSink& progress, const std::string& archivePath, NameList& target,
+                    MemberListing listing) {
+    forEachGroMember(archiver, progress, archivePath, listing.showMemberCounter, [&](std::string&& name) {
+        if (listing.skipDuplicates) {
+            target.appendIfAbsent(std::move(name), true);
+        } else {
+            target.append(std::move(name), true);
+        }
+    });
+}
+
+StandardListResult BuildStandardFiles(TZipEngine& archiver, ProgressSink& progress, const std::string& root,
+                                      const std::vector<std::string>& archiveNames, NameList& target,
+                                      BuildVariant variant, NameList* archiveList, const ArchiveNotFound& notFound) {
     const bool wizard = variant == BuildVariant::Wizard;
-    bool archiveMissing = false;
+    StandardListResult result;
     target.clear();
-    if (wizard) {
-        target.beginUpdate();
-    } else if (archiveList != nullptr) {
+    if (!wizard && archiveList != nullptr) {
         archiveList->clear();
     }
-    RunScope scope(run.window, wizard ? &target : nullptr);
-    run.window.showLoading();
+    const SuspendedRepaint suspended(wizard ? &target : nullptr);
     const int total = static_cast<int>(archiveNames.size());
-    run.progress.setOverallMax(total);
-    run.progress.setOverallPosition(0);
-    run.progress.setCurrentText("");
-    run.progress.setOverallText("");
-    run.window.setCallerEnabled(false);
-
+    progress.setOverallMax(total);
+    progress.setOverallPosition(0);
+    progress.setCurrentText("");
+    progress.setOverallText("");
     const MemberListing listing{wizard, true};
     try {
         for (int i = 0; i < total; ++i) {
             const std::string& name = archiveNames[static_cast<std::size_t>(i)];
-            run.progress.setOverallPosition(i + 1);
-            run.progress.setOverallText(outOf(i + 1, total));
+            progress.setOverallPosition(i + 1);
+            progress.setOverallText(outOf(i + 1, total));
             if (fileExists(root + name)) {
                 if (!wizard && archiveList != nullptr) {
                     archiveList->append(name, false);
                 }
-                ListGroMembers(run.archiver, run.progress, archivePathOf(root, name), target, listing);
+                ListGroMembers(archiver, progress, archivePathOf(root, name), target, listing);
             } else {
-                archiveMissing = true;
-                if (!wizard) {
-                    run.dialogs.showMessage("File " + name + " was not found.");
+                result.outcome = StandardListOutcome::ArchivesMissing;
+                if (notFound) {
+                    notFound(name);
                 }
             }
         }
     } catch (...) {
-        scope.finish();
-        run.dialogs.showMessage(errorText());
-        return StandardListOutcome::Unreadable;
+        return {StandardListOutcome::Unreadable, errorText()};
     }
-    scope.finish();
-    if (wizard && archiveMissing) {
-        run.dialogs.showMessage(kSomeGrosMissing);
-    }
-    return archiveMissing ? StandardListOutcome::ArchivesMissing : StandardListOutcome::Complete;
+    return result;
 }
 
-void AddStandardFile(ListingRun& run, const std::string& root, NameList& target, AddVariant variant) {
-    const bool options = variant == AddVariant::Options;
-    if (options && !isValidInstallation(root)) {
-        run.dialogs.showMessage(kChooseValidPathFirst);
-        return;
-    }
-    const auto chosen = run.dialogs.openFiles({"*.*|*.*", root, false, false});
-    if (chosen.empty()) {
-        return;
-    }
-    const std::string relative = relativeNameOf(chosen.front(), root);
+ChosenStandardFile classifyStandardChoice(const std::string& root, const std::string& chosenPath,
+                                          const NameList& target) {
+    std::string relative = relativeNameOf(chosenPath, root);
     if (!fileExists(root + relative)) {
-        run.dialogs.showMessage(options ? "The file must reside inside the SS installation directory.\n"
-                                          "If you are sure that it's there, then please check that the\n"
-                                          "path is correctly defined in the Options menu."
-                                        : "The file must reside inside the SS installation directory,\n"
-                                          "which was specified in the previous window.");
-        return;
+        return {StandardChoice::Outside, relative};
     }
     if (target.contains(relative)) {
-        run.dialogs.showMessage("This file is already in the list.");
-        return;
+        return {StandardChoice::AlreadyListed, relative};
     }
-    if (!equalsAsciiNoCase(extensionOf(relative), ".gro")) {
-        target.append(relative, true);
-        return;
+    const bool archive = equalsAsciiNoCase(extensionOf(relative), ".gro");
+    return {archive ? StandardChoice::Archive : StandardChoice::File, relative};
+}
+
+std::string standardChoiceMessage(StandardChoice refusal, AddVariant variant) {
+    if (refusal == StandardChoice::AlreadyListed) {
+        return "This file is already in the list.";
     }
-    run.window.setCallerEnabled(false);
-    RunScope scope(run.window, nullptr);
-    run.window.showLoading();
-    run.progress.setOverallMax(1);
-    run.progress.setOverallPosition(1);
-    run.progress.setCurrentText("");
-    run.progress.setOverallText(outOf(1, 1));
+    return variant == AddVariant::Options ? "The file must reside inside the SS installation directory.\n"
+                                            "If you are sure that it's there, then please check that the\n"
+                                            "path is correctly defined in the Options menu."
+                                          : "The file must reside inside the SS installation directory,\n"
+                                            "which was specified in the previous window.";
+}
+
+std::string ListChosenArchive(TZipEngine& archiver, ProgressSink& progress, const std::string& root,
+                              const std::string& name, NameList& target) {
+    progress.setOverallMax(1);
+    progress.setOverallPosition(1);
+    progress.setCurrentText("");
+    progress.setOverallText(outOf(1, 1));
     try {
-        ListGroMembers(run.archiver, run.progress, archivePathOf(root, relative), target, {true, false});
+        ListGroMembers(archiver, progress, archivePathOf(root, name), target, {true, false});
     } catch (...) {
-        scope.finish();
-        run.dialogs.showMessage(errorText());
+        return errorText();
     }
+    return {};
 }
 
 } // namespace korvane

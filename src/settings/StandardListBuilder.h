@@ -3,9 +3,9 @@
 #pragma once
 
 #include "platform/NameList.h"
-#include "settings/ListingRun.h"
 #include "settings/SettingsMessages.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +18,11 @@ struct MemberListing {
     bool skipDuplicates = true;
     bool showMemberCounter = true;
 };
+
+// Hands each member name of the archive (a native path) to the sink in directory order, refreshing the
+// current-item bar at the first member and every 202nd after it. Engine errors pass on to the caller.
+void forEachGroMember(TZipEngine& archiver, ProgressSink& progress, const std::string& archivePath,
+                      bool showMemberCounter, const std::function<void(std::string&& name)>& sink);
 
 // Appends the member names of the archive (a native path) to the target, each checked, refreshing the
 // current-item bar at the first member and every 202nd after it. Engine errors pass on to the caller.
@@ -36,16 +41,44 @@ enum class StandardListOutcome {
     Unreadable,      // an archive could not be read, as reported: the build stopped there
 };
 
-// Lists every existing archive of the names (relative to root) into the emptied target. The editor variant
-// also empties archiveList and appends each existing archive's name to it. On an unreadable archive the
-// calling window is enabled and the loading window hidden before that message shows.
-StandardListOutcome BuildStandardFiles(ListingRun& run, const std::string& root,
-                                       const std::vector<std::string>& archiveNames, NameList& target,
-                                       BuildVariant variant, NameList* archiveList = nullptr);
+struct StandardListResult {
+    StandardListOutcome outcome = StandardListOutcome::Complete;
+    std::string failure; // when Unreadable: the error model's text, never empty
+};
+
+// Told of an archive name that is not there, as the build reaches it.
+using ArchiveNotFound = std::function<void(const std::string& name)>;
+
+// Lists every existing archive of the names (relative to root) into the emptied target, the loading window's
+// bars following through progress. The wizard variant suspends the target's repainting for the run. The
+// editor variant also empties archiveList and appends each existing archive's name to it.
+StandardListResult BuildStandardFiles(TZipEngine& archiver, ProgressSink& progress, const std::string& root,
+                                      const std::vector<std::string>& archiveNames, NameList& target,
+                                      BuildVariant variant, NameList* archiveList = nullptr,
+                                      const ArchiveNotFound& notFound = {});
 
 enum class AddVariant { Options, Wizard };
 
-// "Добавить файл": one chosen file's relative name, or every member of a chosen ".gro" archive.
-void AddStandardFile(ListingRun& run, const std::string& root, NameList& target, AddVariant variant);
+// What "Добавить файл" makes of the file chosen in its dialog.
+enum class StandardChoice {
+    File,          // any other file: its relative name goes into the list
+    Archive,       // a ".gro": its members go into the list
+    Outside,       // not a file inside the installation
+    AlreadyListed, // its name is in the list
+};
+struct ChosenStandardFile {
+    StandardChoice choice;
+    std::string name; // relative to the root
+};
+ChosenStandardFile classifyStandardChoice(const std::string& root, const std::string& chosenPath,
+                                          const NameList& target);
+
+// The text the windows give a refusal.
+std::string standardChoiceMessage(StandardChoice refusal, AddVariant variant);
+
+// Lists a chosen archive's members into the target, duplicates skipped, both bars at one of one. Returns the
+// error model's text when the archive cannot be read, else nothing.
+std::string ListChosenArchive(TZipEngine& archiver, ProgressSink& progress, const std::string& root,
+                              const std::string& name, NameList& target);
 
 } // namespace korvane

@@ -155,7 +155,7 @@ TEST_F(PackingCheckTest, WarningsFollowDoneAndComeBeforeTheClosingQuestion) {
                                 "not be read to tell which copy the game uses.";
     EXPECT_EQ(screen.log, (Lines{"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...",
                                  "Packing...", "  ERROR: File Textures\\Gone.tex was not found!", "Done.", warning}));
-    EXPECT_EQ(dialogs.shown,
+    EXPECT_EQ(report.shown,
               (Lines{"The GRO may not work in the game as intended:\n" + warning, testing::kSomeMissing}));
     EXPECT_EQ(screen.busy, (std::vector<bool>{true, false}));
 }

@@ -2,14 +2,16 @@
 #pragma once
 
 #include "archive/ZipEngine.h"
+#include "pack/GameLimitsCheck.h"
 #include "pack/PackingArchiver.h"
 #include "pack/PackingEvents.h"
+#include "pack/PackingMessages.h"
+#include "pack/PackingReport.h"
 #include "pack/PackingRun.h"
 #include "pack/PackingScreen.h"
 #include "platform/NameList.h"
 #include "platform/ProgressSink.h"
 #include "support/RecordingProgress.h"
-#include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "support/TestBytes.h"
 
@@ -39,20 +41,36 @@ public:
     void setBusy(bool value) override { busy.push_back(value); }
 };
 
+// The run's reports, worded as the front ends word them.
+class RecordingReport : public PackingReport {
+public:
+    std::vector<std::string> shown;
+    std::vector<std::string> packedIn; // the folders of complete archives
+
+    void fileFailed(const std::string& text) override { shown.push_back(text); }
+    void stopped(PackingStop stop, const std::string& detail) override { shown.push_back(stopMessage(stop, detail)); }
+    void limitsBroken(const std::vector<std::string>& warnings) override {
+        shown.push_back(gameLimitsMessage(warnings));
+    }
+    void filesLeftOut() override { shown.push_back(kSomeFilesNotIncluded); }
+    void packed(const std::string& folder) override {
+        shown.push_back(kPackedOpenFolderQuestion);
+        packedIn.push_back(folder);
+    }
+};
+
 // What a run talks to, recorded, with the engine's events bound as the main window binds them.
 struct RecordedRun {
     TZipEngine archiver{"Archiver"};
     RecordingScreen screen;
     RecordingProgress progress;
-    ScriptedDialogs dialogs;
-    ScriptedShell shell;
-    PackingEvents events{progress, dialogs, screen};
+    RecordingReport report;
+    PackingEvents events{progress, screen, report};
 
     RecordedRun() { bindPackingEvents(archiver, events); }
     PackingOutcome run(const std::string& root, const std::string& destination, const NameList& files,
                        const AppState* installation = nullptr) {
-        return PackingRun({archiver, events, progress, dialogs, shell, screen, installation})
-            .run(root, destination, files);
+        return PackingRun({archiver, events, progress, screen, report, installation}).run(root, destination, files);
     }
 };
 

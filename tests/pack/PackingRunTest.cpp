@@ -32,10 +32,10 @@ TEST_F(PackingRunTest, PacksTheCheckedFilesUnderTheirGamePathsAndLogsEachStage) 
 
     EXPECT_EQ(screen.log, (Lines{"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...",
                                  "Packing...", "  ERROR: File Textures\\Gone.tex was not found!", "Done."}));
-    EXPECT_EQ(dialogs.shown, Lines{kSomeFilesNotIncluded});
+    EXPECT_EQ(report.shown, Lines{kSomeFilesNotIncluded});
     EXPECT_EQ(screen.busy, (std::vector<bool>{true, false}));
     EXPECT_TRUE(screen.destination.empty());
-    EXPECT_TRUE(shell.openedFolders.empty());
+    EXPECT_TRUE(report.packedIn.empty());
     // Names take the spelling on disk, folders included; sounds are stored, the rest deflated.
     EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Levels/My Map.wld", 8, map},
                                                       {"Textures/Wall.tex", 8, wall},
@@ -48,15 +48,13 @@ TEST_F(PackingRunTest, PacksTheCheckedFilesUnderTheirGamePathsAndLogsEachStage) 
 
 TEST_F(PackingRunTest, FullSuccessOffersTheDestinationFolder) {
     check({"Levels\\My Map.wld"});
-    dialogs.answers = {true, false};
     EXPECT_EQ(pack(out + "mymap"), PackingOutcome::Packed);
     EXPECT_EQ(screen.destination, out + "mymap.gro");
-    EXPECT_EQ(dialogs.shown, Lines{kPackedOpenFolderQuestion});
-    EXPECT_EQ(shell.openedFolders, Lines{out});
+    EXPECT_EQ(report.shown, Lines{kPackedOpenFolderQuestion});
+    EXPECT_EQ(report.packedIn, Lines{out});
 
     pack(out + "mymap.gro");
-    EXPECT_EQ(dialogs.shown, (Lines{kPackedOpenFolderQuestion, kPackedOpenFolderQuestion}));
-    EXPECT_EQ(shell.openedFolders, Lines{out});
+    EXPECT_EQ(report.shown, (Lines{kPackedOpenFolderQuestion, kPackedOpenFolderQuestion}));
     EXPECT_EQ(screen.log.size(), 5u) << "a second run starts a new log";
 }
 
@@ -82,10 +80,9 @@ TEST_F(PackingRunTest, EachCallTakesOnlyItsOwnFileNotItsNamesakesInSubFolders) {
     game("Readme.txt", "read me");
     game("Mods/Other/Readme.txt", "another mod's");
     check({"Textures\\Wall.tex", "Readme.txt"});
-    dialogs.answers = {false};
     pack(out + "pack.gro");
     EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Textures/Wall.tex", 8, wall}, {"Readme.txt", 8, "read me"}}));
-    EXPECT_EQ(dialogs.shown, Lines{kPackedOpenFolderQuestion});
+    EXPECT_EQ(report.shown, Lines{kPackedOpenFolderQuestion});
     EXPECT_TRUE(archiver.Options.Recurse) << "the engine's own walk stays as it was";
 }
 
@@ -108,7 +105,7 @@ TEST_F(PackingRunTest, NamesOutsideTheInstallationNeverReachTheEngine) {
     EXPECT_EQ(screen.log, expected);
     EXPECT_EQ(offered, 1);
     EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Textures/Wall.tex", 8, wall}}));
-    EXPECT_EQ(dialogs.shown, Lines{kSomeFilesNotIncluded});
+    EXPECT_EQ(report.shown, Lines{kSomeFilesNotIncluded});
 }
 
 TEST_F(PackingRunTest, AFileTheEngineLeavesOutSilentlyIsLoggedAndCounted) {
@@ -119,7 +116,7 @@ TEST_F(PackingRunTest, AFileTheEngineLeavesOutSilentlyIsLoggedAndCounted) {
     pack(out + "pack.gro");
     EXPECT_EQ(screen.log[4], "  ERROR: File Textures\\Wall.tex was not added!");
     EXPECT_EQ(screen.log[5], "Done.");
-    EXPECT_EQ(dialogs.shown, Lines{kSomeFilesNotIncluded});
+    EXPECT_EQ(report.shown, Lines{kSomeFilesNotIncluded});
     EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Levels/My Map.wld", 8, map}}));
 }
 
@@ -137,7 +134,7 @@ TEST_F(PackingRunTest, AFileThatFailsIsReportedDroppedAndCountedWhileTheOthersLa
     EXPECT_TRUE(failure.starts_with("Error:Archiver: Cannot open file \"")) << failure;
     EXPECT_TRUE(failure.ends_with("Wall.tex\" - Native error: 00033")) << failure;
     EXPECT_EQ(screen.log[5], "Done.");
-    EXPECT_EQ(dialogs.shown, (Lines{failure, kSomeFilesNotIncluded}));
+    EXPECT_EQ(report.shown, (Lines{failure, kSomeFilesNotIncluded}));
     EXPECT_EQ(readMembers(out + "pack.gro"), (Members{{"Levels/My Map.wld", 8, map}, {"Sounds/Music.ogg", 0, music}}));
     expectToolsAccept(out + "pack.gro");
 }
@@ -146,7 +143,7 @@ TEST_F(PackingRunTest, NothingCheckedStillMakesAValidEmptyArchive) {
     files.append("Levels\\My Map.wld", false);
     pack(out + "empty.gro");
     EXPECT_EQ(readFile(out + "empty.gro"), std::string("PK\x05\x06", 4) + std::string(18, '\0'));
-    EXPECT_EQ(dialogs.shown, Lines{kPackedOpenFolderQuestion});
+    EXPECT_EQ(report.shown, Lines{kPackedOpenFolderQuestion});
 }
 
 } // namespace

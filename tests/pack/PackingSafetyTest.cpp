@@ -32,11 +32,10 @@ protected:
     void SetUp() override {
         game("Old.txt", "the map pack the user had before");
         check({"Old.txt"});
-        dialogs.answers = {false};
         pack(destination);
         previous = readFile(destination);
         files.clear();
-        dialogs.shown.clear();
+        report.shown.clear();
     }
 
     // The destination is the previous archive byte for byte, or a whole new one holding `count` files.
@@ -92,7 +91,7 @@ TEST_F(PackingSafetyTest, AFullDiskStopsTheRunWithOneMessageAndKeepsThePreviousA
     check({"Sounds\\Music.ogg", "Sounds\\Speech.ogg"});
     const std::string text = withFileSizeLimitInChild(900'000, [&] {
         const bool failed = pack(destination) == PackingOutcome::Failed;
-        return joined(screen.log) + "|" + joined(dialogs.shown) + "|" + std::to_string(archiver.Active()) +
+        return joined(screen.log) + "|" + joined(report.shown) + "|" + std::to_string(archiver.Active()) +
                std::to_string(failed);
     });
     const std::string message =
@@ -112,7 +111,6 @@ TEST_F(PackingSafetyTest, ASecondRunOnTheSameDestinationNeitherDamagesTheFirstNo
     RecordedRun second;
     NameList secondFiles;
     secondFiles.append("Second.txt", true);
-    second.dialogs.answers = {false};
     archiver.OnFileProgress = [&](TZEBaseArchiver&, const std::string& name, double progress, TZEProcessOperation,
                                   TZEProgressPhase phase, bool&) {
         if (name.ends_with("Old.txt") && phase == ppStart) {
@@ -121,10 +119,9 @@ TEST_F(PackingSafetyTest, ASecondRunOnTheSameDestinationNeitherDamagesTheFirstNo
         }
         events.FileProgress(progress, phase);
     };
-    dialogs.answers = {false};
     pack(destination);
-    EXPECT_EQ(second.dialogs.shown, Lines{kSuccess});
-    EXPECT_EQ(dialogs.shown, Lines{kSuccess});
+    EXPECT_EQ(second.report.shown, Lines{kSuccess});
+    EXPECT_EQ(report.shown, Lines{kSuccess});
     // Each run put a complete archive in place; the later one stays.
     EXPECT_EQ(readMembers(destination),
               (Members{{"First.txt", 8, "first run"}, {"Old.txt", 8, "the map pack the user had before"}}));
@@ -141,7 +138,7 @@ TEST_F(PackingSafetyTest, ANameLongerThanTheReaderTakesIsNeverWrittenAndTheRunGo
     EXPECT_EQ(screen.log,
               (Lines{"Checking file path... Exists.", "Checking file writability... OK!", "Setting up...", "Packing...",
                      "  ERROR: File " + entry + " has a name longer than 256 bytes!", "Done."}));
-    EXPECT_EQ(dialogs.shown, Lines{kSomeMissing});
+    EXPECT_EQ(report.shown, Lines{kSomeMissing});
     EXPECT_EQ(readMembers(destination), (Members{{"Old.txt", 8, "the map pack the user had before"}}));
 }
 

@@ -33,7 +33,7 @@ protected:
         check({"Textures\\Wall.tex", "Sounds\\Music.ogg"});
     }
     void expectStoppedWith(const std::string& message, const Lines& log) {
-        EXPECT_EQ(dialogs.shown, Lines{message});
+        EXPECT_EQ(report.shown, Lines{message});
         EXPECT_EQ(screen.log, log);
         EXPECT_EQ(screen.busy, (std::vector<bool>{true, false}));
         EXPECT_FALSE(archiver.Active());
@@ -44,14 +44,13 @@ TEST_F(PackingStopsTest, ANameWithoutAFileNameChangesNothing) {
     screen.log = {"earlier log"};
     EXPECT_EQ(pack(out), PackingOutcome::NotStarted);
     pack("");
-    EXPECT_EQ(dialogs.shown, (Lines{kChooseValidDestination, kChooseValidDestination}));
+    EXPECT_EQ(report.shown, (Lines{kChooseValidDestination, kChooseValidDestination}));
     EXPECT_EQ(screen.log, Lines{"earlier log"});
     EXPECT_TRUE(screen.busy.empty());
     EXPECT_TRUE(screen.destination.empty());
 }
 
 TEST_F(PackingStopsTest, AMissingFolderIsCreatedOneLevelDeep) {
-    dialogs.answers = {false};
     pack(out + "new/pack.gro");
     EXPECT_EQ(screen.log.front(), "Checking file path... Created.");
     EXPECT_EQ(readMembers(out + "new/pack.gro").size(), 2u);
@@ -61,7 +60,7 @@ TEST_F(PackingStopsTest, TwoMissingLevelsOrNoFolderAtAllStopBeforeTheProbe) {
     pack(out + "one/two/pack.gro");
     expectStoppedWith(kPathNotCreated, Lines{"Checking file path..."});
     EXPECT_FALSE(std::filesystem::exists(out + "one"));
-    dialogs.shown.clear();
+    report.shown.clear();
     screen.busy.clear();
     pack("pack");
     EXPECT_EQ(screen.destination, "pack.gro");
@@ -85,7 +84,6 @@ TEST_F(PackingStopsTest, ADestinationThatIsACheckedFileIsRefusedAndKept) {
 TEST_F(PackingStopsTest, AnUncheckedFileInsideTheInstallationMayBeReplaced) {
     game("Old.gro", "an older archive");
     files.append("Old.gro", false);
-    dialogs.answers = {false};
     pack(root + "Old.gro");
     EXPECT_EQ(readMembers(root + "Old.gro").size(), 2u);
 }
@@ -106,7 +104,7 @@ TEST_F(PackingStopsTest, NoLibraryTextReachesTheUser) {
     const PackingOutcome outcome = pack(out + "pack.gro");
     EXPECT_EQ(outcome, PackingOutcome::FilesMissing);
     expectNoLibraryText(screen.log);
-    expectNoLibraryText(dialogs.shown);
+    expectNoLibraryText(report.shown);
 }
 
 // The run's tests show the events in their order; these are the details of single answers.
@@ -123,7 +121,7 @@ TEST(PackingEventsTest, AnswerAsTheMainWindowDoes) {
     EXPECT_TRUE(events.fileFailed());
     EXPECT_TRUE(events.DiskFull());
     EXPECT_EQ(run.screen.log, (Lines{"Error:x", "Error: Disk full"}));
-    EXPECT_EQ(run.dialogs.shown, run.screen.log);
+    EXPECT_EQ(run.report.shown, run.screen.log);
     events.startFile();
     EXPECT_FALSE(events.fileFailed() || events.fileWritten());
 }

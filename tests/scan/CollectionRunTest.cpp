@@ -21,12 +21,11 @@ TEST_F(CollectionRunTest, MapsShareFilesListedOnceBeforeTheFirstMapsOwnName) {
     install.write("T/shared.tex", zeros(128));
     install.write("a.wav", "");
     install.write("b.wav", "");
-    run({"Levels\\A.wld", "Levels\\B.wld", "Levels\\C.wld"});
+    EXPECT_TRUE(run({"Levels\\A.wld", "Levels\\B.wld", "Levels\\C.wld"}).mapsNotFound.empty());
     EXPECT_EQ(files.names(), (Names{"T\\shared.tex", "a.wav", "Levels\\A.wld", "b.wav", "T\\gone.tex", "Levels\\B.wld",
                                     "Levels\\C.wld"}));
     EXPECT_EQ(missing.names(), Names{"T\\gone.tex"});
     EXPECT_EQ(files.checkedCount(), files.size());
-    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(CollectionRunTest, CompanionsFollowTheMap) {
@@ -42,10 +41,11 @@ TEST_F(CollectionRunTest, CompanionsFollowTheMap) {
     install.write("Levels/Std.vis", "");
     // A standard thumbnail texture is not listed, so the thumbnail stands in for it.
     standard.assign({"levels\\stdtbn.tex", "Levels\\Std.vis"}, true);
-    run({"Levels\\Both.wld", "Levels\\Thumb.WLD", "Levels\\Std.wld", "Levels\\Bare.wld"});
+    const CollectionOutcome outcome =
+        run({"Levels\\Both.wld", "Levels\\Thumb.WLD", "Levels\\Std.wld", "Levels\\Bare.wld"});
     EXPECT_EQ(files.names(), (Names{"Levels\\Both.wld", "Levels\\BothTbn.tex", "Levels\\Both.vis", "Levels\\Thumb.WLD",
                                     "Levels\\Thumb.tbn", "Levels\\Std.wld", "Levels\\Std.tbn"}));
-    EXPECT_EQ(dialogs.shown, Names{"File Levels\\Bare.wld does not exist."});
+    EXPECT_EQ(outcome.mapsNotFound, Names{"Levels\\Bare.wld"});
     EXPECT_TRUE(missing.empty());
 }
 

@@ -6,7 +6,6 @@
 #include "scan/MissingList.h"
 #include "scan/ReferenceScanner.h"
 #include "support/RecordingProgress.h"
-#include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -36,14 +35,13 @@ protected:
 class CollectionFixture : public ScannerFixture {
 protected:
     RecordingProgress progress;
-    ScriptedDialogs dialogs;
 
-    void run(const std::vector<std::string>& maps, bool deep = false) {
+    CollectionOutcome run(const std::vector<std::string>& maps, bool deep = false) {
         files.clear();
         missing.clear();
         CollectionLists lists{root, files, standard, missing};
         lists.DeepScan = deep;
-        collectDependencies(lists, maps, progress, dialogs);
+        return collectDependencies(lists, maps, progress);
     }
 };
 

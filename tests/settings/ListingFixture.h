@@ -1,11 +1,10 @@
-// What a listing run needs, recorded for tests: the calling window, the loading window's bars and the
-// messages, all in one log so that their order can be checked.
+// What a listing run reports, recorded for tests: the loading window's bars, and the repaint state of a list
+// at each pump.
 #pragma once
 
 #include "archive/ZipEngine.h"
 #include "platform/NameList.h"
-#include "settings/ListingRun.h"
-#include "support/ScriptedDialogs.h"
+#include "platform/ProgressSink.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -14,17 +13,12 @@
 
 namespace korvane::testing {
 
-class RecordingRun : public RunWindow, public ProgressSink, public ScriptedDialogs {
+class RecordingRun : public ProgressSink {
 public:
-    std::vector<std::string> log;
     std::vector<std::string> currentTexts, overallTexts;
     int overallMax = -1, currentMax = -1;
     const NameList* watched = nullptr; // its repaint state is noted at each pump
     std::vector<bool> watchedUpdating;
-
-    void showLoading() override { log.emplace_back("show"); }
-    void hideLoading() override { log.emplace_back("hide"); }
-    void setCallerEnabled(bool enabled) override { log.emplace_back(enabled ? "enable" : "disable"); }
 
     void setOverallMax(int max) override { overallMax = max; }
     void setOverallPosition(int) override {}
@@ -36,11 +30,6 @@ public:
         if (watched != nullptr) {
             watchedUpdating.push_back(watched->updating());
         }
-    }
-
-    void showMessage(const std::string& text) override {
-        log.push_back("message: " + text);
-        ScriptedDialogs::showMessage(text);
     }
 };
 

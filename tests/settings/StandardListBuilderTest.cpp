@@ -1,6 +1,5 @@
 #include "settings/StandardListBuilder.h"
 
-#include "settings/InstallFolder.h"
 #include "settings/ListingFixture.h"
 #include "support/LibraryText.h"
 
@@ -34,8 +33,13 @@ protected:
     std::string root = install.root();
     TZipEngine archiver{"Archiver"};
     RecordingRun recorder;
-    ListingRun run{archiver, recorder, recorder, recorder};
     NameList target;
+    Names notFound;
+
+    StandardListResult build(const Names& archives, BuildVariant variant, NameList* archiveList = nullptr) {
+        return BuildStandardFiles(archiver, recorder, root, archives, target, variant, archiveList,
+                                  [this](const std::string& name) { notFound.push_back(name); });
+    }
 };
 
 std::unique_ptr<TempDir> StandardListBuilderTest::shared;
@@ -67,44 +71,37 @@ TEST_F(StandardListBuilderTest, MembersUseBackslashesAndDuplicatesIgnoringCaseKe
     EXPECT_EQ(target.name(4), "textures\\WALL.TEX");
 }
 
-TEST_F(StandardListBuilderTest, WizardBuildSkipsDuplicatesAndReportsMissingArchivesOnceAtTheEnd) {
+TEST_F(StandardListBuilderTest, WizardBuildSkipsDuplicatesAndSuspendsRepaintingForTheRun) {
     target.append("Stale.txt");
     recorder.watched = &target;
-    EXPECT_EQ(
-        BuildStandardFiles(run, root, {"Base.gro", "Gone.gro", "patch.GRO", "Also.gro"}, target, BuildVariant::Wizard),
-        StandardListOutcome::ArchivesMissing);
+    EXPECT_EQ(build({"Base.gro", "Gone.gro", "patch.GRO", "Also.gro"}, BuildVariant::Wizard).outcome,
+              StandardListOutcome::ArchivesMissing);
     EXPECT_EQ(target.names(), (Names{"Textures\\Wall.tex", "Models\\Item.mdl", "Read.txt", "Sounds\\Step.wav"}));
-    EXPECT_EQ(recorder.log, (Names{"show", "disable", "enable", "hide", "message: " + std::string(kSomeGrosMissing)}));
+    EXPECT_EQ(notFound, (Names{"Gone.gro", "Also.gro"}));
     EXPECT_EQ(recorder.overallTexts, (Names{"", "1 out of 4", "2 out of 4", "3 out of 4", "4 out of 4"}));
     EXPECT_EQ(recorder.overallMax, 4);
     EXPECT_FALSE(target.updating());
     EXPECT_EQ(recorder.watchedUpdating, (std::vector<bool>{true, true}));
 }
 
-TEST_F(StandardListBuilderTest, EditorRebuildKeepsDuplicatesAndReportsEachMissingArchiveAtOnce) {
+TEST_F(StandardListBuilderTest, EditorRebuildKeepsDuplicatesAndTellsEachMissingArchiveInTurn) {
     NameList archives;
     archives.append("Old.gro");
-    EXPECT_EQ(BuildStandardFiles(run, root, {"Base.gro", "", "Gone.gro", "Patch.gro", "Base.gro"}, target,
-                                 BuildVariant::Editor, &archives),
+    EXPECT_EQ(build({"Base.gro", "", "Gone.gro", "Patch.gro", "Base.gro"}, BuildVariant::Editor, &archives).outcome,
               StandardListOutcome::ArchivesMissing);
     EXPECT_EQ(archives.names(), (Names{"Base.gro", "Patch.gro", "Base.gro"}));
     EXPECT_EQ(target.size(), 3 + 2 + 3);
     EXPECT_EQ(target.name(3), "textures\\WALL.TEX");
-    EXPECT_EQ(recorder.log, (Names{"show", "disable", "message: File  was not found.",
-                                   "message: File Gone.gro was not found.", "enable", "hide"}));
+    EXPECT_EQ(notFound, (Names{"", "Gone.gro"}));
 }
 
-TEST_F(StandardListBuilderTest, UnreadableArchiveStopsTheBuildAfterRestoringTheWindows) {
+TEST_F(StandardListBuilderTest, UnreadableArchiveStopsTheBuild) {
     install.write("Broken.gro", "this is not a zip archive at all");
-    recorder.watched = &target;
-    EXPECT_EQ(BuildStandardFiles(run, root, {"Base.gro", "Broken.gro", "Patch.gro"}, target, BuildVariant::Wizard),
-              StandardListOutcome::Unreadable);
+    const StandardListResult result = build({"Base.gro", "Broken.gro", "Patch.gro"}, BuildVariant::Wizard);
+    EXPECT_EQ(result.outcome, StandardListOutcome::Unreadable);
+    EXPECT_EQ(result.failure, "Archiver: Archive is damaged. Open failed - Native error: 00048");
     EXPECT_EQ(target.size(), 3);
     EXPECT_FALSE(target.updating());
-    ASSERT_EQ(recorder.log.size(), 5u);
-    EXPECT_EQ(recorder.log[2], "enable");
-    EXPECT_EQ(recorder.log[3], "hide");
-    EXPECT_EQ(recorder.log[4], "message: Archiver: Archive is damaged. Open failed - Native error: 00048");
 }
 
 // A vanished working folder, a folder under an archive's name and an archive that is none reach the user in
@@ -113,65 +110,44 @@ TEST_F(StandardListBuilderTest, NoLibraryTextReachesTheUser) {
     std::filesystem::create_directories(install.path() / "Folder.gro" / "Inside");
     install.write("Broken.gro", "this is not a zip archive at all");
     const testing::WorkingFolderGone gone(install.path() / "cwd");
+    Names failures;
     for (const BuildVariant variant : {BuildVariant::Wizard, BuildVariant::Editor}) {
-        BuildStandardFiles(run, root, {"Base.gro", "Folder.gro", "Broken.gro"}, target, variant);
+        failures.push_back(build({"Base.gro", "Folder.gro", "Broken.gro"}, variant).failure);
     }
-    EXPECT_EQ(recorder.shown.size(), 3u);
-    testing::expectNoLibraryText(recorder.shown);
+    EXPECT_EQ(notFound, (Names{"Folder.gro", "Folder.gro"}));
+    testing::expectNoLibraryText(failures);
 }
 
-TEST_F(StandardListBuilderTest, AddFileInOptionsNeedsAValidRoot) {
-    const std::string badRoot = (install.path() / "Bin").string() + "/";
-    AddStandardFile(run, badRoot, target, AddVariant::Options);
-    EXPECT_EQ(recorder.shown, Names{kChooseValidPathFirst});
-    EXPECT_TRUE(recorder.openRequests.empty());
-}
-
-TEST_F(StandardListBuilderTest, AddFileCancelledOrOutsideTheInstallation) {
-    AddStandardFile(run, root, target, AddVariant::Options);
-    ASSERT_EQ(recorder.openRequests.size(), 1u);
-    EXPECT_EQ(recorder.openRequests[0].filter, "*.*|*.*");
-    EXPECT_EQ(recorder.openRequests[0].initialFolder, root);
-    EXPECT_TRUE(recorder.shown.empty());
-
+TEST_F(StandardListBuilderTest, AChosenFileIsOutsideListedAPlainFileOrAnArchive) {
     const TempDir elsewhere;
     const auto outside = elsewhere.write("x.txt", "").string();
-    recorder.openAnswers = {{outside}, {outside}};
-    AddStandardFile(run, root, target, AddVariant::Options);
-    AddStandardFile(run, root, target, AddVariant::Wizard);
-    EXPECT_EQ(recorder.shown, (Names{"The file must reside inside the SS installation directory.\n"
-                                     "If you are sure that it's there, then please check that the\n"
-                                     "path is correctly defined in the Options menu.",
-                                     "The file must reside inside the SS installation directory,\n"
-                                     "which was specified in the previous window."}));
-    EXPECT_TRUE(target.empty());
-}
-
-TEST_F(StandardListBuilderTest, AddFileAppendsAPlainFileOnceByItsGameName) {
+    EXPECT_EQ(classifyStandardChoice(root, outside, target).choice, StandardChoice::Outside);
+    EXPECT_EQ(standardChoiceMessage(StandardChoice::Outside, AddVariant::Options),
+              "The file must reside inside the SS installation directory.\n"
+              "If you are sure that it's there, then please check that the\n"
+              "path is correctly defined in the Options menu.");
+    EXPECT_EQ(standardChoiceMessage(StandardChoice::Outside, AddVariant::Wizard),
+              "The file must reside inside the SS installation directory,\n"
+              "which was specified in the previous window.");
     const auto file = install.write("Textures/Sky/Blue.tex", "");
-    recorder.openAnswers = {{file.string()}, {file.string()}};
-    AddStandardFile(run, root, target, AddVariant::Wizard);
-    EXPECT_EQ(target.names(), Names{"Textures\\Sky\\Blue.tex"});
-    EXPECT_TRUE(target.checked(0));
-    AddStandardFile(run, root, target, AddVariant::Wizard);
-    EXPECT_EQ(recorder.shown, Names{"This file is already in the list."});
+    const ChosenStandardFile plain = classifyStandardChoice(root, file.string(), target);
+    EXPECT_EQ(plain.choice, StandardChoice::File);
+    EXPECT_EQ(plain.name, "Textures\\Sky\\Blue.tex");
+    target.append("textures\\sky\\blue.TEX");
+    EXPECT_EQ(classifyStandardChoice(root, file.string(), target).choice, StandardChoice::AlreadyListed);
+    EXPECT_EQ(classifyStandardChoice(root, (install.path() / "Extra.GRO").string(), target).choice,
+              StandardChoice::Archive);
 }
 
-TEST_F(StandardListBuilderTest, AddFileListsAChosenArchiveWithoutItsNameOrCounter) {
+TEST_F(StandardListBuilderTest, AChosenArchiveIsListedWithoutItsNameOrCounter) {
     target.append("READ.TXT");
-    recorder.openAnswers = {{(install.path() / "Extra.GRO").string()}};
-    AddStandardFile(run, root, target, AddVariant::Options);
+    EXPECT_EQ(ListChosenArchive(archiver, recorder, root, "Extra.GRO", target), "");
     EXPECT_EQ(target.names(), (Names{"READ.TXT", "New\\One.wav"}));
-    EXPECT_EQ(recorder.log, (Names{"disable", "show", "enable", "hide"}));
     EXPECT_EQ(recorder.overallTexts, Names{"1 out of 1"});
     EXPECT_EQ(recorder.currentTexts, Names{""});
     EXPECT_EQ(recorder.overallMax, 1);
-
-    // The archive's own name, once listed, stops a second listing.
-    target.append("Extra.GRO");
-    recorder.openAnswers = {{(install.path() / "Extra.GRO").string()}};
-    AddStandardFile(run, root, target, AddVariant::Options);
-    EXPECT_EQ(recorder.shown.back(), "This file is already in the list.");
+    install.write("Broken.gro", "this is not a zip archive at all");
+    EXPECT_FALSE(ListChosenArchive(archiver, recorder, root, "Broken.gro", target).empty());
 }
 
 } // namespace

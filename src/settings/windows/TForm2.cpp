@@ -11,7 +11,7 @@
 #include "ui/BusyScope.h"
 #include "ui/Centring.h"
 #include "ui/Named.h"
-#include "ui/WindowRun.h"
+#include "ui/StandardListing.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -168,9 +168,8 @@ void TForm2::Button2Click() {
 }
 
 void TForm2::Button3Click() {
-    WindowRun window(*this, *context_.loading);
-    ListingRun run{*Archiver, *context_.loading, window, context_.dialogs};
-    AddStandardFile(run, InstallPathField->text().toStdString(), context_.state.StandardFiles, AddVariant::Options);
+    addStandardFileIn(*this, context_, *Archiver, InstallPathField->text().toStdString(), context_.state.StandardFiles,
+                      AddVariant::Options);
 }
 
 void TForm2::Button4Click() {

@@ -7,7 +7,7 @@
 #include "settings/windows/TForm2.h"
 #include "ui/Centring.h"
 #include "ui/Named.h"
-#include "ui/WindowRun.h"
+#include "ui/StandardListing.h"
 
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -87,11 +87,10 @@ void TForm4::Button1Click() {
 }
 void TForm4::Button2Click() {
     AppState& state = context_.state;
-    WindowRun window(*this, *context_.loading);
-    ListingRun run{*Archiver, *context_.loading, window, context_.dialogs};
-    const StandardListOutcome outcome = BuildStandardFiles(
-        run, options_.InstallPathField->text().toStdString(), textLines(GroListMemo->toPlainText().toStdString()),
-        state.StandardFiles, BuildVariant::Editor, &state.StandardGroList);
+    const StandardListOutcome outcome =
+        buildStandardListIn(*this, context_, *Archiver, options_.InstallPathField->text().toStdString(),
+                            textLines(GroListMemo->toPlainText().toStdString()), state.StandardFiles,
+                            BuildVariant::Editor, &state.StandardGroList);
     // After an unreadable archive the editor stays open, so the list can be corrected.
     if (outcome != StandardListOutcome::Unreadable) {
         hide();

@@ -8,7 +8,7 @@
 #include "settings/InstallFolder.h"
 #include "settings/StandardListBuilder.h"
 #include "settings/TextLines.h"
-#include "ui/WindowRun.h"
+#include "ui/StandardListing.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -129,15 +129,14 @@ void TForm5::Button3Click() {
 }
 
 void TForm5::TabSheet3Show() {
-    WindowRun window(*this, *context_.loading);
-    ListingRun run{*Archiver, *context_.loading, window, context_.dialogs};
-    Flow.showPageThree(run, choice(), WizardItems);
+    if (Flow.rebuildsPageThree()) {
+        buildStandardListIn(*this, context_, *Archiver, context_.state.InstallRoot,
+                            SetupWizardFlow::archiveNames(choice()), WizardItems, BuildVariant::Wizard);
+    }
 }
 
 void TForm5::Button4Click() {
-    WindowRun window(*this, *context_.loading);
-    ListingRun run{*Archiver, *context_.loading, window, context_.dialogs};
-    AddStandardFile(run, context_.state.InstallRoot, WizardItems, AddVariant::Wizard);
+    addStandardFileIn(*this, context_, *Archiver, context_.state.InstallRoot, WizardItems, AddVariant::Wizard);
 }
 
 void TForm5::Button5Click() {

@@ -5,6 +5,7 @@
 #include "platform/qt/LoadingWindowControl.h"
 #include "settings/ListingFixture.h"
 #include "settings/MemorySettingsStore.h"
+#include "support/ScriptedDialogs.h"
 #include "ui/WindowContext.h"
 
 #include <QAbstractButton>
