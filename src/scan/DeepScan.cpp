@@ -92,8 +92,8 @@ std::string DeepScanner::libraryNote(const std::string& name) const {
     if (plain == plainLibraryNames_.end() || !gameFileExists(folders_, plain->second)) {
         return {};
     }
-    return "the game asks for this name (the class file's " + plain->second + " with the suffix \"" + modExt_ +
-           "\" of ModExt.txt), not for " + plain->second + ", which is here";
+    return "the game asks for this name, " + plain->second + " with the suffix \"" + modExt_ + "\" of ModExt.txt; " +
+           plain->second + ", which is here, is not loaded";
 }
 
 std::string DeepScanner::chosenName(const std::string& name) const {
@@ -134,7 +134,7 @@ std::vector<std::string> DeepScanner::referencesOf(const std::string& name) cons
         std::string found = foundNameOf(raw);
         if (classFile && hasExtension(found, {".dll"})) {
             std::string library = entityLibraryName(found, modExt_);
-            plainLibraryNames_.insert_or_assign(library, std::move(found));
+            plainLibraryNames_.insert_or_assign(library, entityLibraryName(found, {}));
             found = std::move(library);
         }
         names.push_back(std::move(found));

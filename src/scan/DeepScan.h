@@ -36,7 +36,7 @@ private:
     const NameList& fileList_;
     ReferenceScanner& scanner_;
     std::string modExt_;
-    // Each library name given for a class file's package, with the name the class file wrote.
+    // Each library name given for a class file's package, with the name it has without the suffix.
     mutable std::unordered_map<std::string, std::string> plainLibraryNames_;
 };
 

@@ -57,7 +57,10 @@ TEST_F(ModCommands, PacksIntoTheModsFolderAnArchiveTheModThenNeedsNothingElseFor
     EXPECT_EQ(korvane({"check", archive, "--root", install, "--mod", "DemoMod"}).out, "No problems found.\n");
 
     // Packing again into the same archive does not take the first one for the mod's own.
-    EXPECT_EQ(korvane({"pack", "--root", install, "--mod", "DemoMod", "--deep", "Levels\\DemoModLevel.wld"}).code, 0);
+    // Without --beside the closing lines say how many files must go with it.
+    const CliRun again = korvane({"pack", "--root", install, "--mod", "DemoMod", "--deep", "Levels\\DemoModLevel.wld"});
+    EXPECT_EQ(again.code, 0);
+    EXPECT_NE(again.out.find("1 file must ship beside the GRO"), std::string::npos) << again.out;
     EXPECT_EQ(korvane({"list", archive}).outLines(), packed(kModFiles));
 
     // A player's mod folder: the archive beside the mod's own, none of the map maker's loose files. The
