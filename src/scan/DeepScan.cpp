@@ -128,13 +128,16 @@ std::vector<std::string> DeepScanner::referencesOf(const std::string& name) cons
         return names;
     }
     const std::string text = file.readAll();
-    // A class file's library is loaded under the engine's own name for it; a shader's under its own.
+    // The game loads a class file's or a shader's library from Bin; only a class's takes the edition's suffix.
     const bool classFile = hasExtension(name, {".ecl"});
+    const bool libraryOwner = classFile || hasExtension(name, {".sha"});
     for (const std::string_view raw : textReferences(text, kind == FileKind::ModelConfiguration)) {
         std::string found = foundNameOf(raw);
-        if (classFile && hasExtension(found, {".dll"})) {
-            std::string library = entityLibraryName(found, modExt_);
-            plainLibraryNames_.insert_or_assign(library, entityLibraryName(found, {}));
+        if (libraryOwner && hasExtension(found, {".dll"})) {
+            std::string library = entityLibraryName(found, classFile ? modExt_ : std::string());
+            if (classFile) {
+                plainLibraryNames_.insert_or_assign(library, entityLibraryName(found, {}));
+            }
             found = std::move(library);
         }
         names.push_back(std::move(found));

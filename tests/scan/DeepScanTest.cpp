@@ -174,7 +174,7 @@ TEST_F(DeepScanTest, AClassLoadsItsLibraryFromBinWithTheEditionsSuffixAShaderIts
     install.write("Classes/B.ecl", "Package: TFNM Mods\\X\\Bin\\Beast.dll\r\n");
     install.write("Bin/Beast.dll", "MZ");
     install.write("Models/M.bm", dfnm("Shaders\\S.sha"));
-    install.write("Shaders/S.sha", "Package: TFNM Bin\\Shaders.dll\r\n");
+    install.write("Shaders/S.sha", "Package: TFNM Mods\\X\\Bin\\Shaders.dll\r\n");
     install.write("Bin/Shaders.dll", "MZ");
     // A class already listed under the plain name of another's library leads to the same suffixed one.
     install.write("Classes/C.ecl", "Package: TFNM Bin\\Particles.dll\r\n");
