@@ -156,7 +156,9 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     if (packed) {
         console.out << kPacked << '\n';
     }
-    const bool besideCopied = shipBeside(parsed, collection.folders(), run.besideFiles(), console);
+    // Only beside an archive that was written: a stopped run ships nothing.
+    const bool written = packed || outcome == PackingOutcome::FilesMissing;
+    const bool besideCopied = !written || shipBeside(parsed, collection.folders(), run.besideFiles(), console);
     return packed && besideCopied && dialogs.problems() == 0 ? kExitSuccess : kExitFailed;
 }
 
