@@ -76,7 +76,7 @@ TEST_F(StandardBuild, RevolutionsOwnSpellingsOfStockFilesStayOutOfTheMapsArchive
                            testing::quoted(std::filesystem::path(install())))
                     .second);
     const CliRun found = korvane({"standard", "build", "--root", install(), "--preset", "auto"});
-    EXPECT_EQ(found.outLines().front(), "Found Serious Sam Classics: Revolution.");
+    EXPECT_EQ(found.out.substr(0, found.out.find('\n')), "Found Serious Sam Classics: Revolution.") << found.err;
 
     scratch_.write("install/Levels/Rev.wld", dfnm("ModelsMP\\Enemies\\Guffy\\Guffy.mdl") +
                                                  dfnm("Textures\\Sky Blue.tex") + dfnm("SoundsMP\\Stock.wav") +
