@@ -24,7 +24,10 @@ ReferenceScanner::ReferenceScanner(const GameFolders& folders, NameList& fileLis
       revolution_(isRevolutionInstallation(folders.installRoot())) {}
 
 std::string foundNameOf(std::string_view raw) {
-    return lookupNameOf(ansiToUtf8(raw));
+    std::string name = ansiToUtf8(raw);
+    // A name of separators alone stays as written, to be reported as no name inside the game folder.
+    std::string lookup = lookupNameOf(name);
+    return lookup.empty() ? name : lookup;
 }
 
 bool ReferenceScanner::isStandard(std::string_view name) const {
