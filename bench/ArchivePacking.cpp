@@ -104,8 +104,8 @@ public:
         std::fprintf(stderr, "%s\n", stopMessage(stop, detail).c_str());
     }
     void limitsBroken(const std::vector<std::string>&) override {}
-    void filesLeftOut() override {}
-    void packed(const std::string&) override { succeeded = true; }
+    void filesLeftOut(const std::vector<std::string>&) override {}
+    void packed(const std::string&, const std::vector<std::string>&) override { succeeded = true; }
     void showDestination(const std::string&) override {}
     void clearLog() override {}
     void appendLine(const std::string&) override {}

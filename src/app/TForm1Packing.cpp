@@ -62,9 +62,11 @@ public:
     void limitsBroken(const std::vector<std::string>& warnings) override {
         dialogs_.showMessage(gameLimitsMessage(warnings));
     }
-    void filesLeftOut() override { dialogs_.showMessage(kSomeFilesNotIncluded); }
-    void packed(const std::string& folder) override {
-        if (dialogs_.askYesNo(kPackedOpenFolderQuestion)) {
+    void filesLeftOut(const std::vector<std::string>& besideFiles) override {
+        dialogs_.showMessage(filesLeftOutMessage(besideFiles));
+    }
+    void packed(const std::string& folder, const std::vector<std::string>& besideFiles) override {
+        if (dialogs_.askYesNo(packedQuestion(besideFiles))) {
             shell_.openFolder(folder);
         }
     }

@@ -26,4 +26,20 @@ std::string stopMessage(PackingStop stop, const std::string& detail) {
     return detail;
 }
 
+namespace {
+
+std::string besideNote(const std::vector<std::string>& besideFiles) {
+    return besideFiles.empty() ? std::string() : besideClosingNote(static_cast<int>(besideFiles.size())) + "\n";
+}
+
+} // namespace
+
+std::string filesLeftOutMessage(const std::vector<std::string>& besideFiles) {
+    return besideNote(besideFiles) + kSomeFilesNotIncluded;
+}
+
+std::string packedQuestion(const std::vector<std::string>& besideFiles) {
+    return besideNote(besideFiles) + kPackedOpenFolderQuestion;
+}
+
 } // namespace korvane

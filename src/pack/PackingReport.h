@@ -27,13 +27,18 @@ public:
     virtual void stopped(PackingStop stop, const std::string& detail) = 0;
     // The written archive breaks limits of the game's reader; each warning is already in the log.
     virtual void limitsBroken(const std::vector<std::string>& warnings) = 0;
-    // The archive is complete but lacks some checked files.
-    virtual void filesLeftOut() = 0;
-    // Every checked file was packed into the archive, which lies in the folder.
-    virtual void packed(const std::string& folder) = 0;
+    // The archive is complete but lacks some checked files. besideFiles: those left out because the game
+    // needs them as plain files beside the archive (each already in the log).
+    virtual void filesLeftOut(const std::vector<std::string>& besideFiles) = 0;
+    // Every checked file was packed into the archive, which lies in the folder, but the beside files.
+    virtual void packed(const std::string& folder, const std::vector<std::string>& besideFiles) = 0;
 };
 
 // The texts both front ends give a stop.
 std::string stopMessage(PackingStop stop, const std::string& detail);
+// The closing message of a complete archive lacking files, and the closing question of one with every file,
+// each led by the note about the beside files when there are some.
+std::string filesLeftOutMessage(const std::vector<std::string>& besideFiles);
+std::string packedQuestion(const std::vector<std::string>& besideFiles);
 
 } // namespace korvane

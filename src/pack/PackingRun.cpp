@@ -5,6 +5,7 @@
 #include "pack/DestinationPath.h"
 #include "pack/GameLimitsCheck.h"
 #include "pack/PackingEvents.h"
+#include "pack/PackingMessages.h"
 #include "pack/PackingScreen.h"
 #include "platform/FileFacts.h"
 #include "platform/GamePath.h"
@@ -82,6 +83,7 @@ PackingOutcome PackingRun::run(const GameFolders& folders, const std::string& en
     seams_.screen.clearLog();
     seams_.screen.setBusy(true);
     filesMissing_ = false;
+    besideFiles_.clear();
     seams_.archiver.SetCompressionMode(7);
     seams_.archiver.FileName = destination;
     if (!prepareFolder(destination) || !probeDestination(folders, destination, files)) {
@@ -166,6 +168,11 @@ void PackingRun::packAll(const GameFolders& folders, const NameList& files) {
             missing(entry, " was not found!");
             continue;
         }
+        if (const auto reason = besideReason(entry)) {
+            besideFiles_.push_back(entry);
+            seams_.screen.appendLine(besideLogLine(entry, *reason));
+            continue;
+        }
         if (!TZEBaseArchiver::StoredNameFits(storedFormOf(entry))) {
             missing(entry, kNameTooLong.c_str());
             continue;
@@ -206,10 +213,10 @@ PackingOutcome PackingRun::finish(const std::string& destination) {
         seams_.report.limitsBroken(warnings);
     }
     if (filesMissing_) {
-        seams_.report.filesLeftOut();
+        seams_.report.filesLeftOut(besideFiles_);
         return PackingOutcome::FilesMissing;
     }
-    seams_.report.packed(destinationFolderPath(destination));
+    seams_.report.packed(destinationFolderPath(destination), besideFiles_);
     return PackingOutcome::Packed;
 }
 

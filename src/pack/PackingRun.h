@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace korvane {
 
@@ -58,6 +59,7 @@ private:
 
     PackingSeams seams_;
     bool filesMissing_ = false;
+    std::vector<std::string> besideFiles_;
 };
 
 // The checked entry that names the existing destination file, if any.

@@ -52,9 +52,11 @@ public:
     void limitsBroken(const std::vector<std::string>& warnings) override {
         shown.push_back(gameLimitsMessage(warnings));
     }
-    void filesLeftOut() override { shown.push_back(kSomeFilesNotIncluded); }
-    void packed(const std::string& folder) override {
-        shown.push_back(kPackedOpenFolderQuestion);
+    void filesLeftOut(const std::vector<std::string>& besideFiles) override {
+        shown.push_back(filesLeftOutMessage(besideFiles));
+    }
+    void packed(const std::string& folder, const std::vector<std::string>& besideFiles) override {
+        shown.push_back(packedQuestion(besideFiles));
         packedIn.push_back(folder);
     }
 };
