@@ -34,7 +34,8 @@ TempDir::~TempDir() {
 }
 
 std::filesystem::path TempDir::write(std::string_view relative, std::string_view bytes) const {
-    const auto target = path_ / std::filesystem::path(relative);
+    // With the platform's own separators, as a file dialog gives paths.
+    const auto target = (path_ / std::filesystem::path(relative)).make_preferred();
     std::filesystem::create_directories(target.parent_path());
     std::ofstream out(target, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -17,7 +17,7 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     // The folder as an InstallRoot: native, ending in the separator.
-    std::string root() const { return path_.string() + "/"; }
+    std::string root() const { return path_.string() + static_cast<char>(std::filesystem::path::preferred_separator); }
     // Writes a file (folders created), relative path with '/' separators.
     std::filesystem::path write(std::string_view relative, std::string_view bytes) const;
 
