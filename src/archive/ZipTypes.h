@@ -72,6 +72,9 @@ struct TZEOptions {
     bool SetAttributes = true;
     std::uint16_t SearchAttr = 63;
     bool FlushBuffers = true;
+    // A source file is read only when the file opened lies inside BaseDir after every link, so that a link
+    // swapped in after the walk never brings in a file from elsewhere.
+    bool ConfineToBaseDir = false;
 };
 
 // A search's own state; it lives in the caller's item, so one item serves one search at a time.

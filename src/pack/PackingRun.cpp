@@ -50,6 +50,16 @@ std::string storedFormOf(std::string entry) {
 
 const std::string kNameTooLong = " has a name longer than " + std::to_string(kMaxStoredNameLength) + " bytes!";
 
+bool sameFile(const std::string& destination, const std::string& kept) {
+    std::error_code error;
+    const auto existing = resolveExisting(kept);
+    if (existing && std::filesystem::equivalent(*existing, destination, error)) {
+        return true;
+    }
+    return std::filesystem::weakly_canonical(destination, error) ==
+           std::filesystem::weakly_canonical(existing.value_or(std::filesystem::path(kept)), error);
+}
+
 std::string writeFailure(const std::string& destination, bool diskFull) {
     const std::string kept = " could not be written. A GRO that was there before is unchanged.";
     return diskFull ? "Error: The disk is full: " + destination + kept : "Error: " + destination + kept;
@@ -89,6 +99,10 @@ PackingOutcome PackingRun::run(const GameFolders& folders, const std::string& en
     seams_.screen.clearLog();
     seams_.screen.setBusy(true);
     filesMissing_ = false;
+    filesWritten_ = 0;
+    if (refuseKeptArchive(destination)) {
+        return PackingOutcome::Refused;
+    }
     seams_.archiver.SetCompressionMode(7);
     seams_.archiver.FileName = destination;
     if (!prepareFolder(destination) || !probeDestination(folders, destination, files)) {
@@ -99,6 +113,13 @@ PackingOutcome PackingRun::run(const GameFolders& folders, const std::string& en
         setUp(folders);
         packAll(folders, files);
         seams_.screen.appendLine("Done.");
+        // An archive without a single file must not take the place of the one that is there.
+        if (filesWritten_ == 0) {
+            seams_.archiver.CloseArchive();
+            seams_.screen.appendLine(kNothingPacked);
+            stop(kNothingPacked);
+            return PackingOutcome::NothingPacked;
+        }
         seams_.archiver.CommitArchive();
     } catch (const ArchiveWriteError& error) {
         seams_.archiver.CloseArchive();
@@ -114,6 +135,15 @@ PackingOutcome PackingRun::run(const GameFolders& folders, const std::string& en
         return PackingOutcome::Failed;
     }
     return finish(destination);
+}
+
+bool PackingRun::refuseKeptArchive(const std::string& destination) {
+    const auto& kept = seams_.keptArchives;
+    if (std::none_of(kept.begin(), kept.end(), [&](const std::string& path) { return sameFile(destination, path); })) {
+        return false;
+    }
+    stop("Error: " + destination + kKeptArchive);
+    return true;
 }
 
 bool PackingRun::prepareFolder(const std::string& destination) {
@@ -153,6 +183,7 @@ void PackingRun::setUp(const GameFolders& folders) {
     auto& archiver = seams_.archiver;
     archiver.CreateArchiveAside();
     archiver.BaseDir = folders.installRoot();
+    archiver.Options.ConfineToBaseDir = true;
     archiver.NoCompressionMasks.clear();
     archiver.NoCompressionMasks.push_back("*.mp3");
     archiver.NoCompressionMasks.push_back("*.ogg");
@@ -191,6 +222,9 @@ void PackingRun::packOne(const GameFolders& folders, const std::string& entry) {
     // looks it up by.
     seams_.archiver.BaseDir = folders.folderOf(entry);
     seams_.archiver.AddFiles(entry, kPackedAttributes, "");
+    if (seams_.events.fileWritten()) {
+        ++filesWritten_;
+    }
     if (seams_.events.fileFailed()) {
         filesMissing_ = true;
     } else if (!seams_.events.fileWritten()) {

@@ -76,6 +76,24 @@ void appendLibraryNames(ScanFile& file, std::vector<std::string>& names) {
     }
 }
 
+std::vector<std::string> namesIn(const GameFolders& folders, const std::string& name, FileKind kind) {
+    std::vector<std::string> names;
+    ScanFile file(folders, name);
+    if (kind == FileKind::Binary) {
+        appendRecordNames(file, names);
+        return names;
+    }
+    if (kind == FileKind::Library) {
+        appendLibraryNames(file, names);
+        return names;
+    }
+    const std::string text = file.readAll();
+    for (const std::string_view raw : textReferences(text, kind == FileKind::ModelConfiguration)) {
+        names.push_back(ansiToUtf8(raw));
+    }
+    return names;
+}
+
 // One file being followed: the names it gave and how many of them have been taken.
 struct Frame {
     std::vector<std::string> names;
@@ -106,24 +124,15 @@ bool DeepScanner::admit(std::string& name) {
 
 std::vector<std::string> DeepScanner::referencesOf(const std::string& name) const {
     const FileKind kind = kindOf(name);
-    std::vector<std::string> names;
     if (kind == FileKind::None || !gameFileExists(folders_, name)) {
-        return names;
+        return {};
     }
-    ScanFile file(folders_, name);
-    if (kind == FileKind::Binary) {
-        appendRecordNames(file, names);
-        return names;
+    try {
+        return namesIn(folders_, name, kind);
+    } catch (const UnreadableFile& error) {
+        scanner_.noteUnreadable(error);
+        return {};
     }
-    if (kind == FileKind::Library) {
-        appendLibraryNames(file, names);
-        return names;
-    }
-    const std::string text = file.readAll();
-    for (const std::string_view raw : textReferences(text, kind == FileKind::ModelConfiguration)) {
-        names.push_back(ansiToUtf8(raw));
-    }
-    return names;
 }
 
 void DeepScanner::found(const std::string& foundName) {
