@@ -9,6 +9,7 @@
 #include "pack/PackingScreen.h"
 #include "platform/FileFacts.h"
 #include "platform/GamePath.h"
+#include "platform/ListingRun.h"
 #include "platform/NameList.h"
 #include "platform/ProgressSink.h"
 #include "platform/UserDialogs.h"
@@ -195,6 +196,8 @@ void PackingRun::packAll(const GameFolders& folders, const NameList& files) {
     seams_.progress.setCurrentPosition(0);
     seams_.screen.appendLine("Packing...");
     const RecurseOff exactFiles(seams_.archiver);
+    // Each folder is read once for the whole run, however many of its files are packed.
+    const ListingRun listings;
     for (int i = 0; i < files.size(); ++i) {
         if (!files.checked(i)) {
             continue;
