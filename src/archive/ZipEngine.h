@@ -112,6 +112,9 @@ public:
     // (ASCII included), which is how maps name files. Worked out on request, since only the game-limits check
     // asks; false when the item is not in the open archive.
     bool NameStoredAsAnsi(const TZEArchiveItem& Item) const;
+    // What the open archive's end record counts and how many headers its directory really holds, which a
+    // reader that trusts the count may see differently; both 0 for an archive rebuilt from local headers.
+    TZEDirectoryCounts DirectoryCounts() const;
 
     void AddFiles(std::string_view FileMask, std::uint16_t SearchAttr, std::string_view ExclusionMask);
     void BeginUpdate();

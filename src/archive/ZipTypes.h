@@ -87,8 +87,14 @@ struct TInternalSearchRec {
     bool UsePropertyMasks = false;
 };
 inline constexpr std::size_t kMaxSearchMaskLength = 259;
-// The longest stored name, in bytes as stored, that the engine's reader accepts.
+// The longest stored name, in bytes as stored, that the engine writes. Its reader takes every name the format
+// holds (up to 65,535 bytes), as other tools write them and the game reads them.
 inline constexpr std::size_t kMaxStoredNameLength = 256;
+
+struct TZEDirectoryCounts {
+    std::uint64_t counted = 0; // by the end record
+    std::uint64_t headers = 0; // in the directory
+};
 
 struct TZEArchiveItem {
     std::string FileName;   // after the last '\' (or ':')
@@ -106,6 +112,7 @@ struct TZEArchiveItem {
     std::string StoredName;              // UTF-8, '/' separators, a folder's trailing '/' kept
     std::uint16_t StoredNameLength = 0;  // bytes of the name as the archive stores it
     std::uint16_t CompressionMethod = 0; // 0 stored, 8 deflated
+    std::uint64_t LocalHeaderOffset = 0; // where the entry's local header starts in the file
     TInternalSearchRec SearchRec;
 };
 
