@@ -1,4 +1,5 @@
 // The entry writer: local header, data, then the header again with CRC-32 and sizes.
+#include "archive/internal/AheadCompressor.h"
 #include "archive/internal/Compressor.h"
 #include "archive/internal/DiskPaths.h"
 #include "archive/internal/EngineInternals.h"
@@ -149,7 +150,10 @@ void TZEBaseArchiver::InternalCompressFile(const FileHandle& source, std::uint64
         return raiseOverallProgress(overall, operation, ppProcess);
     };
     const CompressJob job{item.EntryMode, header.Method == 8 && size > 0, size, staged_ != nullptr};
-    const auto outcome = compressBlocks(job, read, write, progress);
+    const auto native = ahead_ && job.deflated ? resolveExisting(item.DiskFileName) : std::nullopt;
+    const auto ready = native ? ahead_->take(native->string(), source) : std::nullopt;
+    const auto outcome =
+        ready ? writeCompressed(job, *ready, write, progress) : compressBlocks(job, read, write, progress);
     if (readFailed) {
         raiseError(zeerr::kCannotReadSource, shown);
     }

@@ -91,6 +91,12 @@ inline constexpr std::size_t kMaxSearchMaskLength = 259;
 // holds (up to 65,535 bytes), as other tools write them and the game reads them.
 inline constexpr std::size_t kMaxStoredNameLength = 256;
 
+// A file a coming AddFiles call will add: its native path as the walk resolves it, and the folder it must lie in.
+struct TZEAheadFile {
+    std::string Path;
+    std::string Folder;
+};
+
 struct TZEDirectoryCounts {
     std::uint64_t counted = 0; // by the end record
     std::uint64_t headers = 0; // in the directory

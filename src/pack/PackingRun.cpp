@@ -198,6 +198,7 @@ void PackingRun::packAll(const GameFolders& folders, const NameList& files) {
     const RecurseOff exactFiles(seams_.archiver);
     // Each folder is read once for the whole run, however many of its files are packed.
     const ListingRun listings;
+    compressAhead(folders, files);
     for (int i = 0; i < files.size(); ++i) {
         if (!files.checked(i)) {
             continue;
@@ -217,6 +218,20 @@ void PackingRun::packAll(const GameFolders& folders, const NameList& files) {
         seams_.progress.processEvents();
         packOne(folders, entry);
     }
+}
+
+// The files to pack, deflated on a second core while the ones before them are written.
+void PackingRun::compressAhead(const GameFolders& folders, const NameList& files) {
+    std::vector<TZEAheadFile> ahead;
+    for (int i = 0; i < files.size(); ++i) {
+        if (files.checked(i)) {
+            const auto found = folders.lookUp(files.name(i));
+            if (found.file.status == GameFileStatus::Present) {
+                ahead.push_back({found.file.path.string(), found.folder});
+            }
+        }
+    }
+    seams_.archiver.CompressAhead(std::move(ahead));
 }
 
 void PackingRun::packOne(const GameFolders& folders, const std::string& entry) {

@@ -58,6 +58,7 @@ private:
     void setUp(const GameFolders& folders);
     void packAll(const GameFolders& folders, const NameList& files);
     void packOne(const GameFolders& folders, const std::string& entry);
+    void compressAhead(const GameFolders& folders, const NameList& files);
     bool refuseKeptArchive(const std::string& destination);
     PackingOutcome finish(const std::string& destination);
     void stop(const std::string& message);

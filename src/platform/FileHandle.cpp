@@ -122,7 +122,14 @@ ContainedFile openInside(const std::filesystem::path& path, const std::filesyste
     std::error_code folderError;
     const auto real =
         std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(opened.handle.descriptor()), linkError);
-    const auto realFolder = std::filesystem::canonical(folder, folderError);
+    // Runs open many files of one folder: its real location is worked out once while it stays the same.
+    thread_local std::filesystem::path lastFolder;
+    thread_local std::filesystem::path lastRealFolder;
+    if (folder != lastFolder) {
+        lastRealFolder = std::filesystem::canonical(folder, folderError);
+        lastFolder = folderError ? std::filesystem::path() : folder;
+    }
+    const auto& realFolder = lastRealFolder;
     const auto [folderEnd, pathAt] = std::mismatch(realFolder.begin(), realFolder.end(), real.begin(), real.end());
     if (linkError || folderError || folderEnd != realFolder.end() || pathAt == real.end()) {
         return {FileHandle(), true};

@@ -7,11 +7,13 @@
 #include "support/ReadFault.h"
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <optional>
 #include <random>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace korvane::testing {
@@ -147,6 +149,22 @@ TEST_F(PackingSafetyTest, ANameLongerThanTheReaderTakesIsNeverWrittenAndTheRunGo
                      "  ERROR: File " + entry + " has a name longer than 256 bytes!", "Done."}));
     EXPECT_EQ(dialogs.shown, Lines{kSomeMissing});
     EXPECT_EQ(readMembers(destination), (Members{{"Old.txt", 8, "the map pack the user had before"}}));
+}
+
+TEST_F(PackingSafetyTest, AFileChangedAfterItWasCompressedAheadIsPackedAsItIsNow) {
+    game("Textures/A.tex", repeated("first", 400));
+    game("Textures/B.tex", repeated("stale", 400));
+    check({"Textures\\A.tex", "Textures\\B.tex"});
+    archiver.OnConfirmProcessFile = [&](TZEBaseArchiver&, const std::string& name, TZEProcessOperation, bool&) {
+        if (name.ends_with("A.tex")) {
+            // Time for the second core to deflate B first.
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            game("Textures/B.tex", repeated("fresh", 400));
+        }
+    };
+    pack(destination);
+    EXPECT_EQ(readMembers(destination),
+              (Members{{"Textures/A.tex", 8, repeated("first", 400)}, {"Textures/B.tex", 8, repeated("fresh", 400)}}));
 }
 
 TEST_F(PackingSafetyTest, ARunThatCannotPackEveryFileKeepsThePreviousArchiveOrNeverClaimsSuccess) {
