@@ -148,7 +148,7 @@ TEST_F(ReferenceScannerTest, AFileThatCannotBeReadIsMissingWithTheReasonAndTheSc
     // A map whose reads fail is not taken for a map that ends early.
     const testing::ReadFault fault("m.wld");
     scanMap("m.wld");
-    EXPECT_EQ(missing.lines().back(), "m.wld" + reason);
+    EXPECT_EQ(missing.lines(), (Names{"bad.tex" + reason, "bad.txt" + reason, "m.wld" + reason}));
 }
 
 } // namespace
