@@ -146,14 +146,12 @@ void checkSound(const CheckedMember& member, std::vector<std::string>& warnings)
     }
 }
 
-// A standard archive's own members are standard by definition: nothing to say about them.
-bool isStandardArchive(const std::string& mine, const AppState& installation, const std::string& modName) {
-    std::vector<std::string> archives = modArchives(installation.InstallRoot, modName);
-    for (const std::string& name : installation.StandardGroList.names()) {
-        archives.push_back(gameName(name));
-    }
-    return std::any_of(archives.begin(), archives.end(),
-                       [&mine](const std::string& name) { return equalsAsciiNoCase(name, mine); });
+// A standard archive's own members are standard by definition: nothing to say about them. (Every archive of
+// a mod's folder is read with the mod, the map maker's own among them, so only the installation's count.)
+bool isStandardArchive(const std::string& mine, const AppState& installation) {
+    const auto& names = installation.StandardGroList.names();
+    return std::any_of(names.begin(), names.end(),
+                       [&mine](const std::string& name) { return equalsAsciiNoCase(gameName(name), mine); });
 }
 
 void checkDirectory(const CheckedArchive& archive, std::vector<std::string>& warnings) {
@@ -193,7 +191,7 @@ void checkOverlaps(const CheckedArchive& archive, std::vector<std::string>& warn
 void checkStandardFiles(const CheckedArchive& archive, const AppState& installation, const std::string& modName,
                         std::vector<std::string>& warnings) {
     const std::string mine = installedName(archive.path, installation.InstallRoot);
-    if (isStandardArchive(mine, installation, modName)) {
+    if (isStandardArchive(mine, installation)) {
         return;
     }
     // The mod's archives are read for every check with a mod; the game's only once a standard name turns up.
