@@ -1,6 +1,7 @@
 // The three step pages of the main window, laid out at fixed positions like the rest of the frame.
 #include "app/TForm1.h"
 
+#include "platform/BesideFiles.h"
 #include "platform/qt/CheckListBox.h"
 #include "ui/Fonts.h"
 
@@ -90,6 +91,14 @@ QWidget* TForm1::createFilesStep() {
     Label3 = title(page, "Label3", "Шаг 2.");
     Label4 = label(page, "Label4", "Проверьте, все ли необходимые файлы находятся в этом списке.", 8, 40);
     FileList = checkList(page, FileItems, "FileList", 249);
+    // A file the game uses only as a plain file is packed beside the archive, not into it: say so beside it.
+    FileList->setAnnotator([](const std::string& name) -> CheckListBox::Note {
+        const auto reason = besideReason(name);
+        if (!reason) {
+            return {};
+        }
+        return {"ship beside the archive", std::string("Ship beside the archive: ") + besideReasonText(*reason) + "."};
+    });
     const int underList = 64 + 249 + 6;
     Button6 = button(page, "Button6", "Рассортировать", kLeft, underList, 110);
     Button3 = button(page, "Button3", "Добавить...", kRight - kButtonWidth, underList, kButtonWidth);

@@ -100,6 +100,7 @@ PackingOutcome PackingRun::run(const GameFolders& folders, const std::string& en
     seams_.screen.clearLog();
     seams_.screen.setBusy(true);
     filesMissing_ = false;
+    besideFiles_.clear();
     filesWritten_ = 0;
     if (refuseKeptArchive(destination)) {
         return PackingOutcome::Refused;
@@ -209,6 +210,11 @@ void PackingRun::packAll(const GameFolders& folders, const NameList& files) {
             missing(entry, " was not found!");
             continue;
         }
+        if (const auto reason = besideReason(entry)) {
+            besideFiles_.push_back(entry);
+            seams_.screen.appendLine(besideLogLine(entry, *reason));
+            continue;
+        }
         if (!TZEBaseArchiver::StoredNameFits(storedFormOf(entry))) {
             missing(entry, kNameTooLong.c_str());
             continue;
@@ -224,7 +230,7 @@ void PackingRun::packAll(const GameFolders& folders, const NameList& files) {
 void PackingRun::compressAhead(const GameFolders& folders, const NameList& files) {
     std::vector<TZEAheadFile> ahead;
     for (int i = 0; i < files.size(); ++i) {
-        if (files.checked(i)) {
+        if (files.checked(i) && !besideReason(files.name(i))) {
             const auto found = folders.lookUp(files.name(i));
             if (found.file.status == GameFileStatus::Present) {
                 ahead.push_back({found.file.path.string(), found.folder});
@@ -265,11 +271,13 @@ PackingOutcome PackingRun::finish(const std::string& destination) {
     if (!warnings.empty()) {
         seams_.dialogs.showMessage(gameLimitsMessage(warnings));
     }
+    const std::string beside =
+        besideFiles_.empty() ? std::string() : besideClosingNote(static_cast<int>(besideFiles_.size())) + "\n";
     if (filesMissing_) {
-        seams_.dialogs.showMessage(kSomeFilesNotIncluded);
+        seams_.dialogs.showMessage(beside + kSomeFilesNotIncluded);
         return PackingOutcome::FilesMissing;
     }
-    if (seams_.dialogs.askYesNo(kPackedOpenFolderQuestion)) {
+    if (seams_.dialogs.askYesNo(beside + kPackedOpenFolderQuestion)) {
         seams_.shell.openFolder(destinationFolderPath(destination));
     }
     return PackingOutcome::Packed;

@@ -1,7 +1,7 @@
 #include "scan/DeepScan.h"
 
-#include "platform/CodePages.h"
 #include "platform/GamePath.h"
+#include "scan/EngineLibraries.h"
 #include "scan/EntityLibrary.h"
 #include "scan/ReferenceRecords.h"
 #include "scan/ScanFiles.h"
@@ -64,7 +64,7 @@ void appendRecordNames(ScanFile& file, std::vector<std::string>& names) {
     BlockReader blocks(file);
     for (std::uint64_t offset = 0; offset < file.size(); offset += BlockReader::kBlockSize) {
         forEachBlockRecord(blocks.bytesFrom(offset), BlockReader::kBlockSize,
-                           [&names](std::string_view raw) { names.push_back(ansiToUtf8(raw)); });
+                           [&names](std::string_view raw) { names.push_back(foundNameOf(raw)); });
     }
 }
 
@@ -72,26 +72,8 @@ void appendLibraryNames(ScanFile& file, std::vector<std::string>& names) {
     BlockReader blocks(file);
     for (std::uint64_t offset = 0; offset < file.size(); offset += BlockReader::kBlockSize) {
         forEachLibraryName(blocks.bytesFrom(offset), BlockReader::kBlockSize,
-                           [&names](std::string_view raw) { names.push_back(ansiToUtf8(raw)); });
+                           [&names](std::string_view raw) { names.push_back(foundNameOf(raw)); });
     }
-}
-
-std::vector<std::string> namesIn(const GameFolders& folders, const std::string& name, FileKind kind) {
-    std::vector<std::string> names;
-    ScanFile file(folders, name);
-    if (kind == FileKind::Binary) {
-        appendRecordNames(file, names);
-        return names;
-    }
-    if (kind == FileKind::Library) {
-        appendLibraryNames(file, names);
-        return names;
-    }
-    const std::string text = file.readAll();
-    for (const std::string_view raw : textReferences(text, kind == FileKind::ModelConfiguration)) {
-        names.push_back(ansiToUtf8(raw));
-    }
-    return names;
 }
 
 // One file being followed: the names it gave and how many of them have been taken.
@@ -102,16 +84,24 @@ struct Frame {
 
 } // namespace
 
-DeepScanner::DeepScanner(const GameFolders& folders, const NameList& fileList, const NameList& standardFiles,
-                         ReferenceScanner& scanner)
-    : folders_(folders), fileList_(fileList), standardFiles_(standardFiles), scanner_(scanner) {}
+DeepScanner::DeepScanner(const GameFolders& folders, const NameList& fileList, ReferenceScanner& scanner)
+    : folders_(folders), fileList_(fileList), scanner_(scanner), modExt_(readModExt(folders)) {}
+
+std::string DeepScanner::libraryNote(const std::string& name) const {
+    const auto plain = plainLibraryNames_.find(name);
+    if (plain == plainLibraryNames_.end() || !gameFileExists(folders_, plain->second)) {
+        return {};
+    }
+    return "the game asks for this name, " + plain->second + " with the suffix \"" + modExt_ + "\" of ModExt.txt; " +
+           plain->second + ", which is here, is not loaded";
+}
 
 std::string DeepScanner::chosenName(const std::string& name) const {
     const auto twin = soundTwin(name);
-    if (!twin || fileList_.contains(name) || standardFiles_.contains(name) || gameFileExists(folders_, name)) {
+    if (!twin || fileList_.contains(name) || scanner_.isStandard(name) || gameFileExists(folders_, name)) {
         return name;
     }
-    return standardFiles_.contains(*twin) || gameFileExists(folders_, *twin) ? *twin : name;
+    return scanner_.isStandard(*twin) || gameFileExists(folders_, *twin) ? *twin : name;
 }
 
 bool DeepScanner::admit(std::string& name) {
@@ -119,20 +109,49 @@ bool DeepScanner::admit(std::string& name) {
         return false;
     }
     name = chosenName(name);
-    return scanner_.AdmitFoundName(name);
+    return scanner_.AdmitFoundName(name, libraryNote(name));
 }
 
 std::vector<std::string> DeepScanner::referencesOf(const std::string& name) const {
-    const FileKind kind = kindOf(name);
-    if (kind == FileKind::None || !gameFileExists(folders_, name)) {
-        return {};
-    }
     try {
-        return namesIn(folders_, name, kind);
+        return namesIn(name);
     } catch (const UnreadableFile& error) {
         scanner_.noteUnreadable(error);
         return {};
     }
+}
+
+std::vector<std::string> DeepScanner::namesIn(const std::string& name) const {
+    const FileKind kind = kindOf(name);
+    std::vector<std::string> names;
+    if (kind == FileKind::None || !gameFileExists(folders_, name)) {
+        return names;
+    }
+    ScanFile file(folders_, name);
+    if (kind == FileKind::Binary) {
+        appendRecordNames(file, names);
+        return names;
+    }
+    if (kind == FileKind::Library) {
+        appendLibraryNames(file, names);
+        return names;
+    }
+    const std::string text = file.readAll();
+    // The game loads a class file's or a shader's library from Bin; only a class's takes the edition's suffix.
+    const bool classFile = hasExtension(name, {".ecl"});
+    const bool libraryOwner = classFile || hasExtension(name, {".sha"});
+    for (const std::string_view raw : textReferences(text, kind == FileKind::ModelConfiguration)) {
+        std::string found = foundNameOf(raw);
+        if (libraryOwner && hasExtension(found, {".dll"})) {
+            std::string library = entityLibraryName(found, classFile ? modExt_ : std::string());
+            if (classFile) {
+                plainLibraryNames_.insert_or_assign(library, entityLibraryName(found, {}));
+            }
+            found = std::move(library);
+        }
+        names.push_back(std::move(found));
+    }
+    return names;
 }
 
 void DeepScanner::found(const std::string& foundName) {

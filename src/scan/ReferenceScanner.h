@@ -32,8 +32,12 @@ public:
     void LookForTFNM2(const std::string& name);
     void LookForTFNM3(const std::string& name);
 
-    // Lists a found name unless it is listed or standard, noting it missing when absent; true when listed.
-    bool AdmitFoundName(const std::string& name);
+    // Lists a found name unless it is listed or standard, noting it missing when absent (with the note as
+    // its reason when one is given); true when listed.
+    bool AdmitFoundName(const std::string& name, std::string_view missingNote = {});
+
+    // A standard name, also under the edition's own spelling of it on Revolution.
+    bool isStandard(std::string_view name) const;
 
     bool exists(std::string_view name) const;
     // A file found but not read in full counts as missing, so the run never passes for complete.
@@ -56,6 +60,10 @@ private:
     const NameList& standardFiles_;
     MissingList& missingFiles_;
     FoundName foundName_;
+    bool revolution_ = false;
 };
+
+// A name as a game file gives it (ANSI bytes), in UTF-8 and as the game looks it up.
+std::string foundNameOf(std::string_view raw);
 
 } // namespace korvane
