@@ -9,6 +9,7 @@
 #include "pack/PackingMessages.h"
 #include "pack/PackingReport.h"
 #include "pack/PackingScreen.h"
+#include "settings/KeptArchives.h"
 #include "ui/BusyScope.h"
 
 #include <QLineEdit>

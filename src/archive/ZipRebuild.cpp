@@ -40,9 +40,6 @@ void TZEBaseArchiver::rebuildFromLocalHeaders() {
         if (local.Signature != kLocalHeaderSignature || next > size) {
             break;
         }
-        if (local.FileNameLength > kMaxStoredNameLength) {
-            raiseError(zeerr::kInvalidArchive);
-        }
         const std::string name = file.readExact(local.FileNameLength);
         TDirItem item;
         item.CentralHeader = centralHeaderFrom(local, offset);

@@ -14,6 +14,7 @@
 #include "pack/PackingScreen.h"
 #include "scan/ChosenFiles.h"
 #include "settings/GameMods.h"
+#include "settings/KeptArchives.h"
 
 #include <filesystem>
 
@@ -163,7 +164,8 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     progress.nameItems(collection.MapList.names(), 1);
     const std::string destination = output ? destinationOf(*output) : defaultDestination(collection);
     const CollectResult collected = collect(collection, progress, console, withGroExtension(destination));
-    if (!collected.finished()) {
+    // A map that is not there leaves nothing worth an archive: stop before anything is written.
+    if (!collected.finished() || !collected.outcome.mapsNotFound.empty()) {
         return kExitFailed;
     }
     // The missing-files dialog, answered with "Игнорировать!": the run goes on and logs each one.
@@ -182,10 +184,13 @@ int runPack(const ParsedCommand& parsed, Console& console) {
                       {archiver, events, progress, screen, report, &collection.state, collection.ModName});
     screen.flush();
     progress.clear();
+    if (outcome == PackingOutcome::Refused) {
+        return kExitUsage;
+    }
     // Only beside an archive that was written: a stopped run ships nothing.
     const bool written = outcome == PackingOutcome::Packed || outcome == PackingOutcome::FilesMissing;
     const bool besideCopied = !written || shipBeside(parsed, collection.folders(), report.besideFiles, console);
-    const bool clean = collected.outcome.mapsNotFound.empty() && !collection.choicesRefused && !report.warned;
+    const bool clean = !collection.choicesRefused && !report.warned;
     return outcome == PackingOutcome::Packed && clean && besideCopied ? kExitSuccess : kExitFailed;
 }
 
@@ -234,9 +239,13 @@ const Command& packCommand() {
         "After packing, the archive is checked against the game's limits (as \"korvane check\"\n"
         "does); each problem becomes a \"Warning:\" line of the log.\n"
         "\n"
-        "Exit status: 0 when every file was packed, 1 when the archive lacks some file, could\n"
-        "not be written or has a warning, or a file to ship beside it could not be copied, 2 on a\n"
-        "usage error.\n",
+        "The game's standard archives and the mod's own are never replaced: such a destination is\n"
+        "refused before anything is written. A map that does not exist, or a run in which no file\n"
+        "could be packed, leaves an earlier archive of that name as it was.\n"
+        "\n"
+        "Exit status: 0 when every file was packed, 1 when the archive lacks some file (missing or\n"
+        "unreadable), could not be written or has a warning, a map does not exist, or a file to ship\n"
+        "beside it could not be copied, 2 on a usage error or a destination that is never replaced.\n",
         runPack};
     return command;
 }

@@ -4,6 +4,7 @@
 #include "pack/DestinationPath.h"
 #include "pack/PackingReport.h"
 #include "platform/UserError.h"
+#include "settings/KeptArchives.h"
 
 #include <exception>
 
@@ -19,7 +20,12 @@ PackingOutcome packSelection(const PackRequest& request, const PackingSeams& sea
             return PackingOutcome::NotStarted;
         }
     }
-    return PackingRun(seams).run(request.folders, request.destination, request.files);
+    // The installation's standard archives and the mod's own are never replaced.
+    PackingSeams guarded = seams;
+    if (seams.installation != nullptr) {
+        guarded.keptArchives = archivesNeverReplaced(*seams.installation, request.folders, request.maps);
+    }
+    return PackingRun(guarded).run(request.folders, request.destination, request.files);
 }
 
 } // namespace korvane

@@ -20,6 +20,10 @@ std::string stopMessage(PackingStop stop, const std::string& detail) {
         return "Error: " + detail + kept;
     case PackingStop::DiskFull:
         return "Error: The disk is full: " + detail + kept;
+    case PackingStop::KeptArchive:
+        return "Error: " + detail + kKeptArchive;
+    case PackingStop::NothingPacked:
+        return kNothingPacked;
     case PackingStop::Failed:
         break;
     }

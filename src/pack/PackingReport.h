@@ -15,6 +15,8 @@ enum class PackingStop {
     NotWritable,        // it cannot be written
     WriteFailed,        // writing the archive failed (detail: the destination)
     DiskFull,           // the disk filled while writing (detail: the destination)
+    KeptArchive,        // it is a standard archive or the mod's own, never replaced (detail: the destination)
+    NothingPacked,      // not a single file could be packed: the new archive was discarded
     Failed,             // any other failure (detail: the error's own text)
 };
 

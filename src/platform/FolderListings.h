@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +16,11 @@ struct FolderEntry {
     Kind kind = Kind::Unknown;
 };
 
+// The kind of a listed entry, as the listing told it.
+FolderEntry::Kind entryKind(const std::filesystem::directory_entry& entry);
+
 // The entries of the folder whose names equal the name ignoring letter case, in byte order of their names.
-// A missing folder has none.
+// A missing folder has none. Within a ListingRun, the run's listing of the folder answers.
 std::vector<FolderEntry> entriesMatching(const std::string& folder, std::string_view name);
 
 // What tells that a folder's entries may have changed: which folder it is and its change times, as exact as

@@ -4,13 +4,18 @@
 #include "platform/GamePath.h"
 #include "scan/ReferenceRecords.h"
 
-#include <fcntl.h>
-
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 namespace korvane {
+
+namespace {
+
+const char* const kLeadsOutside = "a link leads out of the game folder";
+
+} // namespace
 
 bool gameFileExists(const GameFolders& folders, std::string_view name) {
     return folders.fileExists(name);
@@ -22,7 +27,7 @@ std::string missingReason(const GameFolders& folders, std::string_view name) {
         return "the name steps up a folder with \"..\", which the game cannot find in a GRO; the map must name "
                "the file by its own path";
     case GameFileStatus::LeadsOutside:
-        return "a link leads out of the game folder";
+        return kLeadsOutside;
     case GameFileStatus::NotRelative:
         return "not a name inside the game folder";
     case GameFileStatus::Present:
@@ -42,27 +47,35 @@ std::uint64_t gameFileSize(const GameFolders& folders, std::string_view name) {
     return error ? 0 : size;
 }
 
-ScanFile::ScanFile(const GameFolders& folders, std::string_view name) {
+ScanFile::ScanFile(const GameFolders& folders, std::string_view name) : name_(name) {
     const auto [folder, file] = folders.lookUp(name);
     const std::string full = folder + std::string(name);
     if (file.status != GameFileStatus::Present) {
         throw FileError::cannotOpen(full);
     }
-    // Only regular files, told by the opened file itself: a pipe or device would block or never end. Opening
-    // does not wait for a pipe's writer.
-    file_ = FileHandle::open(file.path, O_RDONLY | O_NONBLOCK);
-    const auto size = file_.valid() && file_.isRegularFile() ? file_.size() : std::nullopt;
-    if (!size) {
+    // The file read is the file opened and checked, not whatever its name leads to by then.
+    ContainedFile opened = openInside(file.path, folder);
+    if (opened.outside) {
+        throw UnreadableFile(name_, kLeadsOutside);
+    }
+    // Only regular files: a pipe or device would block or never end.
+    if (!opened.handle.valid()) {
         throw FileError::cannotOpen(full);
     }
-    size_ = *size;
+    file_ = std::move(opened.handle);
+    size_ = file_.size().value_or(0);
 }
 
 std::size_t ScanFile::readAt(std::uint64_t offset, char* into, std::size_t count) {
     if (offset >= size_ || count == 0) {
         return 0;
     }
-    return file_.readAt(into, static_cast<std::size_t>(std::min<std::uint64_t>(count, size_ - offset)), offset);
+    const auto got =
+        file_.readCheckedAt(into, static_cast<std::size_t>(std::min<std::uint64_t>(count, size_ - offset)), offset);
+    if (!got) {
+        throw UnreadableFile(name_, "it could not be read: " + std::generic_category().message(errno));
+    }
+    return *got;
 }
 
 std::string ScanFile::readAll() {

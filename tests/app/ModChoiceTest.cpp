@@ -50,5 +50,20 @@ TEST_F(ModChoice, AModsMapIsNamedFoundAndSavedInTheModsFolder) {
     EXPECT_EQ(dialogs.saveRequests.back().initialFolder, root() + "Mods/Alpha/");
 }
 
+TEST_F(ModChoice, AModArchiveThatTurnsUnreadableBeforePackingStopsItBeforeAnythingIsWritten) {
+    main->ComboBox1->setCurrentIndex(1);
+    dialogs.openAnswers = {{root() + "Mods/Alpha/Levels/A.wld"}};
+    click(main->Button1);
+    click(main->Button2);
+    writeGameFile("Mods/Alpha/Extra.gro", "not an archive");
+    click(main->Button4);
+    main->DestinationPath->setText(QString::fromStdString(root() + "Out.gro"));
+    dialogs.shown.clear();
+    click(main->Button7);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].find("Archive is damaged"), std::string::npos) << dialogs.shown[0];
+    EXPECT_FALSE(std::filesystem::exists(root() + "Out.gro"));
+}
+
 } // namespace
 } // namespace korvane::testing

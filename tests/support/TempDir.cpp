@@ -1,6 +1,7 @@
 #include "support/TempDir.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -12,7 +13,10 @@ namespace korvane::testing {
 TempDir::TempDir() {
     static std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
-        auto candidate = std::filesystem::temp_directory_path() / ("korvane-test-" + std::to_string(random()));
+        // A fixed length, so that two folders' paths line up.
+        char name[32];
+        std::snprintf(name, sizeof name, "korvane-test-%016llx", static_cast<unsigned long long>(random()));
+        auto candidate = std::filesystem::temp_directory_path() / name;
         if (std::filesystem::create_directory(candidate)) {
             path_ = std::move(candidate);
         }

@@ -49,7 +49,10 @@ std::optional<BY_HANDLE_FILE_INFORMATION> informationOf(HANDLE handle) {
 }
 
 FileIdentity identityFrom(const BY_HANDLE_FILE_INFORMATION& info) {
-    return {info.dwVolumeSerialNumber, (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+    const auto ticks = static_cast<std::int64_t>((std::uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32) |
+                                                 info.ftLastWriteTime.dwLowDateTime);
+    return {info.dwVolumeSerialNumber, (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow,
+            (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow, ticks / 10000000, ticks % 10000000 * 100};
 }
 
 } // namespace
@@ -79,15 +82,22 @@ FileHandle::~FileHandle() {
     close();
 }
 
-std::size_t FileHandle::readAt(void* buffer, std::size_t size, std::uint64_t offset) const {
-    auto* out = static_cast<char*>(buffer);
+namespace {
+
+struct ReadResult {
     std::size_t done = 0;
-    while (done < size) {
-        OVERLAPPED where = at(offset + done);
+    bool failed = false;
+};
+
+ReadResult readFrom(HANDLE handle, char* out, std::size_t size, std::uint64_t offset) {
+    ReadResult result;
+    while (result.done < size) {
+        OVERLAPPED where = at(offset + result.done);
         DWORD got = 0;
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1U << 30));
-        if (ReadFile(native(fd_), out + done, chunk, &got, &where) == 0) {
-            if (GetLastError() != ERROR_HANDLE_EOF) {
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(size - result.done, 1U << 30));
+        if (ReadFile(handle, out + result.done, chunk, &got, &where) == 0) {
+            result.failed = GetLastError() != ERROR_HANDLE_EOF;
+            if (result.failed) {
                 takeLastError();
             }
             break;
@@ -95,9 +105,20 @@ std::size_t FileHandle::readAt(void* buffer, std::size_t size, std::uint64_t off
         if (got == 0) {
             break;
         }
-        done += got;
+        result.done += got;
     }
-    return done;
+    return result;
+}
+
+} // namespace
+
+std::size_t FileHandle::readAt(void* buffer, std::size_t size, std::uint64_t offset) const {
+    return readFrom(native(fd_), static_cast<char*>(buffer), size, offset).done;
+}
+
+std::optional<std::size_t> FileHandle::readCheckedAt(void* buffer, std::size_t size, std::uint64_t offset) const {
+    const ReadResult result = readFrom(native(fd_), static_cast<char*>(buffer), size, offset);
+    return result.failed ? std::nullopt : std::optional<std::size_t>(result.done);
 }
 
 std::size_t FileHandle::writeAt(const void* data, std::size_t size, std::uint64_t offset) {
@@ -190,6 +211,30 @@ void syncFolder(const std::filesystem::path&) {
 
 std::uint64_t folderSyncs() {
     return syncedFolders;
+}
+
+// The file's final location after every link and junction, as Windows tells it for the open handle, must lie
+// inside the folder's.
+ContainedFile openInside(const std::filesystem::path& path, const std::filesystem::path& folder) {
+    ContainedFile opened{FileHandle::open(path, O_RDONLY)};
+    if (!opened.handle.valid() || !opened.handle.isRegularFile()) {
+        return {};
+    }
+    std::wstring real(32768, L'\0');
+    const DWORD length = GetFinalPathNameByHandleW(native(opened.handle.descriptor()), real.data(),
+                                                   static_cast<DWORD>(real.size()), FILE_NAME_NORMALIZED);
+    real.resize(length < real.size() ? length : 0);
+    std::wstring realFolder = longPath(folder);
+    while (realFolder.ends_with(L'\\')) {
+        realFolder.pop_back();
+    }
+    const bool inside = real.size() > realFolder.size() + 1 && real[realFolder.size()] == L'\\' &&
+                        CompareStringOrdinal(real.data(), static_cast<int>(realFolder.size()), realFolder.data(),
+                                             static_cast<int>(realFolder.size()), TRUE) == CSTR_EQUAL;
+    if (!inside) {
+        return {FileHandle(), true};
+    }
+    return opened;
 }
 
 } // namespace korvane
