@@ -3,13 +3,13 @@
 
 #include "platform/FileError.h"
 #include "platform/UserError.h"
+#include "platform/qt/Centring.h"
 #include "scan/ChosenFiles.h"
 #include "scan/CollectionMessages.h"
 #include "scan/CollectionRun.h"
 #include "scan/DeepScanHint.h"
 #include "scan/windows/TForm6.h"
 #include "ui/BusyScope.h"
-#include "ui/Centring.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -94,6 +94,7 @@ void TForm1::showDeepScanHint(const GameFolders& folders) {
     DeepScanHint->setText(QString("Найденным файлам нужны ещё %1 файл(ов): отметьте «Глубокий поиск "
                                   "зависимостей» на шаге 1.")
                               .arg(more));
+    DeepScanHint->adjustSize();
     DeepScanHint->setVisible(more > 0);
 }
 

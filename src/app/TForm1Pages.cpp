@@ -94,6 +94,9 @@ QWidget* TForm1::createFilesStep() {
     Button6 = button(page, "Button6", "Рассортировать", kLeft, underList, 110);
     Button3 = button(page, "Button3", "Добавить...", kRight - kButtonWidth, underList, kButtonWidth);
     DeepScanHint = label(page, "DeepScanHint", "", kLeft, underList + kButtonHeight + 4);
+    // Its text comes after each collection: it wraps within the list's width and takes the height it needs.
+    DeepScanHint->setWordWrap(true);
+    DeepScanHint->setFixedWidth(kRight - kLeft);
     DeepScanHint->hide();
     Button5 = bottomLeft(page, "Button5", "<< Назад");
     Button4 = bottomRight(page, "Button4", "Next >>");

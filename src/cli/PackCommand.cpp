@@ -62,7 +62,7 @@ private:
 
 class NoShell : public Shell {
 public:
-    void openFolder(const std::string&) override {}
+    bool openFolder(const std::string&) override { return true; }
     void openUrl(const std::string&) override {}
 };
 

@@ -128,6 +128,8 @@ TEST_F(Steps, TheDeepScanBoxUnderTheMapListFollowsTheModelsChain) {
     ASSERT_NE(hint, nullptr);
     EXPECT_TRUE(hint->isVisibleTo(main->TabSheet2));
     EXPECT_TRUE(hint->text().contains("«Глубокий поиск зависимостей»"));
+    EXPECT_GE(hint->height(), hint->heightForWidth(hint->width()));
+    EXPECT_GE(hint->width(), 500);
     click(main->Button5);
     box->setChecked(true);
     click(main->Button2);

@@ -88,9 +88,13 @@ void TForm5::TabSheet2Show() {
     }
 }
 
+// A folder typed or pasted is told apart as one picked with "Выбрать" is.
 void TForm5::InstallPathFieldChange() {
     EditionLabel->clear();
     VersionChoice->setVisible(pathFieldValid());
+    if (pathFieldValid()) {
+        preselectVersion();
+    }
 }
 
 void TForm5::Button2Click() {
