@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -112,6 +113,10 @@ public:
     // (ASCII included), which is how maps name files. Worked out on request, since only the game-limits check
     // asks; false when the item is not in the open archive.
     bool NameStoredAsAnsi(const TZEArchiveItem& Item) const;
+
+    // The data of the item a search found: stored or deflated, at most maxSize bytes, its CRC checked;
+    // nothing for a damaged, encrypted, larger or otherwise packed member. Never raises.
+    std::optional<std::string> ReadItemData(const TZEArchiveItem& Item, std::uint64_t maxSize);
 
     void AddFiles(std::string_view FileMask, std::uint16_t SearchAttr, std::string_view ExclusionMask);
     void BeginUpdate();

@@ -116,7 +116,7 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     collect(collection, progress, dialogs);
     progress.clear();
     // The missing-files dialog, answered with "Игнорировать!": the run goes on and logs each one.
-    writeMissing(collection.MissingFiles, console);
+    writeMissing(collection, console);
     editFileList(parsed, collection, dialogs, console);
 
     ConsoleScreen screen(console, progress);

@@ -19,15 +19,15 @@ public:
     DeepScanner(const GameFolders& folders, const NameList& fileList, const NameList& standardFiles,
                 ReferenceScanner& scanner);
 
-    // A name found in a map: admitted, then followed depth-first through every file it leads to.
-    void found(const std::string& name);
+    // A name found in a file (from): admitted, then followed depth-first through every file it leads to.
+    void found(const std::string& name, const std::string& from);
 
     // The names a file gives, in file order, as UTF-8; none for a type that names nothing or a missing file.
     std::vector<std::string> referencesOf(const std::string& name) const;
 
 private:
     // Admits the name (or its sound twin); true when it was newly listed.
-    bool admit(std::string& name);
+    bool admit(std::string& name, const std::string& from);
     std::string chosenName(const std::string& name) const;
 
     GameFolders folders_;

@@ -22,7 +22,10 @@ bool ReferenceScanner::exists(std::string_view name) const {
     return gameFileExists(folders_, name);
 }
 
-bool ReferenceScanner::AdmitFoundName(const std::string& name) {
+bool ReferenceScanner::AdmitFoundName(const std::string& name, const std::string& from, ListedBy rule) {
+    if (reasons_ != nullptr) {
+        reasons_->noteFound(name, from);
+    }
     if (fileList_.contains(name) || standardFiles_.contains(name)) {
         return false;
     }
@@ -30,6 +33,9 @@ bool ReferenceScanner::AdmitFoundName(const std::string& name) {
         missingFiles_.add(name, missingReason(folders_, name));
     }
     fileList_.append(name, true);
+    if (reasons_ != nullptr) {
+        reasons_->record(name, rule, from);
+    }
     return true;
 }
 
@@ -64,11 +70,11 @@ void ReferenceScanner::LookForWorldDFNM(const std::string& mapName, const Progre
         } else {
             ++sinceReport;
         }
-        forEachBlockRecord(blocks.bytesFrom(offset), BlockReader::kBlockSize, [this](std::string_view raw) {
+        forEachBlockRecord(blocks.bytesFrom(offset), BlockReader::kBlockSize, [this, &mapName](std::string_view raw) {
             const std::string name = ansiToUtf8(raw);
             if (foundName_) {
-                foundName_(name);
-            } else if (AdmitFoundName(name)) {
+                foundName_(name, mapName);
+            } else if (AdmitFoundName(name, mapName)) {
                 followWorldName(name);
             }
         });
@@ -88,14 +94,14 @@ void ReferenceScanner::scanText(const std::string& name, LineCut cut) {
         return;
     }
     const std::string contents = ScanFile(folders_, name).readAll();
-    forEachLine(textBeforeNul(contents), [this, cut](std::string_view line) {
+    forEachLine(textBeforeNul(contents), [this, cut, &name](std::string_view line) {
         const std::string_view raw = cutReferenceLine(line, cut);
         // An empty cut names no file: listing it would show a blank entry and a blank missing line.
         if (raw.empty()) {
             return;
         }
         const std::string found = ansiToUtf8(raw);
-        if (AdmitFoundName(found) && equalsAsciiNoCase(extensionOf(found), ".tex")) {
+        if (AdmitFoundName(found, name) && equalsAsciiNoCase(extensionOf(found), ".tex")) {
             LookForTFNM3(found);
         }
     });
@@ -108,7 +114,8 @@ void ReferenceScanner::LookForTFNM3(const std::string& name) {
     // Only the tail window: a record running past the file's end yields nothing, so the window holds all a
     // record can give. A shorter texture is scanned whole.
     const std::string tail = ScanFile(folders_, name).readTail(128);
-    forEachBlockRecord(tail, tail.size(), [this](std::string_view raw) { AdmitFoundName(ansiToUtf8(raw)); });
+    forEachBlockRecord(tail, tail.size(),
+                       [this, &name](std::string_view raw) { AdmitFoundName(ansiToUtf8(raw), name); });
 }
 
 } // namespace korvane

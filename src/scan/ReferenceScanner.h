@@ -4,6 +4,7 @@
 
 #include "platform/GameFolders.h"
 #include "platform/NameList.h"
+#include "scan/FileReasons.h"
 #include "scan/MissingList.h"
 #include "scan/ReferenceRecords.h"
 
@@ -31,13 +32,17 @@ public:
     void LookForTFNM3(const std::string& name);
 
     // Lists a found name unless it is listed or standard, noting it missing when absent; true when listed.
-    bool AdmitFoundName(const std::string& name);
+    // from is the file that gave the name.
+    bool AdmitFoundName(const std::string& name, const std::string& from, ListedBy rule = ListedBy::Name);
 
     bool exists(std::string_view name) const;
 
     // When set, each name a map gives goes to this instead of the admission rule and follow-up by extension.
-    using FoundName = std::function<void(const std::string& name)>;
+    using FoundName = std::function<void(const std::string& name, const std::string& map)>;
     void setFoundNameHandler(FoundName handler) { foundName_ = std::move(handler); }
+
+    // Where each admitted name's reason is recorded; none by default.
+    void setReasons(FileReasons* reasons) { reasons_ = reasons; }
 
 private:
     void scanText(const std::string& name, LineCut cut);
@@ -50,6 +55,7 @@ private:
     const NameList& standardFiles_;
     MissingList& missingFiles_;
     FoundName foundName_;
+    FileReasons* reasons_ = nullptr;
 };
 
 } // namespace korvane
