@@ -8,12 +8,10 @@ namespace korvane {
 
 namespace {
 
-constexpr const char* kArrow = " \u2192 ";
-
-std::string joinNames(const std::vector<FileReasons::Link>& links, std::size_t count) {
+std::string joinNames(const std::vector<FileReasons::Link>& links, std::size_t count, const char* separator) {
     std::string text;
     for (std::size_t i = 0; i < count; ++i) {
-        text += (i == 0 ? "" : kArrow) + links[i].name;
+        text += (i == 0 ? "" : separator) + links[i].name;
     }
     return text;
 }
@@ -103,12 +101,12 @@ std::string chainText(const FileReasons& reasons, std::string_view name) {
     if (links.empty()) {
         return "added by hand";
     }
-    return joinNames(links, links.size()) + ruleNote(links.back().rule);
+    return joinNames(links, links.size(), "\n\u2192 ") + ruleNote(links.back().rule);
 }
 
 std::string neededBy(const FileReasons& reasons, std::string_view name) {
     const std::vector<FileReasons::Link> links = reasons.chain(name);
-    return links.size() < 2 ? std::string() : joinNames(links, links.size() - 1);
+    return links.size() < 2 ? std::string() : joinNames(links, links.size() - 1, " \u2192 ");
 }
 
 } // namespace korvane

@@ -64,8 +64,8 @@ private:
     std::vector<std::string> namers_;
 };
 
-// The chain as one line for the windows: "Levels\A.wld → Models\M.mdl → Models\M.tex", with the rule of a
-// companion or sound twin after it; "added by hand" for a name with no chain.
+// The chain for the windows, a file a line: "Levels\A.wld\n→ Models\M.mdl\n→ Models\M.tex", with the rule
+// of a map, companion or sound twin after it; "added by hand" for a name with no chain.
 std::string chainText(const FileReasons& reasons, std::string_view name);
 
 // The files before the name in its chain ("Levels\A.wld → Models\M.mdl"); empty when there are none.

@@ -36,7 +36,7 @@ TEST_F(FileReasonsTest, DeepChainsCompanionsTwinsAndMissingFilesLeadBackToTheirM
     EXPECT_EQ(chainOf("Music\\T.ogg"), (Names{"Levels\\A.wld:map", "Music\\T.ogg:sound-twin"}));
     EXPECT_EQ(chainOf("Levels\\ATbn.tex"), (Names{"Levels\\A.wld:map", "Levels\\ATbn.tex:thumbnail-texture"}));
     EXPECT_EQ(chainOf("levels\\b.vis"), (Names{"levels\\b.wld:map", "levels\\b.vis:visibility"}));
-    EXPECT_EQ(chainText(reasons, "Bin\\Beacon.dll"), "Levels\\A.wld \u2192 Classes\\Beacon.ecl \u2192 Bin\\Beacon.dll");
+    EXPECT_EQ(chainText(reasons, "Bin\\Beacon.dll"), "Levels\\A.wld\n\u2192 Classes\\Beacon.ecl\n\u2192 Bin\\Beacon.dll");
     EXPECT_EQ(chainText(reasons, "Sounds\\ByHand.wav"), "added by hand");
     EXPECT_EQ(missing.lines(&reasons),
               (Names{"Models\\Beacon.mdl  (needed by Levels\\A.wld \u2192 Classes\\Beacon.ecl \u2192 Bin\\Beacon.dll)",
