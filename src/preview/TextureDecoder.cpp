@@ -106,6 +106,9 @@ std::optional<TexturePicture> readFrames(Bytes& in, int version, const Header& h
     }
     const std::string_view frame = in.take(frameBytes);
     in.take(frameBytes * static_cast<std::uint64_t>(header.frames - 1));
+    if (!in.ok()) {
+        return std::nullopt;
+    }
     TexturePicture picture{header.width, header.height, header.frames, std::vector<std::uint8_t>(pixels * 4)};
     std::uint8_t* out = picture.rgba.data();
     const auto* bytes = reinterpret_cast<const unsigned char*>(frame.data());

@@ -91,8 +91,9 @@ void TForm5::TabSheet2Show() {
 // A folder typed or pasted is told apart as one picked with "Выбрать" is.
 void TForm5::InstallPathFieldChange() {
     EditionLabel->clear();
-    VersionChoice->setVisible(pathFieldValid());
-    if (pathFieldValid()) {
+    const bool valid = pathFieldValid();
+    VersionChoice->setVisible(valid);
+    if (valid) {
         preselectVersion();
     }
 }
