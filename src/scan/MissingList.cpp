@@ -21,7 +21,7 @@ std::vector<std::string> MissingList::lines(const FileReasons* reasons) const {
         std::string notes = reasons_[i];
         const std::string by = reasons != nullptr ? neededBy(*reasons, names_[i]) : std::string();
         if (!by.empty()) {
-            notes += (reasons_[i].empty() ? "needed by " : "; needed by ") + by;
+            notes += (notes.empty() ? "needed by " : "; needed by ") + by;
         }
         lines.push_back(notes.empty() ? names_[i] : names_[i] + "  (" + notes + ")");
     }
