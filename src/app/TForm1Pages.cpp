@@ -1,6 +1,7 @@
 // The three step pages of the main window, laid out at fixed positions like the rest of the frame.
 #include "app/TForm1.h"
 
+#include "platform/BesideFiles.h"
 #include "platform/qt/CheckListBox.h"
 #include "ui/Fonts.h"
 
@@ -119,6 +120,14 @@ QWidget* TForm1::createFilesStep() {
     FileChain->setWordWrap(true);
     FileChain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     FileChain->setFixedSize(kPreviewWidth, 249 - 120 - 22);
+    // A file the game uses only as a plain file is packed beside the archive, not into it: say so beside it.
+    FileList->setAnnotator([](const std::string& name) -> CheckListBox::Note {
+        const auto reason = besideReason(name);
+        if (!reason) {
+            return {};
+        }
+        return {"ship beside the archive", std::string("Ship beside the archive: ") + besideReasonText(*reason) + "."};
+    });
     const int underList = 64 + 249 + 6;
     Button6 = button(page, "Button6", "Рассортировать", kLeft, underList, 110);
     Button3 = button(page, "Button3", "Добавить...", kRight - kButtonWidth, underList, kButtonWidth);

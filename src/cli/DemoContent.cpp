@@ -130,6 +130,8 @@ std::string demoTexture(int side, const std::string& tailReference) {
 std::vector<DemoFile> demoLooseFiles() {
     return {
         {"Bin\\SeriousSam.exe", "MZ" + filler(510, 1)},
+        // The Second Encounter's suffix for entity libraries: a class's Bin\\X.dll loads as Bin\\XMP.dll.
+        {"ModExt.txt", "MP"},
         {"Levels\\DemoCastle.wld",
          demoWorld({"Textures\\General\\Grass.tex", "Textures\\Demo\\CastleWall.tex", "Textures\\Demo\\CASTLEFLOOR.tex",
                     "Models\\Demo\\Banner\\Banner.smc", "Models\\Items\\Health\\Small.mdl", "Sounds\\Demo\\Torch.ogg",

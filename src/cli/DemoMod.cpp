@@ -33,7 +33,8 @@ std::vector<DemoFile> demoModLooseFiles() {
         {inMod("Textures\\DemoMod\\Glow.tex"), demoTexture(32, "")},
         {inMod("Textures\\DemoMod\\Sign.tex"), demoTexture(24, "")},
         {inMod("Classes\\DemoMod\\Beacon.ecl"), "Package: TFNM Bin\\DemoMod.dll\r\nClass: CBeacon\r\n"},
-        {inMod("Bin\\DemoMod.dll"), entityLibrary({"Models\\DemoMod\\Beacon.mdl", "Sounds\\DemoMod\\Beacon.wav"})},
+        // Named with the game's ModExt.txt suffix, as the game loads the class file's Bin\\DemoMod.dll.
+        {inMod("Bin\\DemoModMP.dll"), entityLibrary({"Models\\DemoMod\\Beacon.mdl", "Sounds\\DemoMod\\Beacon.wav"})},
         {inMod("Models\\DemoMod\\Beacon.mdl"), "MDAT" + demoFiller(1200, 22)},
         {inMod("Sounds\\DemoMod\\Beacon.wav"), "RIFF" + demoFiller(900, 23)},
     };

@@ -3,6 +3,7 @@
 #include "cli/Collection.h"
 #include "cli/Command.h"
 #include "cli/Installation.h"
+#include "pack/BesideCopy.h"
 #include "pack/PackingArchiver.h"
 #include "pack/PackingEvents.h"
 #include "pack/PackingMessages.h"
@@ -97,6 +98,27 @@ std::string defaultDestination(const Collection& collection) {
     return collection.ModFolder + archiveNamedAfter(collection.MapList.name(0));
 }
 
+// The files left out for shipping beside the archive: copied into --beside's folder, else only counted.
+bool shipBeside(const ParsedCommand& parsed, const GameFolders& folders, const std::vector<std::string>& beside,
+                Console& console) {
+    if (beside.empty()) {
+        return true;
+    }
+    const auto folder = parsed.value("--beside");
+    if (!folder) {
+        console.out << besideClosingNote(static_cast<int>(beside.size())) << '\n';
+        return true;
+    }
+    const std::vector<BesideCopyFailure> failures = copyBesideFiles(folders, beside, *folder);
+    for (const BesideCopyFailure& failure : failures) {
+        console.err << "Cannot copy " << failure.name << " beside the GRO: " << failure.reason << ".\n";
+    }
+    const std::size_t copied = beside.size() - failures.size();
+    console.out << "Copied " << copied << (copied == 1 ? " file" : " files") << " to ship beside the GRO into "
+                << *folder << ".\n";
+    return failures.empty();
+}
+
 int runPack(const ParsedCommand& parsed, Console& console) {
     const auto output = parsed.value("--output");
     if (!output && !parsed.has("--mod")) {
@@ -134,7 +156,10 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     if (packed) {
         console.out << kPacked << '\n';
     }
-    return packed && dialogs.problems() == 0 ? kExitSuccess : kExitFailed;
+    // Only beside an archive that was written: a stopped run ships nothing.
+    const bool written = packed || outcome == PackingOutcome::FilesMissing;
+    const bool besideCopied = !written || shipBeside(parsed, collection.folders(), run.besideFiles(), console);
+    return packed && besideCopied && dialogs.problems() == 0 ? kExitSuccess : kExitFailed;
 }
 
 } // namespace
@@ -148,13 +173,14 @@ const Command& packCommand() {
           {"--add", true, true},
           {"--exclude", true, true},
           {"--deep", false},
-          {"--mod"}},
+          {"--mod"},
+          {"--beside"}},
          1,
          std::nullopt},
-        "pack --root DIR [--mod NAME] --output FILE.gro MAP... [--add FILE]... [--exclude FILE]...",
+        "pack --root DIR [--mod NAME] --output FILE.gro [--beside DIR] MAP... [--add FILE]... [--exclude FILE]...",
         "pack the files the maps need",
         "Usage: korvane pack --root DIR [--mod NAME] --output FILE.gro [--standard-cache DIR]\n"
-        "                    [--deep] [--add FILE]... [--exclude FILE]... MAP...\n"
+        "                    [--deep] [--beside DIR] [--add FILE]... [--exclude FILE]... MAP...\n"
         "\n"
         "Runs what the windows run from step 1 to \"Финиш\": the collection over the maps, then the\n"
         "packing run into a new archive, with the same admission rules, stored names and methods\n"
@@ -171,6 +197,8 @@ const Command& packCommand() {
         "  --standard-cache DIR   read KVN_files.dat and KVN_gros.dat from DIR instead of the\n"
         "                         installation's Temp folder\n"
         "  --deep                 deep scan: follow every file the maps lead to, at any depth\n"
+        "  --beside DIR           copy the files the game cannot use from a GRO (entity libraries,\n"
+        "                         ModExt.txt...) into DIR under their game paths, to ship beside it\n"
         "  --add FILE             also pack this file (repeatable), as step 2's \"Добавить...\"\n"
         "  --exclude FILE         leave this listed file out (repeatable), as unchecking it in step 2\n"
         "  MAP, FILE              a game path such as Levels\\MyLevel.wld (or Levels/MyLevel.wld),\n"
@@ -180,7 +208,8 @@ const Command& packCommand() {
         "does); each problem becomes a \"Warning:\" line of the log.\n"
         "\n"
         "Exit status: 0 when every file was packed, 1 when the archive lacks some file, could\n"
-        "not be written or has a warning, 2 on a usage error.\n",
+        "not be written or has a warning, or a file to ship beside it could not be copied, 2 on a\n"
+        "usage error.\n",
         runPack};
     return command;
 }

@@ -2,10 +2,21 @@
 #include "cli/Collection.h"
 #include "cli/Command.h"
 #include "cli/TerminalText.h"
+#include "platform/BesideFiles.h"
 
 namespace korvane::cli {
 
 namespace {
+
+// Listed like the rest, and named again on standard error: the game uses them only as plain files.
+void writeBesideFiles(const NameList& files, Console& console) {
+    for (const std::string& name : files.names()) {
+        if (const auto reason = besideReason(name)) {
+            console.err << "Ship beside the archive: " << shownName(name, console.progressOnTerminal) << " ("
+                        << besideReasonText(*reason) << ")\n";
+        }
+    }
+}
 
 int runScan(const ParsedCommand& parsed, Console& console) {
     ConsoleDialogs dialogs(console);
@@ -31,6 +42,7 @@ int runScan(const ParsedCommand& parsed, Console& console) {
         console.out << '\n';
     }
     writeMissing(collection, console);
+    writeBesideFiles(collection.FileList, console);
     writeDeepScanHint(collection, console);
     // Messages of the steps before the run (a map refused, say) count as well.
     const bool complete = dialogs.problems() == 0 && outcome.complete();
@@ -52,7 +64,9 @@ const Command& scanCommand() {
         "files. Needed files that are missing are listed on standard error, a name that steps up\n"
         "with \"..\" or whose link leads out of the root with the reason beside it. Without --deep, a\n"
         "last line on standard error tells how many more files the deep scan would list. On a\n"
-        "terminal, control characters in names are shown as ^[, ^J and so on.\n"
+        "terminal, control characters in names are shown as ^[, ^J and so on. A file the game uses\n"
+        "only as a plain file, never from a GRO (an entity library, ModExt.txt...), is listed too and\n"
+        "named again on standard error as \"Ship beside the archive:\" with the reason.\n"
         "\n"
         "  --root DIR             the installation folder (holding Bin/SeriousSam.exe)\n"
         "  --mod NAME             scan for the mod in Mods/NAME, as the game runs it: names resolve\n"

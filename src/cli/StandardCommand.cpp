@@ -12,7 +12,7 @@ namespace korvane::cli {
 
 namespace {
 
-inline constexpr const char* kPresets = "auto, se110, se107, fe100c or fe105";
+inline constexpr const char* kPresets = "auto, se110, se107, fe100c, fe105 or ssr";
 
 // The archives of the named preset, or of the edition the installation's archives show for "auto"; none
 // when they show no known edition.
@@ -114,6 +114,7 @@ const Command& standardBuildCommand() {
         "  --preset fe100c  The First Encounter v1.05 on the 1.00c archives: 1_00c.gro,\n"
         "                   1_00_music.gro, 1_00_ExtraTools.gro, 1_04_patch.gro, and 1_00.gro,\n"
         "                   1_00_a.gro, 1_00c_scripts.gro and 1_00c_Logo.gro where present\n"
+        "  --preset ssr     Serious Sam Classics: Revolution: All_01.gro, All_02.gro\n"
         "  GRO              an archive name relative to the root, or a file system path inside it\n"
         "\n"
         "Exit status: 0 when every archive was listed, 1 when some were missing (the lists are\n"

@@ -4,6 +4,7 @@
 #include "pack/ArchiveOrder.h"
 #include "platform/AppState.h"
 #include "platform/AsciiText.h"
+#include "platform/BesideFiles.h"
 #include "platform/FileFacts.h"
 #include "platform/GamePath.h"
 #include "platform/UserError.h"
@@ -206,6 +207,10 @@ std::vector<std::string> checkGameLimits(const CheckedArchive& archive, const Ap
             continue;
         }
         checkSound(member, warnings);
+        if (const auto reason = besideReason(member.name)) {
+            warnings.push_back("Warning: " + member.name + " is in the GRO, where the game never uses it (" +
+                               besideReasonText(*reason) + "); ship it beside the GRO instead.");
+        }
         const auto [first, added] = byFolded.emplace(asciiLowered(member.name), &member);
         if (!added) {
             warnings.push_back("Warning: " + first->second->name + " and " + member.name +

@@ -1,6 +1,8 @@
 // The packing run's messages, which both front ends and the tests name rather than spell.
 #pragma once
 
+#include "platform/BesideFiles.h"
+
 #include <string>
 
 namespace korvane {
@@ -16,5 +18,16 @@ inline constexpr const char* kPathNotCreated = "Error: The path did not exist an
 inline constexpr const char* kNotWritable = "Error: The file is not writable!";
 inline constexpr const char* kSomeFilesNotIncluded =
     "Some files could not be included in the GRO. See the log for details.";
+
+// The log line of a file left out of the archive because the game needs it as a plain file.
+inline std::string besideLogLine(const std::string& entry, BesideReason reason) {
+    return "  BESIDE: File " + entry + " must ship beside the GRO: " + besideReasonText(reason) + ".";
+}
+
+// What the closing message adds when files were left out for shipping beside the archive.
+inline std::string besideClosingNote(int count) {
+    return std::to_string(count) + (count == 1 ? " file" : " files") +
+           " must ship beside the GRO, under the same folders (see the log); the GRO alone is not enough.";
+}
 
 } // namespace korvane

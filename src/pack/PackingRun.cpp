@@ -89,6 +89,7 @@ PackingOutcome PackingRun::run(const GameFolders& folders, const std::string& en
     seams_.screen.clearLog();
     seams_.screen.setBusy(true);
     filesMissing_ = false;
+    besideFiles_.clear();
     seams_.archiver.SetCompressionMode(7);
     seams_.archiver.FileName = destination;
     if (!prepareFolder(destination) || !probeDestination(folders, destination, files)) {
@@ -174,6 +175,11 @@ void PackingRun::packAll(const GameFolders& folders, const NameList& files) {
             missing(entry, " was not found!");
             continue;
         }
+        if (const auto reason = besideReason(entry)) {
+            besideFiles_.push_back(entry);
+            seams_.screen.appendLine(besideLogLine(entry, *reason));
+            continue;
+        }
         if (!TZEBaseArchiver::StoredNameFits(storedFormOf(entry))) {
             missing(entry, kNameTooLong.c_str());
             continue;
@@ -213,11 +219,13 @@ PackingOutcome PackingRun::finish(const std::string& destination) {
     if (!warnings.empty()) {
         seams_.dialogs.showMessage(gameLimitsMessage(warnings));
     }
+    const std::string beside =
+        besideFiles_.empty() ? std::string() : besideClosingNote(static_cast<int>(besideFiles_.size())) + "\n";
     if (filesMissing_) {
-        seams_.dialogs.showMessage(kSomeFilesNotIncluded);
+        seams_.dialogs.showMessage(beside + kSomeFilesNotIncluded);
         return PackingOutcome::FilesMissing;
     }
-    if (seams_.dialogs.askYesNo(kPackedOpenFolderQuestion)) {
+    if (seams_.dialogs.askYesNo(beside + kPackedOpenFolderQuestion)) {
         const std::string folder = destinationFolderPath(destination);
         if (!seams_.shell.openFolder(folder)) {
             seams_.dialogs.showMessage(folderNotOpened(folder));

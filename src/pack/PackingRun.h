@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace korvane {
 
@@ -46,6 +47,8 @@ public:
     // Each entry is packed from the folder the game reads it from (the mod's first) under its own name;
     // destination is the text of DestinationPath.
     PackingOutcome run(const GameFolders& folders, const std::string& destination, const NameList& files);
+    // The checked files the last run left out because the game uses them only beside the archive.
+    const std::vector<std::string>& besideFiles() const { return besideFiles_; }
 
 private:
     bool prepareFolder(const std::string& destination);
@@ -59,6 +62,7 @@ private:
 
     PackingSeams seams_;
     bool filesMissing_ = false;
+    std::vector<std::string> besideFiles_;
 };
 
 // The checked entry that names the existing destination file, if any.

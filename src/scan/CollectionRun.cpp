@@ -21,12 +21,13 @@ std::string withoutLast(const std::string& name, std::size_t count) {
 
 class MapLister {
 public:
-    MapLister(const CollectionLists& lists, const GameFolders& folders) : lists_(lists), folders_(folders) {}
+    MapLister(const CollectionLists& lists, const GameFolders& folders, const ReferenceScanner& scanner)
+        : lists_(lists), folders_(folders), scanner_(scanner) {}
 
     // True when the name is in the list afterwards because it qualifies. A scan may have listed it already;
     // it is not listed twice.
     bool listIfQualified(const std::string& name, ListedBy rule, const std::string& map) {
-        if (!gameFileExists(folders_, name) || lists_.StandardFiles.contains(name)) {
+        if (!gameFileExists(folders_, name) || scanner_.isStandard(name)) {
             return false;
         }
         appendOnce(name, rule, map);
@@ -45,6 +46,7 @@ public:
 private:
     const CollectionLists& lists_;
     const GameFolders& folders_;
+    const ReferenceScanner& scanner_;
 };
 
 } // namespace
@@ -58,13 +60,13 @@ CollectionOutcome collectDependencies(const CollectionLists& lists, const std::v
     CollectionOutcome outcome;
     const GameFolders folders(lists.InstallRoot, lists.ModFolder);
     ReferenceScanner scanner(folders, lists.FileList, lists.StandardFiles, lists.MissingFiles);
-    DeepScanner deep(folders, lists.FileList, lists.StandardFiles, scanner);
+    DeepScanner deep(folders, lists.FileList, scanner);
     scanner.setReasons(lists.Reasons);
     if (lists.DeepScan) {
         scanner.setFoundNameHandler(
             [&deep](const std::string& name, const std::string& map) { deep.found(name, map); });
     }
-    MapLister lister(lists, folders);
+    MapLister lister(lists, folders, scanner);
     const auto total = static_cast<long long>(maps.size());
     progress.setOverallMax(barValue(maps.size()));
     progress.setOverallPosition(0);

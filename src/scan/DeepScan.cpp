@@ -1,7 +1,7 @@
 #include "scan/DeepScan.h"
 
-#include "platform/CodePages.h"
 #include "platform/GamePath.h"
+#include "scan/EngineLibraries.h"
 #include "scan/EntityLibrary.h"
 #include "scan/ReferenceRecords.h"
 #include "scan/ScanFiles.h"
@@ -64,7 +64,7 @@ void appendRecordNames(ScanFile& file, std::vector<std::string>& names) {
     BlockReader blocks(file);
     for (std::uint64_t offset = 0; offset < file.size(); offset += BlockReader::kBlockSize) {
         forEachBlockRecord(blocks.bytesFrom(offset), BlockReader::kBlockSize,
-                           [&names](std::string_view raw) { names.push_back(ansiToUtf8(raw)); });
+                           [&names](std::string_view raw) { names.push_back(foundNameOf(raw)); });
     }
 }
 
@@ -72,7 +72,7 @@ void appendLibraryNames(ScanFile& file, std::vector<std::string>& names) {
     BlockReader blocks(file);
     for (std::uint64_t offset = 0; offset < file.size(); offset += BlockReader::kBlockSize) {
         forEachLibraryName(blocks.bytesFrom(offset), BlockReader::kBlockSize,
-                           [&names](std::string_view raw) { names.push_back(ansiToUtf8(raw)); });
+                           [&names](std::string_view raw) { names.push_back(foundNameOf(raw)); });
     }
 }
 
@@ -85,16 +85,24 @@ struct Frame {
 
 } // namespace
 
-DeepScanner::DeepScanner(const GameFolders& folders, const NameList& fileList, const NameList& standardFiles,
-                         ReferenceScanner& scanner)
-    : folders_(folders), fileList_(fileList), standardFiles_(standardFiles), scanner_(scanner) {}
+DeepScanner::DeepScanner(const GameFolders& folders, const NameList& fileList, ReferenceScanner& scanner)
+    : folders_(folders), fileList_(fileList), scanner_(scanner), modExt_(readModExt(folders)) {}
+
+std::string DeepScanner::libraryNote(const std::string& name) const {
+    const auto plain = plainLibraryNames_.find(name);
+    if (plain == plainLibraryNames_.end() || !gameFileExists(folders_, plain->second)) {
+        return {};
+    }
+    return "the game asks for this name, " + plain->second + " with the suffix \"" + modExt_ + "\" of ModExt.txt; " +
+           plain->second + ", which is here, is not loaded";
+}
 
 std::string DeepScanner::chosenName(const std::string& name) const {
     const auto twin = soundTwin(name);
-    if (!twin || fileList_.contains(name) || standardFiles_.contains(name) || gameFileExists(folders_, name)) {
+    if (!twin || fileList_.contains(name) || scanner_.isStandard(name) || gameFileExists(folders_, name)) {
         return name;
     }
-    return standardFiles_.contains(*twin) || gameFileExists(folders_, *twin) ? *twin : name;
+    return scanner_.isStandard(*twin) || gameFileExists(folders_, *twin) ? *twin : name;
 }
 
 bool DeepScanner::admit(std::string& name, const std::string& from) {
@@ -104,7 +112,7 @@ bool DeepScanner::admit(std::string& name, const std::string& from) {
     std::string chosen = chosenName(name);
     const ListedBy rule = chosen == name ? ListedBy::Name : ListedBy::SoundTwin;
     name = std::move(chosen);
-    return scanner_.AdmitFoundName(name, from, rule);
+    return scanner_.AdmitFoundName(name, from, rule, libraryNote(name));
 }
 
 std::vector<std::string> DeepScanner::referencesOf(const std::string& name) const {
@@ -123,8 +131,19 @@ std::vector<std::string> DeepScanner::referencesOf(const std::string& name) cons
         return names;
     }
     const std::string text = file.readAll();
+    // The game loads a class file's or a shader's library from Bin; only a class's takes the edition's suffix.
+    const bool classFile = hasExtension(name, {".ecl"});
+    const bool libraryOwner = classFile || hasExtension(name, {".sha"});
     for (const std::string_view raw : textReferences(text, kind == FileKind::ModelConfiguration)) {
-        names.push_back(ansiToUtf8(raw));
+        std::string found = foundNameOf(raw);
+        if (libraryOwner && hasExtension(found, {".dll"})) {
+            std::string library = entityLibraryName(found, classFile ? modExt_ : std::string());
+            if (classFile) {
+                plainLibraryNames_.insert_or_assign(library, entityLibraryName(found, {}));
+            }
+            found = std::move(library);
+        }
+        names.push_back(std::move(found));
     }
     return names;
 }

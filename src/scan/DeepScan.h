@@ -8,6 +8,7 @@
 #include "scan/ReferenceScanner.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace korvane {
@@ -16,8 +17,7 @@ class DeepScanner {
 public:
     // Admission goes through the scanner's own rule, so standard and listed names stay out and missing
     // ones are reported as the usual walk reports them.
-    DeepScanner(const GameFolders& folders, const NameList& fileList, const NameList& standardFiles,
-                ReferenceScanner& scanner);
+    DeepScanner(const GameFolders& folders, const NameList& fileList, ReferenceScanner& scanner);
 
     // A name found in a file (from): admitted, then followed depth-first through every file it leads to.
     void found(const std::string& name, const std::string& from);
@@ -29,11 +29,15 @@ private:
     // Admits the name (or its sound twin); true when it was newly listed.
     bool admit(std::string& name, const std::string& from);
     std::string chosenName(const std::string& name) const;
+    // Why a library the game asks for counts as missing when the name its class file wrote is there.
+    std::string libraryNote(const std::string& name) const;
 
     GameFolders folders_;
     const NameList& fileList_;
-    const NameList& standardFiles_;
     ReferenceScanner& scanner_;
+    std::string modExt_;
+    // Each library name given for a class file's package, with the name it has without the suffix.
+    mutable std::unordered_map<std::string, std::string> plainLibraryNames_;
 };
 
 } // namespace korvane

@@ -12,7 +12,7 @@ int filesDeepScanWouldAdd(const GameFolders& folders, const NameList& fileList, 
     scratch.assign(fileList.names(), true);
     MissingList missing;
     ReferenceScanner scanner(folders, scratch, standardFiles, missing);
-    DeepScanner deep(folders, scratch, standardFiles, scanner);
+    DeepScanner deep(folders, scratch, scanner);
     const int listed = scratch.size();
     try {
         for (int i = 0; i < listed; ++i) {

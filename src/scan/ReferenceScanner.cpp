@@ -1,9 +1,13 @@
 #include "scan/ReferenceScanner.h"
 
 #include "platform/CodePages.h"
+#include "platform/GameNames.h"
 #include "platform/GamePath.h"
 #include "scan/ReferenceRecords.h"
 #include "scan/ScanFiles.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace korvane {
 
@@ -16,21 +20,42 @@ constexpr int kBlocksBetweenReports = 50;
 
 ReferenceScanner::ReferenceScanner(const GameFolders& folders, NameList& fileList, const NameList& standardFiles,
                                    MissingList& missingFiles)
-    : folders_(folders), fileList_(fileList), standardFiles_(standardFiles), missingFiles_(missingFiles) {}
+    : folders_(folders), fileList_(fileList), standardFiles_(standardFiles), missingFiles_(missingFiles),
+      revolution_(isRevolutionInstallation(folders.installRoot())) {}
+
+std::string foundNameOf(std::string_view raw) {
+    std::string name = ansiToUtf8(raw);
+    // A name of separators alone stays as written, to be reported as no name inside the game folder.
+    std::string lookup = lookupNameOf(name);
+    return lookup.empty() ? name : lookup;
+}
+
+bool ReferenceScanner::isStandard(std::string_view name) const {
+    if (standardFiles_.contains(name)) {
+        return true;
+    }
+    if (!revolution_) {
+        return false;
+    }
+    const std::vector<std::string> spellings = revolutionSpellings(name);
+    return std::any_of(spellings.begin(), spellings.end(),
+                       [this](const std::string& spelling) { return standardFiles_.contains(spelling); });
+}
 
 bool ReferenceScanner::exists(std::string_view name) const {
     return gameFileExists(folders_, name);
 }
 
-bool ReferenceScanner::AdmitFoundName(const std::string& name, const std::string& from, ListedBy rule) {
+bool ReferenceScanner::AdmitFoundName(const std::string& name, const std::string& from, ListedBy rule,
+                                      std::string_view missingNote) {
     if (reasons_ != nullptr) {
         reasons_->noteFound(name, from);
     }
-    if (fileList_.contains(name) || standardFiles_.contains(name)) {
+    if (fileList_.contains(name) || isStandard(name)) {
         return false;
     }
     if (!exists(name)) {
-        missingFiles_.add(name, missingReason(folders_, name));
+        missingFiles_.add(name, missingNote.empty() ? missingReason(folders_, name) : std::string(missingNote));
     }
     fileList_.append(name, true);
     if (reasons_ != nullptr) {
@@ -71,7 +96,7 @@ void ReferenceScanner::LookForWorldDFNM(const std::string& mapName, const Progre
             ++sinceReport;
         }
         forEachBlockRecord(blocks.bytesFrom(offset), BlockReader::kBlockSize, [this, &mapName](std::string_view raw) {
-            const std::string name = ansiToUtf8(raw);
+            const std::string name = foundNameOf(raw);
             if (foundName_) {
                 foundName_(name, mapName);
             } else if (AdmitFoundName(name, mapName)) {
@@ -100,7 +125,7 @@ void ReferenceScanner::scanText(const std::string& name, LineCut cut) {
         if (raw.empty()) {
             return;
         }
-        const std::string found = ansiToUtf8(raw);
+        const std::string found = foundNameOf(raw);
         if (AdmitFoundName(found, name) && equalsAsciiNoCase(extensionOf(found), ".tex")) {
             LookForTFNM3(found);
         }
@@ -115,7 +140,7 @@ void ReferenceScanner::LookForTFNM3(const std::string& name) {
     // record can give. A shorter texture is scanned whole.
     const std::string tail = ScanFile(folders_, name).readTail(128);
     forEachBlockRecord(tail, tail.size(),
-                       [this, &name](std::string_view raw) { AdmitFoundName(ansiToUtf8(raw), name); });
+                       [this, &name](std::string_view raw) { AdmitFoundName(foundNameOf(raw), name); });
 }
 
 } // namespace korvane

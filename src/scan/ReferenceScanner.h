@@ -31,9 +31,13 @@ public:
     void LookForTFNM2(const std::string& name);
     void LookForTFNM3(const std::string& name);
 
-    // Lists a found name unless it is listed or standard, noting it missing when absent; true when listed.
-    // from is the file that gave the name.
-    bool AdmitFoundName(const std::string& name, const std::string& from, ListedBy rule = ListedBy::Name);
+    // Lists a found name unless it is listed or standard, noting it missing when absent (with the note as
+    // its reason when one is given); true when listed. from is the file that gave the name.
+    bool AdmitFoundName(const std::string& name, const std::string& from, ListedBy rule = ListedBy::Name,
+                        std::string_view missingNote = {});
+
+    // A standard name, also under the edition's own spelling of it on Revolution.
+    bool isStandard(std::string_view name) const;
 
     bool exists(std::string_view name) const;
 
@@ -56,6 +60,10 @@ private:
     MissingList& missingFiles_;
     FoundName foundName_;
     FileReasons* reasons_ = nullptr;
+    bool revolution_ = false;
 };
+
+// A name as a game file gives it (ANSI bytes), in UTF-8 and as the game looks it up.
+std::string foundNameOf(std::string_view raw);
 
 } // namespace korvane

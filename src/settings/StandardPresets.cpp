@@ -52,6 +52,7 @@ const std::vector<Edition>& knownEditions() {
          "The First Encounter v1.05",
          "fe105",
          {{"1_00.gro"}, {"1_00_music.gro"}, {"1_00_ExtraTools.gro"}, {"1_04_patch.gro"}}},
+        {GamePreset::Revolution, "Serious Sam Classics: Revolution", "ssr", {{"All_01.gro"}, {"All_02.gro"}}},
     };
     return editions;
 }

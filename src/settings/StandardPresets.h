@@ -11,6 +11,7 @@ enum class GamePreset {
     FirstEncounter105,  // "The First Encounter v1.05"
     SecondEncounter110, // the 1.07 archives and the 1.10 update's own
     FirstEncounter100c, // the 1.05 patch over the 1.00c release archives
+    Revolution,         // Serious Sam Classics: Revolution, both encounters in two archives
 };
 
 struct PresetArchive {

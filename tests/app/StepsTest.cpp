@@ -172,6 +172,12 @@ TEST_F(Steps, StepTwoAddsSortsAndMovesOn) {
     for (const char* name : {"b.tex", "Textures\\B.tex", "a.tex"}) {
         main->FileItems.append(name, true);
     }
+    // A library stays in the list, marked as what ships beside the archive, the reason in its tooltip.
+    main->FileItems.append("Bin\\Entities.dll", false);
+    const QModelIndex library = main->FileList->model()->index(3, 0);
+    EXPECT_EQ(library.data().toString(), "Bin\\Entities.dll  [ship beside the archive]");
+    EXPECT_TRUE(library.data(Qt::ToolTipRole).toString().contains("only from plain files in Bin"));
+    main->FileItems.removeAt(3);
     dialogs.openAnswers.push_back({path("Sounds/b.wav")});
     click(main->Button3);
     ASSERT_EQ(dialogs.openRequests.size(), 1u);

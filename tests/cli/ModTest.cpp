@@ -21,10 +21,16 @@ protected:
 
 // The mod's own archive holds Crate.tex, the stock one Grass.tex; the prefixed name is kept as the map
 // writes it, since that is the name the game looks up in the archives.
+// The class file names Bin\DemoMod.dll; the game loads it with the installation's ModExt.txt suffix, from
+// the mod's own Bin first. The library ships beside the archive, never in it.
 const Names kModFiles{"Textures\\DemoMod\\Glow.tex",  "Mods\\DemoMod\\Textures\\DemoMod\\Sign.tex",
-                      "Classes\\DemoMod\\Beacon.ecl", "Bin\\DemoMod.dll",
+                      "Classes\\DemoMod\\Beacon.ecl", "Bin\\DemoModMP.dll",
                       "Models\\DemoMod\\Beacon.mdl",  "Sounds\\DemoMod\\Beacon.wav",
                       "Levels\\DemoModLevel.wld"};
+Names packed(Names names) {
+    std::erase(names, "Bin\\DemoModMP.dll");
+    return names;
+}
 
 TEST_F(ModCommands, PacksIntoTheModsFolderAnArchiveTheModThenNeedsNothingElseFor) {
     const std::string install = copy();
@@ -33,20 +39,28 @@ TEST_F(ModCommands, PacksIntoTheModsFolderAnArchiveTheModThenNeedsNothingElseFor
         {"scan", "--root", install, "--mod", "demomod", "--deep", install + "Mods/DemoMod/Levels/DemoModLevel.wld"});
     EXPECT_EQ(scan.code, 0) << scan.err;
     EXPECT_EQ(scan.outLines(), kModFiles);
+    EXPECT_EQ(scan.err, "Ship beside the archive: Bin\\DemoModMP.dll (the game loads libraries only from plain files "
+                        "in Bin, never from a GRO)\n");
     // Without --deep the hint counts what the mod's entity library adds.
     const CliRun plain = korvane({"scan", "--root", install, "--mod", "DemoMod", "Levels\\DemoModLevel.wld"});
     EXPECT_EQ(plain.err, "3 more files are needed by the listed files; --deep adds them\n");
 
-    const CliRun pack = korvane({"pack", "--root", install, "--mod", "DemoMod", "--deep", "Levels\\DemoModLevel.wld"});
+    const std::string beside = scratch_.root() + "beside";
+    const CliRun pack = korvane(
+        {"pack", "--root", install, "--mod", "DemoMod", "--deep", "--beside", beside, "Levels\\DemoModLevel.wld"});
     EXPECT_EQ(pack.code, 0) << pack.err;
+    EXPECT_NE(pack.out.find("Copied 1 file to ship beside the GRO"), std::string::npos);
     const std::string archive = install + "Mods/DemoMod/DemoModLevel.gro";
-    EXPECT_EQ(korvane({"list", archive}).outLines(), kModFiles);
+    EXPECT_EQ(korvane({"list", archive}).outLines(), packed(kModFiles));
     // Checked where it lies, the archive is not taken for one of the mod's own.
     EXPECT_EQ(korvane({"check", archive, "--root", install, "--mod", "DemoMod"}).out, "No problems found.\n");
 
     // Packing again into the same archive does not take the first one for the mod's own.
-    EXPECT_EQ(korvane({"pack", "--root", install, "--mod", "DemoMod", "--deep", "Levels\\DemoModLevel.wld"}).code, 0);
-    EXPECT_EQ(korvane({"list", archive}).outLines(), kModFiles);
+    // Without --beside the closing lines say how many files must go with it.
+    const CliRun again = korvane({"pack", "--root", install, "--mod", "DemoMod", "--deep", "Levels\\DemoModLevel.wld"});
+    EXPECT_EQ(again.code, 0);
+    EXPECT_NE(again.out.find("1 file must ship beside the GRO"), std::string::npos) << again.out;
+    EXPECT_EQ(korvane({"list", archive}).outLines(), packed(kModFiles));
 
     // A player's mod folder: the archive beside the mod's own, none of the map maker's loose files. The
     // game then finds every name.
@@ -54,6 +68,8 @@ TEST_F(ModCommands, PacksIntoTheModsFolderAnArchiveTheModThenNeedsNothingElseFor
     for (const char* folder : {"Textures", "Classes", "Bin", "Models", "Sounds"}) {
         std::filesystem::remove_all(install + "Mods/DemoMod/" + folder);
     }
+    // and the folder shipped beside it, unpacked into the mod's.
+    std::filesystem::copy(beside, install + "Mods/DemoMod", std::filesystem::copy_options::recursive);
     const CliRun after = korvane({"scan", "--root", install, "--mod", "DemoMod", "--deep", "Levels/DemoModLevel.wld"});
     EXPECT_EQ(after.code, 0) << after.err;
     EXPECT_EQ(after.outLines(), Names{"Levels\\DemoModLevel.wld"});

@@ -116,6 +116,14 @@ TEST_F(GameLimitsCheckTest, CompressedSounds) {
                      "Warning: Sounds\\C.MP3 is compressed; the game plays only stored .ogg and .mp3 files."}));
 }
 
+TEST_F(GameLimitsCheckTest, FilesTheGameUsesOnlyBesideTheArchive) {
+    EXPECT_EQ(check(made("m += [('Bin/Entities.dll',8), ('ModExt.txt',8), ('Data/ModExt.txt',8)]")),
+              (Lines{"Warning: Bin\\Entities.dll is in the GRO, where the game never uses it (the game loads libraries "
+                     "only from plain files in Bin, never from a GRO); ship it beside the GRO instead.",
+                     "Warning: ModExt.txt is in the GRO, where the game never uses it (the game reads it while "
+                     "starting, before it opens any GRO); ship it beside the GRO instead."}));
+}
+
 TEST_F(GameLimitsCheckTest, ArchivesOfTwoGibibytesOrMore) {
     CheckedArchive archive;
     archive.members = {{"a.wav", 5, 0, false}};

@@ -64,6 +64,21 @@ TEST_F(PackingRunTest, FullSuccessOffersTheDestinationFolder) {
     EXPECT_EQ(screen.log.size(), 5u) << "a second run starts a new log";
 }
 
+TEST_F(PackingRunTest, FilesTheGameUsesOnlyAsPlainFilesStayOutOfTheArchiveAndAreCounted) {
+    game("Bin/Entities.dll", "MZ");
+    game("ModExt.txt", "MP");
+    check({"Bin\\Entities.dll", "Levels\\My Map.wld", "ModExt.txt"});
+    dialogs.answers = {false};
+    EXPECT_EQ(pack(out + "mymap.gro"), PackingOutcome::Packed);
+    EXPECT_EQ(readMembers(out + "mymap.gro"), (Members{{"Levels/My Map.wld", 8, map}}));
+    EXPECT_EQ(screen.log[4], "  BESIDE: File Bin\\Entities.dll must ship beside the GRO: the game loads libraries "
+                             "only from plain files in Bin, never from a GRO.");
+    EXPECT_EQ(screen.log[5], besideLogLine("ModExt.txt", BesideReason::StartupFile));
+    EXPECT_EQ(dialogs.shown, Lines{"2 files must ship beside the GRO, under the same folders (see the log); the GRO "
+                                   "alone is not enough.\n" +
+                                   kPackedOpenFolderQuestion});
+}
+
 TEST_F(PackingRunTest, ProgressShowsThePlaceInTheWholeListAndEachFilesPercentage) {
     check({"Levels\\My Map.wld"});
     files.append("Models\\Skipped.mdl", false);

@@ -29,6 +29,35 @@ TEST_F(CollectionRunTest, MapsShareFilesListedOnceBeforeTheFirstMapsOwnName) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+// Four letters and a 32-bit length, as the world file's chunks are laid out.
+std::string chunk(std::string_view id, const std::string& body) {
+    return std::string(id) + testing::dfnm(body).substr(4);
+}
+
+TEST_F(CollectionRunTest, RevolutionSpellingsAreStandardAndNamesTakeTheGamesSeparators) {
+    // A Revolution world: the usual chunks, with its own after the world info; the dictionary comes last.
+    const std::string names = dfnm("ModelsMP\\Enemies\\Guffy\\Guffy.mdl") + dfnm("Textures\\Sky Blue.tex") +
+                              dfnm("/Textures//Own.tex") + dfnm("\\SoundsMP\\Own.wav") + dfnm("Data/Own Text.txt") +
+                              dfnm("//");
+    install.write("Levels/Rev.wld", "BUIV" + zeros(4) + "WRLD" + chunk("WLIF", "Revolution map") +
+                                        chunk("LDRB", zeros(40)) + chunk("Plv0", zeros(12)) + chunk("SpGM", zeros(8)) +
+                                        "DICT" + zeros(4) + names + "DEND" + "WEND");
+    for (const char* own : {"Textures/Own.tex", "SoundsMP/Own.wav", "Data/Own Text.txt"}) {
+        install.write(own, zeros(128));
+    }
+    standard.assign({"Models\\Enemies\\Guffy\\Guffy.mdl", "Textures\\Sky_Blue.tex", "Sounds\\Own.wav"}, true);
+    // Without Revolution's archives the merged and underscored spellings mean nothing.
+    run({"Levels\\Rev.wld"});
+    EXPECT_EQ(files.names(),
+              (Names{"ModelsMP\\Enemies\\Guffy\\Guffy.mdl", "Textures\\Sky Blue.tex", "Textures\\Own.tex",
+                     "SoundsMP\\Own.wav", "Data\\Own Text.txt", "//", "Levels\\Rev.wld"}));
+    install.write("All_01.gro", "");
+    install.write("All_02.gro", "");
+    run({"Levels\\Rev.wld"});
+    EXPECT_EQ(files.names(), (Names{"Textures\\Own.tex", "Data\\Own Text.txt", "//", "Levels\\Rev.wld"}));
+    EXPECT_EQ(missing.lines(), Names{"//  (not a name inside the game folder)"});
+}
+
 TEST_F(CollectionRunTest, CompanionsFollowTheMap) {
     install.write("Levels/Both.wld", "");
     install.write("Levels/BothTbn.tex", "");

@@ -162,5 +162,30 @@ TEST_F(DeepScanTest, EntityLibrariesGiveTheirResourcesToTheDeepScanOnly) {
     EXPECT_EQ(files.names(), (Names{"Classes\\Beacon.ecl", "Bin\\Hostile.dll", "Levels\\A.wld"}));
 }
 
+TEST_F(DeepScanTest, AClassLoadsItsLibraryFromBinWithTheEditionsSuffixAShaderItsOwn) {
+    const std::string nul(1, '\0');
+    install.write("ModExt.txt", "MP\r");
+    install.write("Levels/A.wld",
+                  dfnm("Classes\\A.ecl") + dfnm("Classes\\B.ecl") + dfnm("Models\\M.bm") + dfnm("Classes\\C.ecl"));
+    install.write("Classes/A.ecl", "Package: TFNM Bin\\Particles.dll\r\nClass: CA\r\n");
+    install.write("Bin/ParticlesMP.dll", "MZEFNMModels\\Spark.mdl" + nul);
+    install.write("Models/Spark.mdl", "");
+    // The folder the class file writes is dropped; only the plain library is there.
+    install.write("Classes/B.ecl", "Package: TFNM Mods\\X\\Bin\\Beast.dll\r\n");
+    install.write("Bin/Beast.dll", "MZ");
+    install.write("Models/M.bm", dfnm("Shaders\\S.sha"));
+    install.write("Shaders/S.sha", "Package: TFNM Mods\\X\\Bin\\Shaders.dll\r\n");
+    install.write("Bin/Shaders.dll", "MZ");
+    // A class already listed under the plain name of another's library leads to the same suffixed one.
+    install.write("Classes/C.ecl", "Package: TFNM Bin\\Particles.dll\r\n");
+    run({"Levels\\A.wld"}, true);
+    EXPECT_EQ(files.names(), (Names{"Classes\\A.ecl", "Bin\\ParticlesMP.dll", "Models\\Spark.mdl", "Classes\\B.ecl",
+                                    "Bin\\BeastMP.dll", "Models\\M.bm", "Shaders\\S.sha", "Bin\\Shaders.dll",
+                                    "Classes\\C.ecl", "Levels\\A.wld"}));
+    // The plain Bin\Beast.dll is there, but the game asks for the suffixed name: the line says so.
+    EXPECT_EQ(missing.lines(), Names{"Bin\\BeastMP.dll  (the game asks for this name, Bin\\Beast.dll with the "
+                                     "suffix \"MP\" of ModExt.txt; Bin\\Beast.dll, which is here, is not loaded)"});
+}
+
 } // namespace
 } // namespace korvane

@@ -19,8 +19,13 @@ public:
         if (!index.isValid() || index.row() >= list_.size()) {
             return {};
         }
-        if (role == Qt::DisplayRole) {
-            return QString::fromStdString(list_.name(index.row()));
+        if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+            const std::string& name = list_.name(index.row());
+            const Note note = annotator_ ? annotator_(name) : Note{};
+            if (role == Qt::ToolTipRole) {
+                return note.explanation.empty() ? QVariant() : QString::fromStdString(note.explanation);
+            }
+            return QString::fromStdString(note.mark.empty() ? name : name + "  [" + note.mark + "]");
         }
         if (role == Qt::CheckStateRole && checkable_) {
             return list_.checked(index.row()) ? Qt::Checked : Qt::Unchecked;
@@ -46,6 +51,11 @@ public:
     }
 
     bool checkable() const { return checkable_; }
+    void setAnnotator(Annotator annotator) {
+        beginResetModel();
+        annotator_ = std::move(annotator);
+        endResetModel();
+    }
 
     void listReset() override {
         beginResetModel();
@@ -75,6 +85,7 @@ private:
     NameList& list_;
     bool checkable_;
     int rows_;
+    Annotator annotator_;
 };
 
 CheckListBox::CheckListBox(NameList& list, bool checkable, QWidget* parent)
@@ -87,6 +98,10 @@ CheckListBox::CheckListBox(NameList& list, bool checkable, QWidget* parent)
 
 CheckListBox::~CheckListBox() {
     list_.setListener(nullptr);
+}
+
+void CheckListBox::setAnnotator(Annotator annotator) {
+    model_->setAnnotator(std::move(annotator));
 }
 
 void CheckListBox::toggleCheck(int index) {

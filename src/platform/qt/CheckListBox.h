@@ -6,6 +6,9 @@
 
 #include <QListView>
 
+#include <functional>
+#include <string>
+
 namespace korvane {
 
 class CheckListBox : public QListView {
@@ -15,6 +18,14 @@ public:
     ~CheckListBox() override;
 
     NameList& list() { return list_; }
+    // A note shown after an entry's name, with its explanation as the entry's tooltip; empty for none.
+    struct Note {
+        std::string mark;
+        std::string explanation;
+    };
+    using Annotator = std::function<Note(const std::string& name)>;
+    void setAnnotator(Annotator annotator);
+
     // Toggles the mark of an entry as a click on its check box would (tests use it too).
     void toggleCheck(int index);
 
