@@ -7,6 +7,7 @@
 #include "pack/PackingEvents.h"
 #include "pack/PackingRun.h"
 #include "pack/PackingScreen.h"
+#include "settings/KeptArchives.h"
 #include "ui/BusyScope.h"
 
 #include <QLineEdit>
@@ -83,8 +84,8 @@ void TForm1::Button7Click() {
         PackingEvents*& events;
         ~Forget() { events = nullptr; }
     } forget{packingEvents_};
-    PackingRun run(
-        {*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen, &context_.state, chosenMod()});
+    PackingRun run({*Archiver, events, *context_.loading, context_.dialogs, context_.shell, screen, &context_.state,
+                    chosenMod(), archivesNeverReplaced(context_.state, folders, MapItems.names())});
     run.run(folders, DestinationPath->text().toStdString(), FileItems);
 }
 

@@ -1,7 +1,10 @@
 // An archive written aside: created beside FileName, each update appended once, the directory written once
 // when the archive is committed, and only then put in FileName's place.
 #include "archive/ArchiveWriteError.h"
+#include "archive/internal/AheadCompressor.h"
+#include "archive/internal/DiskPaths.h"
 #include "archive/internal/EngineInternals.h"
+#include "archive/internal/FileMasks.h"
 #include "archive/internal/UpdateState.h"
 
 #include <algorithm>
@@ -98,6 +101,18 @@ void TZEBaseArchiver::forceStagedUpdate() {
     staged.refilled.clear();
     staged.updateStart = list.size();
     raiseOverallProgress(100, state.operation, ppEnd);
+}
+
+void TZEBaseArchiver::CompressAhead(std::vector<TZEAheadFile> Files) {
+    if (!staged_ || compMethod_ == 0) {
+        return;
+    }
+    std::erase_if(Files, [this](const TZEAheadFile& file) {
+        const std::string_view name = namePartOf(file.Path);
+        return std::any_of(NoCompressionMasks.begin(), NoCompressionMasks.end(),
+                           [&name](const std::string& mask) { return MatchesMask(name, mask); });
+    });
+    ahead_ = std::make_unique<AheadCompressor>(std::move(Files), compressionMode_);
 }
 
 void TZEBaseArchiver::writeStagedEntries(TZEUpdateState& state) {

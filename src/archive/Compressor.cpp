@@ -123,6 +123,24 @@ CompressOutcome compressWhole(const CompressJob& job, const ReadBlock& read, con
 
 } // namespace
 
+CompressOutcome writeCompressed(const CompressJob& job, const Compressed& data, const WriteBlock& write,
+                                const BlockProgress& progress) {
+    CompressOutcome outcome;
+    outcome.crc = data.crc;
+    const std::size_t blockSize = compressionBlockSize(job.mode);
+    for (std::uint64_t got = 0; got < job.size; got += blockSize) {
+        if (progress(got)) {
+            outcome.processed = got;
+            return outcome;
+        }
+    }
+    if (write(std::span<const std::uint8_t>(data.bytes.data(), data.bytes.size()))) {
+        outcome.compressedSize = data.bytes.size();
+        outcome.processed = job.size;
+    }
+    return outcome;
+}
+
 CompressOutcome compressBlocks(const CompressJob& job, const ReadBlock& read, const WriteBlock& write,
                                const BlockProgress& progress) {
     if (job.whole && job.deflated && job.size <= kWholeFileLimit) {

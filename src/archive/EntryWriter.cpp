@@ -1,5 +1,7 @@
 // The entry writer: local header, data, then the header again with CRC-32 and sizes.
+#include "archive/internal/AheadCompressor.h"
 #include "archive/internal/Compressor.h"
+#include "archive/internal/DiskPaths.h"
 #include "archive/internal/EngineInternals.h"
 #include "archive/internal/NameCodec.h"
 #include "archive/internal/UpdateState.h"
@@ -7,6 +9,7 @@
 
 #include <algorithm>
 #include <fcntl.h>
+#include <optional>
 
 namespace korvane {
 
@@ -16,11 +19,15 @@ constexpr std::uint64_t kSizeLimit = 0xFFFFFFFFu;
 constexpr std::size_t kEntryLimit = 0xFFFF;
 constexpr std::uint16_t kVersion = 20;
 
-// A source file, only ever opened for reading; an invalid handle when it is not a readable regular file.
-FileHandle openSource(const std::string& fullName) {
+// A source file, only ever opened for reading; an invalid handle when it is not a readable regular file or,
+// confined, when the file opened lies outside the folder.
+FileHandle openSource(const std::string& fullName, const std::optional<std::string>& confinedTo) {
     const auto native = resolveExisting(fullName);
     if (!native) {
         return {};
+    }
+    if (confinedTo) {
+        return openInside(*native, *confinedTo).handle;
     }
     // Non-blocking, so that a pipe in place of a file is refused instead of waited on.
     FileHandle file = FileHandle::open(*native, O_RDONLY | O_NONBLOCK);
@@ -68,7 +75,9 @@ bool TZEBaseArchiver::writeEntry(TDirItem& item, TZEUpdateState& state, TZEActio
 void TZEBaseArchiver::writeEntryData(TDirItem& item, TZEUpdateState& state) {
     auto& header = item.CentralHeader;
     const bool folder = (header.ExternalAttributes & kAttrDirectory) != 0;
-    const FileHandle source = folder ? FileHandle() : openSource(item.DiskFileName);
+    const auto confinedTo =
+        Options.ConfineToBaseDir ? std::optional<std::string>(absoluteFromWorkingFolder(BaseDir)) : std::nullopt;
+    const FileHandle source = folder ? FileHandle() : openSource(item.DiskFileName, confinedTo);
     if (!folder && !source.valid()) {
         raiseError(zeerr::kCannotOpenSource, item.DiskFileName);
     }
@@ -115,10 +124,12 @@ void TZEBaseArchiver::InternalCompressFile(const FileHandle& source, std::uint64
     const auto operation = item.PendingOperation;
     const auto shown = backslashed(item.StoredName);
     std::uint64_t offset = 0;
+    bool readFailed = false;
     const ReadBlock read = [&](std::span<std::uint8_t> block) {
-        const std::size_t got = source.readAt(block.data(), block.size(), offset);
-        offset += got;
-        return got;
+        const auto got = source.readCheckedAt(block.data(), block.size(), offset);
+        readFailed = !got;
+        offset += got.value_or(0);
+        return got.value_or(0);
     };
     const WriteBlock write = [&](std::span<const std::uint8_t> data) {
         if (archiveFile_->write(data.data(), data.size()) == data.size()) {
@@ -139,7 +150,13 @@ void TZEBaseArchiver::InternalCompressFile(const FileHandle& source, std::uint64
         return raiseOverallProgress(overall, operation, ppProcess);
     };
     const CompressJob job{item.EntryMode, header.Method == 8 && size > 0, size, staged_ != nullptr};
-    const auto outcome = compressBlocks(job, read, write, progress);
+    const auto native = ahead_ && job.deflated ? resolveExisting(item.DiskFileName) : std::nullopt;
+    const auto ready = native ? ahead_->take(native->string(), source) : std::nullopt;
+    const auto outcome =
+        ready ? writeCompressed(job, *ready, write, progress) : compressBlocks(job, read, write, progress);
+    if (readFailed) {
+        raiseError(zeerr::kCannotReadSource, shown);
+    }
     if (outcome.processed != size) {
         raiseError(zeerr::kInvalidCompressedSize, static_cast<std::int64_t>(size),
                    static_cast<std::int64_t>(outcome.processed));

@@ -6,7 +6,7 @@
 namespace korvane {
 namespace {
 
-constexpr std::array<std::string_view, 32> kTemplates = {
+constexpr std::array<std::string_view, 33> kTemplates = {
     "Unknown error",
     "Index out of bounds",
     "Invalid compression mode. Mode must be in [0-9] range",
@@ -40,12 +40,13 @@ constexpr std::array<std::string_view, 32> kTemplates = {
     "Multi-volume archive is not allowed for custom stream",
     "Multi-spanned archive is not allowed for modification. Use BeginUpdate/EndUpdate methods to add files several "
     "times",
+    "Cannot read file \"%s\"",
 };
 
-// Message number of each detailed code 0..52.
-constexpr std::array<int, 53> kMessageNumbers = {
+// Message number of each detailed code 0..53.
+constexpr std::array<int, 54> kMessageNumbers = {
     0,  1,  1, 1, 1, 2,  3,  1,  4,  5,  5,  6, 6,  7,  7,  6, 1,  8,  6,  9,  10, 1,  11, 9,  1,  11, 13,
-    14, 15, 5, 6, 6, 16, 12, 17, 18, 19, 20, 6, 21, 22, 23, 6, 23, 24, 24, 25, 26, 27, 28, 29, 30, 31,
+    14, 15, 5, 6, 6, 16, 12, 17, 18, 19, 20, 6, 21, 22, 23, 6, 23, 24, 24, 25, 26, 27, 28, 29, 30, 31, 32,
 };
 
 // Fills "%s" and "%d" in order from the arguments.

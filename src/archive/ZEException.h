@@ -47,6 +47,8 @@ inline constexpr int kZip64CompressedTooLarge = 41;
 inline constexpr int kZip64SourceTooLarge = 43;
 inline constexpr int kWriteError = 46;
 inline constexpr int kArchiveDamaged = 48;
+// A source file that the system failed to read: never taken for a shorter file.
+inline constexpr int kCannotReadSource = 53;
 } // namespace zeerr
 
 } // namespace korvane

@@ -1,3 +1,4 @@
+#include "archive/internal/AheadCompressor.h"
 #include "archive/internal/EngineInternals.h"
 
 namespace korvane {
@@ -17,6 +18,7 @@ void TZEBaseArchiver::CloseArchive() noexcept {
 }
 
 void TZEBaseArchiver::dropArchive() noexcept {
+    ahead_.reset();
     archiveFile_.reset();
     dirManager_.reset();
     staged_.reset();

@@ -1,3 +1,4 @@
+#include "archive/internal/AheadCompressor.h"
 #include "archive/internal/EngineInternals.h"
 
 namespace korvane {

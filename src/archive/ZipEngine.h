@@ -24,6 +24,7 @@ struct TDirItem;
 struct TZEDirManager;
 struct TZEEndRecordFound;
 struct TZEStagedState;
+class AheadCompressor;
 struct TZETailWindow;
 struct TZEUpdateState;
 
@@ -102,6 +103,11 @@ public:
     // a failed call are those of OpenArchive's archives; a failed write of the archive itself throws
     // ArchiveWriteError out of AddFiles. CloseArchive without CommitArchive discards the new archive.
     void CreateArchiveAside();
+    // For an archive written aside: the files the coming AddFiles calls will add, in their order, deflated at
+    // the current mode on a worker thread while the ones before them are written, so that packing uses two
+    // cores. Files matching NoCompressionMasks are left to the writer. Every event, entry and byte is as
+    // without it; a file changed since it was read ahead is compressed again.
+    void CompressAhead(std::vector<TZEAheadFile> Files);
     // Writes the directory, flushes the file and renames it over FileName; closes the archive either way.
     // Throws ArchiveWriteError, and FileName is then as it was.
     void CommitArchive();
@@ -113,6 +119,9 @@ public:
     // (ASCII included), which is how maps name files. Worked out on request, since only the game-limits check
     // asks; false when the item is not in the open archive.
     bool NameStoredAsAnsi(const TZEArchiveItem& Item) const;
+    // What the open archive's end record counts and how many headers its directory really holds, which a
+    // reader that trusts the count may see differently; both 0 for an archive rebuilt from local headers.
+    TZEDirectoryCounts DirectoryCounts() const;
 
     // The data of the item a search found: stored or deflated, at most maxSize bytes, its CRC checked;
     // nothing for a damaged, encrypted, larger or otherwise packed member. Never raises.
@@ -160,6 +169,7 @@ private:
     std::unique_ptr<TZEArchiveFile> archiveFile_;
     std::unique_ptr<TZEDirManager> dirManager_;
     std::unique_ptr<TZEStagedState> staged_; // set for an archive written aside
+    std::unique_ptr<AheadCompressor> ahead_;
     bool active_ = false;
     std::uint16_t openMode_ = 0;
     int updateCount_ = 0;

@@ -9,8 +9,6 @@
 namespace korvane {
 namespace {
 
-// The engine keeps entry names in a 257-byte buffer.
-constexpr std::size_t kMaxEntryNameLength = 256;
 constexpr std::uint32_t kAllOnes32 = 0xFFFFFFFF;
 constexpr std::uint16_t kAllOnes16 = 0xFFFF;
 
@@ -47,6 +45,21 @@ void takeZip64Values(TDirItem& item) {
         item.NeedsZip64 = true;
         return;
     }
+}
+
+// Headers one after another from the directory's start, whatever the end record counts.
+std::uint64_t headersIn(std::string_view directory) {
+    ByteReader in(directory);
+    std::uint64_t count = 0;
+    while (in.remaining() >= TZEZipCentralDir::kSize) {
+        const TZEZipCentralDir h = readCentralDir(in);
+        in.bytes(std::size_t{h.FileNameLength} + h.ExtraFieldLength + h.FileCommentLength);
+        if (h.Signature != kCentralHeaderSignature || !in.ok()) {
+            break;
+        }
+        ++count;
+    }
+    return count;
 }
 
 } // namespace
@@ -92,6 +105,8 @@ void TZEBaseArchiver::loadCentralDirectory(const TZEEndRecordFound& end) {
     file.seek(start);
     const std::string bytes = file.readExact(static_cast<std::size_t>(file.size() - start));
     ByteReader in(bytes);
+    dir.CountedEntries = extent.Count;
+    dir.DirectoryHeaders = headersIn(std::string_view(bytes).substr(0, static_cast<std::size_t>(extent.Size)));
     dir.CurrentList.reserve(
         static_cast<std::size_t>(std::min<std::uint64_t>(extent.Count, bytes.size() / TZEZipCentralDir::kSize)));
     for (std::uint64_t i = 0; i < extent.Count; ++i) {
@@ -103,9 +118,6 @@ void TZEBaseArchiver::loadCentralDirectory(const TZEEndRecordFound& end) {
         item.EntryComment = in.bytes(h.FileCommentLength);
         if (!in.ok()) {
             failRead(file);
-        }
-        if (name.size() > kMaxEntryNameLength) {
-            raiseError(zeerr::kInvalidArchive);
         }
         item.StoredName = storedNameFromArchive(name, h.Flags, h.VersionMadeBy, item.ExtraField);
         takeZip64Values(item);

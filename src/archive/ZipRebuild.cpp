@@ -6,8 +6,6 @@
 namespace korvane {
 namespace {
 
-constexpr std::size_t kMaxEntryNameLength = 256;
-
 TZEZipCentralDir centralHeaderFrom(const TZEZipLocalHeader& local, std::uint64_t offset) {
     TZEZipCentralDir h;
     h.VersionMadeBy = local.VersionNeeded;
@@ -41,9 +39,6 @@ void TZEBaseArchiver::rebuildFromLocalHeaders() {
             offset + TZEZipLocalHeader::kSize + local.FileNameLength + local.ExtraFieldLength + local.CompressedSize;
         if (local.Signature != kLocalHeaderSignature || next > size) {
             break;
-        }
-        if (local.FileNameLength > kMaxEntryNameLength) {
-            raiseError(zeerr::kInvalidArchive);
         }
         const std::string name = file.readExact(local.FileNameLength);
         TDirItem item;

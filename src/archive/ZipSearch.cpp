@@ -163,6 +163,12 @@ void TZEBaseArchiver::fillItem(TZEArchiveItem& item, const TDirItem& entry) cons
     item.StoredName = entry.StoredName;
     item.StoredNameLength = h.FileNameLength;
     item.CompressionMethod = h.Method;
+    item.LocalHeaderOffset = entry.localHeaderOffset() + static_cast<std::uint64_t>(dirManager_->BytesAhead);
+}
+
+TZEDirectoryCounts TZEBaseArchiver::DirectoryCounts() const {
+    return dirManager_ ? TZEDirectoryCounts{dirManager_->CountedEntries, dirManager_->DirectoryHeaders}
+                       : TZEDirectoryCounts{};
 }
 
 bool TZEBaseArchiver::NameStoredAsAnsi(const TZEArchiveItem& Item) const {

@@ -72,6 +72,9 @@ struct TZEOptions {
     bool SetAttributes = true;
     std::uint16_t SearchAttr = 63;
     bool FlushBuffers = true;
+    // A source file is read only when the file opened lies inside BaseDir after every link, so that a link
+    // swapped in after the walk never brings in a file from elsewhere.
+    bool ConfineToBaseDir = false;
 };
 
 // A search's own state; it lives in the caller's item, so one item serves one search at a time.
@@ -84,8 +87,20 @@ struct TInternalSearchRec {
     bool UsePropertyMasks = false;
 };
 inline constexpr std::size_t kMaxSearchMaskLength = 259;
-// The longest stored name, in bytes as stored, that the engine's reader accepts.
+// The longest stored name, in bytes as stored, that the engine writes. Its reader takes every name the format
+// holds (up to 65,535 bytes), as other tools write them and the game reads them.
 inline constexpr std::size_t kMaxStoredNameLength = 256;
+
+// A file a coming AddFiles call will add: its native path as the walk resolves it, and the folder it must lie in.
+struct TZEAheadFile {
+    std::string Path;
+    std::string Folder;
+};
+
+struct TZEDirectoryCounts {
+    std::uint64_t counted = 0; // by the end record
+    std::uint64_t headers = 0; // in the directory
+};
 
 struct TZEArchiveItem {
     std::string FileName;   // after the last '\' (or ':')
@@ -103,6 +118,7 @@ struct TZEArchiveItem {
     std::string StoredName;              // UTF-8, '/' separators, a folder's trailing '/' kept
     std::uint16_t StoredNameLength = 0;  // bytes of the name as the archive stores it
     std::uint16_t CompressionMethod = 0; // 0 stored, 8 deflated
+    std::uint64_t LocalHeaderOffset = 0; // where the entry's local header starts in the file
     TInternalSearchRec SearchRec;
 };
 

@@ -11,6 +11,7 @@
 #include "pack/PackingScreen.h"
 #include "scan/ChosenFiles.h"
 #include "settings/GameMods.h"
+#include "settings/KeptArchives.h"
 
 #include <filesystem>
 
@@ -135,8 +136,12 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     }
     progress.nameItems(collection.MapList.names(), 1);
     const std::string destination = output ? given : defaultDestination(collection);
-    collect(collection, progress, dialogs);
+    const CollectionOutcome collected = collect(collection, progress, dialogs);
     progress.clear();
+    // A map that is not there leaves nothing worth an archive: stop before anything is written.
+    if (collected.mapsNotFound > 0) {
+        return kExitFailed;
+    }
     // The missing-files dialog, answered with "Игнорировать!": the run goes on and logs each one.
     writeMissing(collection, console);
     editFileList(parsed, collection, dialogs, console);
@@ -148,10 +153,14 @@ int runPack(const ParsedCommand& parsed, Console& console) {
     bindPackingEvents(archiver, events);
     NoShell shell;
     progress.nameItems(collection.FileList.names(), 0);
-    PackingRun run({archiver, events, progress, dialogs, shell, screen, &collection.state, collection.ModName});
+    PackingRun run({archiver, events, progress, dialogs, shell, screen, &collection.state, collection.ModName,
+                    archivesNeverReplaced(collection.state, collection.folders(), collection.MapList.names())});
     const PackingOutcome outcome = run.run(collection.folders(), destination, collection.FileList);
     screen.flush();
     progress.clear();
+    if (outcome == PackingOutcome::Refused) {
+        return kExitUsage;
+    }
     const bool packed = outcome == PackingOutcome::Packed;
     if (packed) {
         console.out << kPacked << '\n';
@@ -207,9 +216,13 @@ const Command& packCommand() {
         "After packing, the archive is checked against the game's limits (as \"korvane check\"\n"
         "does); each problem becomes a \"Warning:\" line of the log.\n"
         "\n"
-        "Exit status: 0 when every file was packed, 1 when the archive lacks some file, could\n"
-        "not be written or has a warning, or a file to ship beside it could not be copied, 2 on a\n"
-        "usage error.\n",
+        "The game's standard archives and the mod's own are never replaced: such a destination is\n"
+        "refused before anything is written. A map that does not exist, or a run in which no file\n"
+        "could be packed, leaves an earlier archive of that name as it was.\n"
+        "\n"
+        "Exit status: 0 when every file was packed, 1 when the archive lacks some file (missing or\n"
+        "unreadable), could not be written or has a warning, a map does not exist, or a file to ship\n"
+        "beside it could not be copied, 2 on a usage error or a destination that is never replaced.\n",
         runPack};
     return command;
 }

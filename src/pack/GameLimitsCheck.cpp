@@ -24,6 +24,8 @@ constexpr std::size_t kMaxEntries = 32767;
 constexpr std::size_t kMaxNameBytes = 512;
 constexpr std::uint64_t kMaxArchiveBytes = std::uint64_t{1} << 31;
 constexpr std::size_t kMessageLines = 20;
+// The fixed part of a local header, before the name.
+constexpr std::uint64_t kLocalHeaderBytes = 30;
 
 std::string gameName(std::string stored) {
     std::replace(stored.begin(), stored.end(), '/', '\\');
@@ -145,9 +147,54 @@ void checkSound(const CheckedMember& member, std::vector<std::string>& warnings)
     }
 }
 
+// A standard archive's own members are standard by definition: nothing to say about them. (Every archive of
+// a mod's folder is read with the mod, the map maker's own among them, so only the installation's count.)
+bool isStandardArchive(const std::string& mine, const AppState& installation) {
+    const auto& names = installation.StandardGroList.names();
+    return std::any_of(names.begin(), names.end(),
+                       [&mine](const std::string& name) { return equalsAsciiNoCase(gameName(name), mine); });
+}
+
+void checkDirectory(const CheckedArchive& archive, std::vector<std::string>& warnings) {
+    const std::string counted = std::to_string(archive.countedEntries);
+    const std::string held = std::to_string(archive.directoryHeaders);
+    if (archive.countedEntries == 0 && archive.directoryHeaders > 0) {
+        warnings.push_back("Warning: The GRO's end record counts no entries although its directory holds " + held +
+                           "; the game takes the GRO for empty.");
+    } else if (archive.countedEntries != archive.directoryHeaders) {
+        warnings.push_back("Warning: The GRO's end record counts " + counted + " entries but its directory holds " +
+                           held + "; the game goes by the count and misreads the directory.");
+    }
+}
+
+void checkOverlaps(const CheckedArchive& archive, std::vector<std::string>& warnings) {
+    std::vector<const CheckedMember*> byOffset;
+    for (const CheckedMember& member : archive.members) {
+        byOffset.push_back(&member);
+    }
+    std::sort(byOffset.begin(), byOffset.end(), [](const auto* a, const auto* b) { return a->offset < b->offset; });
+    std::size_t overlapping = 0;
+    std::string first;
+    for (std::size_t i = 1; i < byOffset.size(); ++i) {
+        if (byOffset[i]->offset < byOffset[i - 1]->offset + byOffset[i - 1]->span) {
+            if (overlapping++ == 0) {
+                first = byOffset[i - 1]->name + " and " + byOffset[i]->name;
+            }
+        }
+    }
+    if (overlapping > 0) {
+        warnings.push_back(
+            "Warning: " + std::to_string(overlapping) + (overlapping == 1 ? " entry overlaps" : " entries overlap") +
+            " the data of another (the first: " + first + "); the game reads the same bytes for different files.");
+    }
+}
+
 void checkStandardFiles(const CheckedArchive& archive, const AppState& installation, const std::string& modName,
                         std::vector<std::string>& warnings) {
     const std::string mine = installedName(archive.path, installation.InstallRoot);
+    if (isStandardArchive(mine, installation)) {
+        return;
+    }
     // The mod's archives are read for every check with a mod; the game's only once a standard name turns up.
     std::optional<StandardHolders> holders;
     if (!modName.empty()) {
@@ -180,10 +227,15 @@ CheckedArchive readCheckedArchive(const std::string& path) {
     TZEArchiveItem item;
     for (bool found = reader.FindFirst("*.*", item, kSearchAttrAll, ""); found; found = reader.FindNext(item)) {
         const bool folder = !item.StoredName.empty() && item.StoredName.back() == '/';
-        archive.members.push_back({gameName(item.StoredName), item.StoredNameLength, item.CompressionMethod,
-                                   folder || (item.ExternalFileAttributes & kAttrDirectory) != 0,
-                                   reader.NameStoredAsAnsi(item)});
+        archive.members.push_back(
+            {gameName(item.StoredName), item.StoredNameLength, item.CompressionMethod,
+             folder || (item.ExternalFileAttributes & kAttrDirectory) != 0, reader.NameStoredAsAnsi(item),
+             item.LocalHeaderOffset,
+             kLocalHeaderBytes + item.StoredNameLength + static_cast<std::uint64_t>(item.CompressedSize)});
     }
+    const TZEDirectoryCounts counts = reader.DirectoryCounts();
+    archive.countedEntries = counts.counted;
+    archive.directoryHeaders = counts.headers;
     reader.CloseArchive();
     return archive;
 }
@@ -199,6 +251,8 @@ std::vector<std::string> checkGameLimits(const CheckedArchive& archive, const Ap
         warnings.push_back("Warning: The GRO is " + std::to_string(archive.size) +
                            " bytes long; the game reads only archives smaller than 2 GiB.");
     }
+    checkDirectory(archive, warnings);
+    checkOverlaps(archive, warnings);
     // The game compares names folding ASCII letters alone, and takes the first entry that matches.
     std::unordered_map<std::string, const CheckedMember*> byFolded;
     for (const CheckedMember& member : archive.members) {

@@ -14,13 +14,17 @@ struct CheckedMember {
     std::size_t storedBytes = 0; // the name's length as stored in the archive
     std::uint16_t method = 0;    // 0 stored, otherwise compressed
     bool folder = false;
-    bool ansiBytes = true; // stored as the bytes a map holds for the name: ASCII, or the ANSI code page
+    bool ansiBytes = true;    // stored as the bytes a map holds for the name: ASCII, or the ANSI code page
+    std::uint64_t offset = 0; // where its local header starts in the file
+    std::uint64_t span = 0;   // bytes from there to the end of its data, extra field aside
 };
 
 struct CheckedArchive {
     std::string path;       // where the archive file is
     std::uint64_t size = 0; // bytes of the archive file
     std::vector<CheckedMember> members;
+    std::uint64_t countedEntries = 0;   // by the end record, which the game trusts
+    std::uint64_t directoryHeaders = 0; // in the directory
 };
 
 // Reads the archive's directory through the engine's reader; throws what opening throws.

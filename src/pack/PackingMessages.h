@@ -16,6 +16,12 @@ inline std::string folderNotOpened(const std::string& folder) {
 inline constexpr const char* kChooseValidDestination = "Please choose a valid name and location for your GRO.";
 inline constexpr const char* kPathNotCreated = "Error: The path did not exist and could not be created!";
 inline constexpr const char* kNotWritable = "Error: The file is not writable!";
+inline constexpr const char* kKeptArchive =
+    " is one of the game's standard archives or one of the mod's own, which Korvane never replaces.\n"
+    "Please choose another name or location for your GRO.";
+inline constexpr const char* kNothingPacked =
+    "Error: None of the files could be packed, so the GRO was not written. A GRO that was there before is "
+    "unchanged.";
 inline constexpr const char* kSomeFilesNotIncluded =
     "Some files could not be included in the GRO. See the log for details.";
 

@@ -9,6 +9,7 @@
 #include "pack/PackingScreen.h"
 #include "platform/FileFacts.h"
 #include "platform/GamePath.h"
+#include "platform/ListingRun.h"
 #include "platform/NameList.h"
 #include "platform/ProgressSink.h"
 #include "platform/UserDialogs.h"
@@ -50,6 +51,16 @@ std::string storedFormOf(std::string entry) {
 
 const std::string kNameTooLong = " has a name longer than " + std::to_string(kMaxStoredNameLength) + " bytes!";
 
+bool sameFile(const std::string& destination, const std::string& kept) {
+    std::error_code error;
+    const auto existing = resolveExisting(kept);
+    if (existing && std::filesystem::equivalent(*existing, destination, error)) {
+        return true;
+    }
+    return std::filesystem::weakly_canonical(destination, error) ==
+           std::filesystem::weakly_canonical(existing.value_or(std::filesystem::path(kept)), error);
+}
+
 std::string writeFailure(const std::string& destination, bool diskFull) {
     const std::string kept = " could not be written. A GRO that was there before is unchanged.";
     return diskFull ? "Error: The disk is full: " + destination + kept : "Error: " + destination + kept;
@@ -90,6 +101,10 @@ PackingOutcome PackingRun::run(const GameFolders& folders, const std::string& en
     seams_.screen.setBusy(true);
     filesMissing_ = false;
     besideFiles_.clear();
+    filesWritten_ = 0;
+    if (refuseKeptArchive(destination)) {
+        return PackingOutcome::Refused;
+    }
     seams_.archiver.SetCompressionMode(7);
     seams_.archiver.FileName = destination;
     if (!prepareFolder(destination) || !probeDestination(folders, destination, files)) {
@@ -100,6 +115,13 @@ PackingOutcome PackingRun::run(const GameFolders& folders, const std::string& en
         setUp(folders);
         packAll(folders, files);
         seams_.screen.appendLine("Done.");
+        // An archive without a single file must not take the place of the one that is there.
+        if (filesWritten_ == 0) {
+            seams_.archiver.CloseArchive();
+            seams_.screen.appendLine(kNothingPacked);
+            stop(kNothingPacked);
+            return PackingOutcome::NothingPacked;
+        }
         seams_.archiver.CommitArchive();
     } catch (const ArchiveWriteError& error) {
         seams_.archiver.CloseArchive();
@@ -115,6 +137,15 @@ PackingOutcome PackingRun::run(const GameFolders& folders, const std::string& en
         return PackingOutcome::Failed;
     }
     return finish(destination);
+}
+
+bool PackingRun::refuseKeptArchive(const std::string& destination) {
+    const auto& kept = seams_.keptArchives;
+    if (std::none_of(kept.begin(), kept.end(), [&](const std::string& path) { return sameFile(destination, path); })) {
+        return false;
+    }
+    stop("Error: " + destination + kKeptArchive);
+    return true;
 }
 
 bool PackingRun::prepareFolder(const std::string& destination) {
@@ -154,6 +185,7 @@ void PackingRun::setUp(const GameFolders& folders) {
     auto& archiver = seams_.archiver;
     archiver.CreateArchiveAside();
     archiver.BaseDir = folders.installRoot();
+    archiver.Options.ConfineToBaseDir = true;
     archiver.NoCompressionMasks.clear();
     archiver.NoCompressionMasks.push_back("*.mp3");
     archiver.NoCompressionMasks.push_back("*.ogg");
@@ -165,6 +197,9 @@ void PackingRun::packAll(const GameFolders& folders, const NameList& files) {
     seams_.progress.setCurrentPosition(0);
     seams_.screen.appendLine("Packing...");
     const RecurseOff exactFiles(seams_.archiver);
+    // Each folder is read once for the whole run, however many of its files are packed.
+    const ListingRun listings;
+    compressAhead(folders, files);
     for (int i = 0; i < files.size(); ++i) {
         if (!files.checked(i)) {
             continue;
@@ -191,12 +226,29 @@ void PackingRun::packAll(const GameFolders& folders, const NameList& files) {
     }
 }
 
+// The files to pack, deflated on a second core while the ones before them are written.
+void PackingRun::compressAhead(const GameFolders& folders, const NameList& files) {
+    std::vector<TZEAheadFile> ahead;
+    for (int i = 0; i < files.size(); ++i) {
+        if (files.checked(i) && !besideReason(files.name(i))) {
+            const auto found = folders.lookUp(files.name(i));
+            if (found.file.status == GameFileStatus::Present) {
+                ahead.push_back({found.file.path.string(), found.folder});
+            }
+        }
+    }
+    seams_.archiver.CompressAhead(std::move(ahead));
+}
+
 void PackingRun::packOne(const GameFolders& folders, const std::string& entry) {
     seams_.events.startFile();
     // The name is stored relative to the folder it is read from, so a mod's file keeps the name the game
     // looks it up by.
     seams_.archiver.BaseDir = folders.folderOf(entry);
     seams_.archiver.AddFiles(entry, kPackedAttributes, "");
+    if (seams_.events.fileWritten()) {
+        ++filesWritten_;
+    }
     if (seams_.events.fileFailed()) {
         filesMissing_ = true;
     } else if (!seams_.events.fileWritten()) {

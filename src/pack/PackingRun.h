@@ -21,10 +21,12 @@ class UserDialogs;
 
 // How a run ended, for the front ends to act on without reading its messages.
 enum class PackingOutcome {
-    NotStarted,   // no valid destination, or its folder or file could not be prepared: nothing was written
-    Failed,       // stopped while writing: the new archive was discarded
-    FilesMissing, // written without some of the checked files
-    Packed,       // every checked file packed (the check of the written archive may still have warned)
+    NotStarted,    // no valid destination, or its folder or file could not be prepared: nothing was written
+    Refused,       // the destination is a standard archive or the mod's own, never replaced: nothing was written
+    Failed,        // stopped while writing: the new archive was discarded
+    NothingPacked, // no file could be packed: the new archive was discarded, an earlier one stays
+    FilesMissing,  // written without some of the checked files (missing, unreadable or failed)
+    Packed,        // every checked file packed (the check of the written archive may still have warned)
 };
 
 struct PackingSeams {
@@ -38,6 +40,8 @@ struct PackingSeams {
     const AppState* installation = nullptr;
     // The mod the archive is loaded with (its folder's name), empty for none; the check words its rules so.
     std::string modName = {};
+    // Archives the run refuses to replace (full paths): the standard archives and the mod's own.
+    std::vector<std::string> keptArchives = {};
 };
 
 class PackingRun {
@@ -56,12 +60,15 @@ private:
     void setUp(const GameFolders& folders);
     void packAll(const GameFolders& folders, const NameList& files);
     void packOne(const GameFolders& folders, const std::string& entry);
+    void compressAhead(const GameFolders& folders, const NameList& files);
+    bool refuseKeptArchive(const std::string& destination);
     PackingOutcome finish(const std::string& destination);
     void stop(const std::string& message);
     void missing(const std::string& entry, const char* what);
 
     PackingSeams seams_;
     bool filesMissing_ = false;
+    int filesWritten_ = 0;
     std::vector<std::string> besideFiles_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/AsciiText.h"
 #include "platform/FileHandle.h"
+#include "platform/ListingRun.h"
 #include "platform/Utf8Text.h"
 #include "platform/Wildcard.h"
 
@@ -72,7 +73,12 @@ bool isHiddenName(const std::string& name) {
     return name.size() > 1 && name[0] == '.' && name != "..";
 }
 
-// ASCII letters alone ignore case here, as the disk listings of the game's platform do.
+bool matchesWildcard(std::string_view name, std::string_view mask) {
+    return mask == "*.*" || wildcardMatch(asciiFolded(name), asciiFolded(mask));
+}
+
+} // namespace
+
 std::u32string asciiFolded(std::string_view text) {
     std::u32string folded = decodeUtf8(text);
     for (auto& c : folded) {
@@ -80,12 +86,6 @@ std::u32string asciiFolded(std::string_view text) {
     }
     return folded;
 }
-
-bool matchesWildcard(std::string_view name, std::string_view mask) {
-    return mask == "*.*" || wildcardMatch(asciiFolded(name), asciiFolded(mask));
-}
-
-} // namespace
 
 std::optional<std::uint32_t> fileAttributes(const std::filesystem::path& path) {
     struct stat info {};
@@ -140,6 +140,10 @@ DosDateTime currentDosDateTime() {
 }
 
 std::vector<FolderItem> listFolder(const std::filesystem::path& folder, std::string_view mask) {
+    ListingRun* run = ListingRun::current();
+    if (run != nullptr && mask.find_first_of("*?") == std::string_view::npos) {
+        return run->itemsNamed(folder, mask);
+    }
     std::vector<FolderItem> items;
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {

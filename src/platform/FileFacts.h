@@ -33,12 +33,16 @@ DosDateTime toDosDateTime(std::time_t when); // local time
 std::optional<DosDateTime> lastWriteDosDateTime(const std::filesystem::path& path);
 DosDateTime currentDosDateTime();
 
+// A name as the disk listings compare it: ASCII letters alone ignore case, as on the game's platform.
+std::u32string asciiFolded(std::string_view text);
+
 struct FolderItem {
     std::string name; // spelling on disk
     std::uint32_t attributes = 0;
 };
 // Lists a folder's entries whose names match the wildcard mask ('*', '?', ASCII letters ignoring case;
 // "*.*" matches every name), "." and ".." excluded, in name order. A missing folder gives an empty list.
+// Within a ListingRun, a mask without wildcards is answered from the run's listing of the folder.
 std::vector<FolderItem> listFolder(const std::filesystem::path& folder, std::string_view mask);
 
 // Creates one folder level; the parent must exist.

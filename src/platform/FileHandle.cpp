@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <string>
+#include <system_error>
 #include <utility>
 
 namespace korvane {
@@ -27,20 +30,39 @@ FileHandle::~FileHandle() {
     close();
 }
 
-std::size_t FileHandle::readAt(void* buffer, std::size_t size, std::uint64_t offset) const {
-    auto* out = static_cast<char*>(buffer);
+namespace {
+
+struct ReadResult {
     std::size_t done = 0;
-    while (done < size) {
-        const ssize_t got = ::pread(fd_, out + done, size - done, static_cast<off_t>(offset + done));
+    bool failed = false;
+};
+
+ReadResult readFrom(int fd, char* out, std::size_t size, std::uint64_t offset) {
+    ReadResult result;
+    while (result.done < size) {
+        const ssize_t got =
+            ::pread(fd, out + result.done, size - result.done, static_cast<off_t>(offset + result.done));
         if (got < 0 && errno == EINTR) {
             continue;
         }
         if (got <= 0) {
+            result.failed = got < 0;
             break;
         }
-        done += static_cast<std::size_t>(got);
+        result.done += static_cast<std::size_t>(got);
     }
-    return done;
+    return result;
+}
+
+} // namespace
+
+std::size_t FileHandle::readAt(void* buffer, std::size_t size, std::uint64_t offset) const {
+    return readFrom(fd_, static_cast<char*>(buffer), size, offset).done;
+}
+
+std::optional<std::size_t> FileHandle::readCheckedAt(void* buffer, std::size_t size, std::uint64_t offset) const {
+    const ReadResult result = readFrom(fd_, static_cast<char*>(buffer), size, offset);
+    return result.failed ? std::nullopt : std::optional<std::size_t>(result.done);
 }
 
 std::size_t FileHandle::writeAt(const void* data, std::size_t size, std::uint64_t offset) {
@@ -88,6 +110,31 @@ bool FileHandle::close() noexcept {
         return true;
     }
     return ::close(std::exchange(fd_, -1)) == 0;
+}
+
+ContainedFile openInside(const std::filesystem::path& path, const std::filesystem::path& folder) {
+    // Non-blocking, so that a pipe in place of a file is refused instead of waited on.
+    ContainedFile opened{FileHandle::open(path, O_RDONLY | O_NONBLOCK)};
+    if (!opened.handle.valid() || !opened.handle.isRegularFile()) {
+        return {};
+    }
+    std::error_code linkError;
+    std::error_code folderError;
+    const auto real =
+        std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(opened.handle.descriptor()), linkError);
+    // Runs open many files of one folder: its real location is worked out once while it stays the same.
+    thread_local std::filesystem::path lastFolder;
+    thread_local std::filesystem::path lastRealFolder;
+    if (folder != lastFolder) {
+        lastRealFolder = std::filesystem::canonical(folder, folderError);
+        lastFolder = folderError ? std::filesystem::path() : folder;
+    }
+    const auto& realFolder = lastRealFolder;
+    const auto [folderEnd, pathAt] = std::mismatch(realFolder.begin(), realFolder.end(), real.begin(), real.end());
+    if (linkError || folderError || folderEnd != realFolder.end() || pathAt == real.end()) {
+        return {FileHandle(), true};
+    }
+    return opened;
 }
 
 namespace {

@@ -27,6 +27,8 @@ public:
 
     // Bytes read from the offset: fewer than asked only at the end of the file or on a failure.
     std::size_t readAt(void* buffer, std::size_t size, std::uint64_t offset) const;
+    // Like readAt, but nothing when the system reported a failure (errno saying which) rather than the end.
+    std::optional<std::size_t> readCheckedAt(void* buffer, std::size_t size, std::uint64_t offset) const;
     // Bytes written at the offset: fewer than asked only on a failure, errno then saying why (0 when the
     // system took no byte and gave no reason).
     std::size_t writeAt(const void* data, std::size_t size, std::uint64_t offset);
@@ -45,6 +47,15 @@ public:
 private:
     int fd_ = -1;
 };
+
+// Opens a file for reading only when the file opened is a regular file whose real location, after every
+// link, lies inside the real folder: the file checked is the file read, whatever is swapped in meanwhile.
+// An invalid handle otherwise, with contained saying whether the file was there but outside.
+struct ContainedFile {
+    FileHandle handle;
+    bool outside = false; // opened, but it lies outside the folder
+};
+ContainedFile openInside(const std::filesystem::path& path, const std::filesystem::path& folder);
 
 // Flushes a folder's entries, so that a file just renamed into it keeps its new name after a crash.
 void syncFolder(const std::filesystem::path& folder);

@@ -1,6 +1,7 @@
 #include "platform/FolderListings.h"
 
 #include "platform/Collation.h"
+#include "platform/ListingRun.h"
 
 #include <sys/stat.h>
 
@@ -28,23 +29,12 @@ struct Stamp {
     static bool same(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
 };
 
-FolderEntry::Kind kindOf(const std::filesystem::directory_entry& entry) {
-    std::error_code error;
-    // Uses the type the listing gave where it gave one; no extra call per entry.
-    const auto type = entry.symlink_status(error).type();
-    if (error || type == std::filesystem::file_type::symlink || type == std::filesystem::file_type::unknown ||
-        type == std::filesystem::file_type::none) {
-        return FolderEntry::Kind::Unknown;
-    }
-    return type == std::filesystem::file_type::directory ? FolderEntry::Kind::Folder : FolderEntry::Kind::File;
-}
-
 Listing readListing(const std::string& folder) {
     Listing listing;
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::string name = it->path().filename().string();
-        listing[caseFoldKey(name)].push_back({std::move(name), kindOf(*it)});
+        listing[caseFoldKey(name)].push_back({std::move(name), entryKind(*it)});
     }
     for (auto& [key, entries] : listing) {
         std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
@@ -102,7 +92,21 @@ private:
 
 } // namespace
 
+FolderEntry::Kind entryKind(const std::filesystem::directory_entry& entry) {
+    std::error_code error;
+    // Uses the type the listing gave where it gave one; no extra call per entry.
+    const auto type = entry.symlink_status(error).type();
+    if (error || type == std::filesystem::file_type::symlink || type == std::filesystem::file_type::unknown ||
+        type == std::filesystem::file_type::none) {
+        return FolderEntry::Kind::Unknown;
+    }
+    return type == std::filesystem::file_type::directory ? FolderEntry::Kind::Folder : FolderEntry::Kind::File;
+}
+
 std::vector<FolderEntry> entriesMatching(const std::string& folder, std::string_view name) {
+    if (ListingRun* run = ListingRun::current()) {
+        return run->entriesMatching(folder.empty() ? "." : folder, name);
+    }
     static ListingCache cache;
     return cache.matches(folder.empty() ? "." : folder, name);
 }

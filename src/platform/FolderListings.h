@@ -1,6 +1,7 @@
 // Folder listings for resolving names without regard to letter case, reused while a folder is unchanged.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,8 +14,11 @@ struct FolderEntry {
     Kind kind = Kind::Unknown;
 };
 
+// The kind of a listed entry, as the listing told it.
+FolderEntry::Kind entryKind(const std::filesystem::directory_entry& entry);
+
 // The entries of the folder whose names equal the name ignoring letter case, in byte order of their names.
-// A missing folder has none.
+// A missing folder has none. Within a ListingRun, the run's listing of the folder answers.
 std::vector<FolderEntry> entriesMatching(const std::string& folder, std::string_view name);
 
 } // namespace korvane

@@ -196,7 +196,14 @@ bool isSafeGamePath(std::string_view relativeName) {
 
 bool liesInside(const std::filesystem::path& path, std::string_view folder) {
     const auto real = realLocation(path);
-    const auto realFolder = realLocation(std::filesystem::path(folder));
+    // A run asks about many files of one folder: its real location is worked out once while it stays the same.
+    thread_local std::string lastFolder;
+    thread_local std::filesystem::path lastRealFolder;
+    if (lastRealFolder.empty() || folder != lastFolder) {
+        lastRealFolder = realLocation(std::filesystem::path(folder));
+        lastFolder = folder;
+    }
+    const auto& realFolder = lastRealFolder;
     if (real.empty() || realFolder.empty()) {
         return false;
     }

@@ -116,6 +116,15 @@ bool DeepScanner::admit(std::string& name, const std::string& from) {
 }
 
 std::vector<std::string> DeepScanner::referencesOf(const std::string& name) const {
+    try {
+        return namesIn(name);
+    } catch (const UnreadableFile& error) {
+        scanner_.noteUnreadable(error);
+        return {};
+    }
+}
+
+std::vector<std::string> DeepScanner::namesIn(const std::string& name) const {
     const FileKind kind = kindOf(name);
     std::vector<std::string> names;
     if (kind == FileKind::None || !gameFileExists(folders_, name)) {

@@ -26,6 +26,9 @@ public:
     std::vector<std::string> referencesOf(const std::string& name) const;
 
 private:
+    // The names the file gives; throws UnreadableFile when it cannot be read in full (referencesOf then notes
+    // it missing with the reason).
+    std::vector<std::string> namesIn(const std::string& name) const;
     // Admits the name (or its sound twin); true when it was newly listed.
     bool admit(std::string& name, const std::string& from);
     std::string chosenName(const std::string& name) const;

@@ -4,7 +4,6 @@
 #include "platform/GameNames.h"
 #include "platform/GamePath.h"
 #include "scan/ReferenceRecords.h"
-#include "scan/ScanFiles.h"
 
 #include <algorithm>
 #include <vector>
@@ -83,7 +82,19 @@ void ReferenceScanner::followWorldName(const std::string& name) {
     }
 }
 
+void ReferenceScanner::noteUnreadable(const UnreadableFile& error) {
+    missingFiles_.add(error.name(), error.reason());
+}
+
 void ReferenceScanner::LookForWorldDFNM(const std::string& mapName, const ProgressReport& report) {
+    try {
+        scanWorld(mapName, report);
+    } catch (const UnreadableFile& error) {
+        noteUnreadable(error);
+    }
+}
+
+void ReferenceScanner::scanWorld(const std::string& mapName, const ProgressReport& report) {
     ScanFile map(folders_, mapName);
     BlockReader blocks(map);
     const std::uint64_t size = map.size();
@@ -118,7 +129,13 @@ void ReferenceScanner::scanText(const std::string& name, LineCut cut) {
     if (!presentForScan(name)) {
         return;
     }
-    const std::string contents = ScanFile(folders_, name).readAll();
+    std::string contents;
+    try {
+        contents = ScanFile(folders_, name).readAll();
+    } catch (const UnreadableFile& error) {
+        noteUnreadable(error);
+        return;
+    }
     forEachLine(textBeforeNul(contents), [this, cut, &name](std::string_view line) {
         const std::string_view raw = cutReferenceLine(line, cut);
         // An empty cut names no file: listing it would show a blank entry and a blank missing line.
@@ -136,6 +153,14 @@ void ReferenceScanner::LookForTFNM3(const std::string& name) {
     if (!presentForScan(name)) {
         return;
     }
+    try {
+        scanTexture(name);
+    } catch (const UnreadableFile& error) {
+        noteUnreadable(error);
+    }
+}
+
+void ReferenceScanner::scanTexture(const std::string& name) {
     // Only the tail window: a record running past the file's end yields nothing, so the window holds all a
     // record can give. A shorter texture is scanned whole.
     const std::string tail = ScanFile(folders_, name).readTail(128);

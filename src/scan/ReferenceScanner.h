@@ -7,6 +7,7 @@
 #include "scan/FileReasons.h"
 #include "scan/MissingList.h"
 #include "scan/ReferenceRecords.h"
+#include "scan/ScanFiles.h"
 
 #include <cstdint>
 #include <functional>
@@ -25,7 +26,8 @@ public:
                      MissingList& missingFiles);
 
     // Names are relative to the installation, in UTF-8. A file that exists and cannot be opened throws
-    // FileError "Cannot open file <InstallRoot + name>".
+    // FileError "Cannot open file <InstallRoot + name>"; one that cannot be read is noted missing with the
+    // reason, and the names it gave before stay listed.
     void LookForWorldDFNM(const std::string& mapName, const ProgressReport& report);
     void LookForTFNM(const std::string& name);
     void LookForTFNM2(const std::string& name);
@@ -40,6 +42,8 @@ public:
     bool isStandard(std::string_view name) const;
 
     bool exists(std::string_view name) const;
+    // A file found but not read in full counts as missing, so the run never passes for complete.
+    void noteUnreadable(const UnreadableFile& error);
 
     // When set, each name a map gives goes to this instead of the admission rule and follow-up by extension.
     using FoundName = std::function<void(const std::string& name, const std::string& map)>;
@@ -50,6 +54,8 @@ public:
 
 private:
     void scanText(const std::string& name, LineCut cut);
+    void scanTexture(const std::string& name);
+    void scanWorld(const std::string& mapName, const ProgressReport& report);
     // False (and the name noted missing) when a file to be scanned is absent.
     bool presentForScan(const std::string& name);
     void followWorldName(const std::string& name);

@@ -5,10 +5,17 @@
 #include "scan/ReferenceRecords.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 namespace korvane {
+
+namespace {
+
+const char* const kLeadsOutside = "a link leads out of the game folder";
+
+} // namespace
 
 bool gameFileExists(const GameFolders& folders, std::string_view name) {
     return folders.fileExists(name);
@@ -20,7 +27,7 @@ std::string missingReason(const GameFolders& folders, std::string_view name) {
         return "the name steps up a folder with \"..\", which the game cannot find in a GRO; the map must name "
                "the file by its own path";
     case GameFileStatus::LeadsOutside:
-        return "a link leads out of the game folder";
+        return kLeadsOutside;
     case GameFileStatus::NotRelative:
         return "not a name inside the game folder";
     case GameFileStatus::Present:
@@ -40,31 +47,35 @@ std::uint64_t gameFileSize(const GameFolders& folders, std::string_view name) {
     return error ? 0 : size;
 }
 
-ScanFile::ScanFile(const GameFolders& folders, std::string_view name) {
+ScanFile::ScanFile(const GameFolders& folders, std::string_view name) : name_(name) {
     const auto [folder, file] = folders.lookUp(name);
     const std::string full = folder + std::string(name);
-    std::error_code error;
+    if (file.status != GameFileStatus::Present) {
+        throw FileError::cannotOpen(full);
+    }
+    // The file read is the file opened and checked, not whatever its name leads to by then.
+    ContainedFile opened = openInside(file.path, folder);
+    if (opened.outside) {
+        throw UnreadableFile(name_, kLeadsOutside);
+    }
     // Only regular files: a pipe or device would block or never end.
-    if (file.status != GameFileStatus::Present || !std::filesystem::is_regular_file(file.path, error)) {
+    if (!opened.handle.valid()) {
         throw FileError::cannotOpen(full);
     }
-    stream_.open(file.path, std::ios::binary);
-    if (!stream_) {
-        throw FileError::cannotOpen(full);
-    }
-    stream_.seekg(0, std::ios::end);
-    const auto end = stream_.tellg();
-    size_ = end < 0 ? 0 : static_cast<std::uint64_t>(end);
+    file_ = std::move(opened.handle);
+    size_ = file_.size().value_or(0);
 }
 
 std::size_t ScanFile::readAt(std::uint64_t offset, char* into, std::size_t count) {
     if (offset >= size_ || count == 0) {
         return 0;
     }
-    stream_.clear();
-    stream_.seekg(static_cast<std::streamoff>(offset));
-    stream_.read(into, static_cast<std::streamsize>(std::min<std::uint64_t>(count, size_ - offset)));
-    return static_cast<std::size_t>(stream_.gcount());
+    const auto got =
+        file_.readCheckedAt(into, static_cast<std::size_t>(std::min<std::uint64_t>(count, size_ - offset)), offset);
+    if (!got) {
+        throw UnreadableFile(name_, "it could not be read: " + std::generic_category().message(errno));
+    }
+    return *got;
 }
 
 std::string ScanFile::readAll() {

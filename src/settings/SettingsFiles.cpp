@@ -1,10 +1,10 @@
 #include "settings/SettingsFiles.h"
 
-#include "platform/AtomicFile.h"
 #include "platform/CodePages.h"
 #include "platform/FileError.h"
 #include "platform/FileFacts.h"
 #include "platform/GamePath.h"
+#include "settings/CachePair.h"
 
 #include <fstream>
 #include <iterator>
@@ -42,13 +42,6 @@ std::string cacheGamePath(const AppState& state, std::string_view name) {
     return state.InstallRoot + kCacheFolder + "\\" + std::string(name);
 }
 
-void writeCacheFile(const AppState& state, std::string_view name, const NameList& list) {
-    const auto target = resolveForCreate(cacheGamePath(state, name));
-    if (!target || !writeFileAtomically(*target, encodeCacheLines(list.names()))) {
-        throw FileError::cannotCreate(cacheFilePath(state, name));
-    }
-}
-
 std::vector<std::string> readCacheFile(const AppState& state, std::string_view name) {
     const auto source = resolveExisting(cacheGamePath(state, name));
     std::ifstream in;
@@ -77,11 +70,22 @@ void SaveStandardLists(const AppState& state) {
     if (!folderExists(state.InstallRoot + kCacheFolder)) {
         createFolder(state.InstallRoot + kCacheFolder);
     }
-    writeCacheFile(state, kGroCacheName, state.StandardGroList);
-    writeCacheFile(state, kFilesCacheName, state.StandardFiles);
+    const auto folder = resolveExisting(state.InstallRoot + kCacheFolder);
+    if (!folder) {
+        throw FileError::cannotCreate(cacheFilePath(state, kGroCacheName));
+    }
+    const std::string failed =
+        replaceCacheFiles(*folder, {{std::string(kGroCacheName), encodeCacheLines(state.StandardGroList.names())},
+                                    {std::string(kFilesCacheName), encodeCacheLines(state.StandardFiles.names())}});
+    if (!failed.empty()) {
+        throw FileError::cannotCreate(cacheFilePath(state, failed));
+    }
 }
 
 bool LoadStandardLists(AppState& state) {
+    if (const auto folder = resolveExisting(state.InstallRoot + kCacheFolder)) {
+        finishCacheReplacement(*folder);
+    }
     if (!fileExists(cacheGamePath(state, kFilesCacheName)) || !fileExists(cacheGamePath(state, kGroCacheName))) {
         return false;
     }

@@ -22,14 +22,15 @@ void ReadInstallRoot(AppState& state, SettingsStore& store);
 // Stores InstallRoot as "SSPath15". Throws SettingsError "Failed to set data for 'SSPath15'".
 void WriteInstallRoot(const AppState& state, SettingsStore& store);
 
-// Creates the cache folder when missing, then writes KVN_gros.dat, then KVN_files.dat, each replaced whole.
-// Throws FileError "Cannot create file <path>" for the first file that could not be written; the files
-// not yet written keep their old contents.
+// Creates the cache folder when missing, then replaces KVN_gros.dat and KVN_files.dat together, each whole.
+// Throws FileError "Cannot create file <path>" for the first file that could not be written; both files then
+// keep their old contents.
 void SaveStandardLists(const AppState& state);
 
-// False ("not found") unless both cache files exist; then StandardFiles gets the lines of KVN_files.dat, all
-// checked, and StandardGroList those of KVN_gros.dat. Throws FileError "Cannot open file <path>" when an
-// existing file cannot be read; the lists change only when both files were read.
+// Finishes a save that was interrupted after it committed. False ("not found") unless both cache files exist; then
+// StandardFiles gets the lines of KVN_files.dat, all checked, and StandardGroList those of KVN_gros.dat. Throws
+// FileError "Cannot open file <path>" when an existing file cannot be read; the lists change only when both files were
+// read.
 bool LoadStandardLists(AppState& state);
 
 // The cache file form of a list: each entry in the ANSI code page followed by CR LF.

@@ -2,9 +2,14 @@
 // it would in an archive updated call by call.
 #include "WriteSupport.h"
 #include "archive/internal/Compressor.h"
+#include "platform/FileHandle.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <fcntl.h>
+#include <sys/file.h>
 
 namespace korvane::testing {
 namespace {
@@ -87,6 +92,22 @@ TEST_F(WriteAside, TheDestinationChangesOnlyWhenTheArchiveIsCommitted) {
     engine.CloseArchive();
     EXPECT_TRUE(readFile(archive) == committed) << "closed without a commit, the new archive is dropped";
     EXPECT_EQ(folderNames(out.path()), Names{"Map.gro"});
+}
+
+TEST_F(WriteAside, LeftoversOfKilledRunsAreRemovedUnlessTheirRunLives) {
+    const auto stale = out.write(".korvane-Map.gro.0123456789ab.part", "killed before its rename");
+    const auto live = out.write(".korvane-Map.gro.ba9876543210.part", "a run that still writes");
+    const auto fresh = out.write(".korvane-Map.gro.00000000000f.part", "a run that has just begun");
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(5);
+    std::filesystem::last_write_time(stale, old);
+    std::filesystem::last_write_time(live, old);
+    const FileHandle holder = FileHandle::open(live, O_RDONLY);
+    ASSERT_EQ(::flock(holder.descriptor(), LOCK_EX), 0);
+    TZipEngine engine("Archiver");
+    createAside(engine);
+    engine.CloseArchive();
+    EXPECT_EQ(folderNames(out.path()),
+              (Names{".korvane-Map.gro.00000000000f.part", ".korvane-Map.gro.ba9876543210.part", "Map.gro"}));
 }
 
 TEST_F(WriteAside, UpdatesEndAsInAnArchiveUpdatedCallByCall) {

@@ -77,6 +77,31 @@ TEST_F(GameLimitsCheckTest, LongNamesAndNamesNotInTheAnsiCodePage) {
                     "cannot find it."});
 }
 
+TEST_F(GameLimitsCheckTest, ArchivesOtherToolsMakeAreReadAndWhatTheGameMisreadsIsWarned) {
+    // A name longer than Korvane writes still opens the archive, for the warning about the game's limit.
+    const Lines longName = check(made("m += [('T/" + std::string(600, 'a') + ".tex',8)]", "long.gro"));
+    ASSERT_EQ(longName.size(), 1u);
+    EXPECT_NE(longName[0].find(" is 606 bytes long;"), std::string::npos);
+    // Patched after writing: the end record's count, then the second entry's local header offset.
+    const auto patched = [&](std::string_view marker, std::size_t at) {
+        std::string bytes = testing::readFile(made("m += [('A.tex',8), ('B.tex',8)]"));
+        const std::size_t found = marker[3] == '\x02' ? bytes.rfind(marker) : bytes.find(marker);
+        bytes.replace(found + at, 4, std::string(4, '\0'));
+        dir.write("made.gro", bytes);
+        return check(dir.root() + "made.gro");
+    };
+    EXPECT_EQ(patched(std::string_view("PK\x05\x06", 4), 8),
+              Lines{"Warning: The GRO's end record counts no entries although its directory holds 2; the game takes "
+                    "the GRO for empty."});
+    EXPECT_EQ(patched(std::string_view("PK\x01\x02", 4), 42),
+              Lines{"Warning: 1 entry overlaps the data of another (the first: A.tex and B.tex); the game reads the "
+                    "same bytes for different files."});
+    // The standard archive itself holds standard files, all readable.
+    installation.StandardGroList.append("made.gro");
+    installation.StandardFiles.assign({"A.tex", "B.tex"}, true);
+    EXPECT_EQ(check(made("m += [('A.tex',8), ('B.tex',8)]"), &installation), Lines{});
+}
+
 TEST_F(GameLimitsCheckTest, NamesEqualButForLetterCase) {
     EXPECT_EQ(check(made("m += [('Textures/Wall.tex',8), ('Sounds/a.wav',0), ('textures/WALL.TEX',8)]")),
               Lines{"Warning: Textures\\Wall.tex and textures\\WALL.TEX differ only in letter case; the game finds "

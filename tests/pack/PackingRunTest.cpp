@@ -161,12 +161,5 @@ TEST_F(PackingRunTest, AFileThatFailsIsReportedDroppedAndCountedWhileTheOthersLa
     expectToolsAccept(out + "pack.gro");
 }
 
-TEST_F(PackingRunTest, NothingCheckedStillMakesAValidEmptyArchive) {
-    files.append("Levels\\My Map.wld", false);
-    pack(out + "empty.gro");
-    EXPECT_EQ(readFile(out + "empty.gro"), std::string("PK\x05\x06", 4) + std::string(18, '\0'));
-    EXPECT_EQ(dialogs.shown, Lines{kPackedOpenFolderQuestion});
-}
-
 } // namespace
 } // namespace korvane::testing

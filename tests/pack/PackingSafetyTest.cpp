@@ -2,12 +2,18 @@
 #include "PackingFixture.h"
 #include "support/ArchiveCheck.h"
 
+#include "pack/PackingMessages.h"
 #include "support/FileSizeLimit.h"
+#include "support/ReadFault.h"
 
+#include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace korvane::testing {
@@ -143,6 +149,85 @@ TEST_F(PackingSafetyTest, ANameLongerThanTheReaderTakesIsNeverWrittenAndTheRunGo
                      "  ERROR: File " + entry + " has a name longer than 256 bytes!", "Done."}));
     EXPECT_EQ(dialogs.shown, Lines{kSomeMissing});
     EXPECT_EQ(readMembers(destination), (Members{{"Old.txt", 8, "the map pack the user had before"}}));
+}
+
+TEST_F(PackingSafetyTest, AFileChangedAfterItWasCompressedAheadIsPackedAsItIsNow) {
+    game("Textures/A.tex", repeated("first", 400));
+    game("Textures/B.tex", repeated("stale", 400));
+    check({"Textures\\A.tex", "Textures\\B.tex"});
+    archiver.OnConfirmProcessFile = [&](TZEBaseArchiver&, const std::string& name, TZEProcessOperation, bool&) {
+        if (name.ends_with("A.tex")) {
+            // Time for the second core to deflate B first.
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            game("Textures/B.tex", repeated("fresh", 400));
+        }
+    };
+    pack(destination);
+    EXPECT_EQ(readMembers(destination),
+              (Members{{"Textures/A.tex", 8, repeated("first", 400)}, {"Textures/B.tex", 8, repeated("fresh", 400)}}));
+}
+
+TEST_F(PackingSafetyTest, ARunThatCannotPackEveryFileKeepsThePreviousArchiveOrNeverClaimsSuccess) {
+    game("Textures/Wall.tex", "wall");
+    game("Textures/Floor.tex", "floor");
+    dir.write("outside/Secret.tex", "not the game's");
+    struct Row {
+        const char* what;
+        Lines checked;
+        Lines kept;          // archives never replaced
+        std::string failing; // a file whose reads fail, or one swapped for a link out of the game after the check
+        PackingOutcome outcome;
+        Members packed; // none: the previous archive stays
+    };
+    const std::vector<Row> rows{
+        {"a standard archive", {"Textures\\Wall.tex"}, {destination}, "", PackingOutcome::Refused, {}},
+        {"nothing to pack", {"Textures\\Gone.tex"}, {}, "", PackingOutcome::NothingPacked, {}},
+        {"a read error",
+         {"Textures\\Wall.tex", "Textures\\Floor.tex"},
+         {},
+         "Floor.tex",
+         PackingOutcome::FilesMissing,
+         {{"Textures/Wall.tex", 8, "wall"}}},
+        {"a swapped link",
+         {"Textures\\Floor.tex", "Textures\\Wall.tex"},
+         {},
+         "Wall.tex",
+         PackingOutcome::FilesMissing,
+         {{"Textures/Floor.tex", 8, "floor"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        files.clear();
+        dialogs.shown.clear();
+        check(row.checked);
+        std::optional<ReadFault> fault;
+        archiver.OnConfirmProcessFile = [&](TZEBaseArchiver&, const std::string& name, TZEProcessOperation, bool&) {
+            if (row.what == std::string("a swapped link") && name.ends_with(row.failing)) {
+                std::filesystem::remove(root + "Textures/Wall.tex");
+                std::filesystem::create_symlink(dir.root() + "outside/Secret.tex", root + "Textures/Wall.tex");
+            }
+        };
+        if (row.what == std::string("a read error")) {
+            fault.emplace(row.failing);
+        }
+        const PackingOutcome outcome =
+            PackingRun({archiver, events, progress, dialogs, shell, screen, nullptr, "", row.kept})
+                .run(root, destination, files);
+        fault.reset();
+        EXPECT_EQ(outcome, row.outcome);
+        EXPECT_EQ(std::count(dialogs.shown.begin(), dialogs.shown.end(), std::string(kSuccess)), 0);
+        if (row.packed.empty()) {
+            EXPECT_EQ(readFile(destination), previous);
+        } else {
+            EXPECT_EQ(readMembers(destination), row.packed);
+            EXPECT_NE(std::find_if(screen.log.begin(), screen.log.end(),
+                                   [&](const std::string& line) { return line.find(row.failing) != line.npos; }),
+                      screen.log.end());
+        }
+        dir.write("out/pack.gro", previous);
+        std::filesystem::remove(root + "Textures/Wall.tex");
+        game("Textures/Wall.tex", "wall");
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "platform/FileError.h"
 #include "support/ExpectError.h"
+#include "support/ReadFault.h"
 
 #include <sys/stat.h>
 
@@ -130,6 +131,24 @@ TEST_F(ReferenceScannerTest, AFileThatExistsButCannotBeOpenedEndsTheScan) {
     testing::expectError<FileError>([&] { scanMap("m.wld"); }, "Cannot open file " + root + "pipe.txt");
     EXPECT_EQ(listed(), (Names{"first.wav", "pipe.txt"}));
     EXPECT_THROW(scanMap("pipe.txt"), FileError);
+}
+
+TEST_F(ReferenceScannerTest, AFileThatCannotBeReadIsMissingWithTheReasonAndTheScanGoesOn) {
+    install.write("m.wld", dfnm("bad.tex") + dfnm("bad.txt") + dfnm("after.wav"));
+    install.write("bad.tex", zeros(200) + dfnm("never.wav"));
+    install.write("bad.txt", "TFNM never.wav\n");
+    install.write("after.wav", "");
+    {
+        const testing::ReadFault fault("/bad.");
+        scanMap("m.wld");
+    }
+    EXPECT_EQ(listed(), (Names{"bad.tex", "bad.txt", "after.wav"}));
+    const std::string reason = "  (it could not be read: Input/output error)";
+    EXPECT_EQ(missing.lines(), (Names{"bad.tex" + reason, "bad.txt" + reason}));
+    // A map whose reads fail is not taken for a map that ends early.
+    const testing::ReadFault fault("m.wld");
+    scanMap("m.wld");
+    EXPECT_EQ(missing.lines(), (Names{"bad.tex" + reason, "bad.txt" + reason, "m.wld" + reason}));
 }
 
 } // namespace

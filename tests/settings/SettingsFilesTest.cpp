@@ -96,7 +96,7 @@ TEST_F(CacheFiles, ACacheFileThatCannotBeCreatedIsReported) {
                                     "Cannot create file " + dir.root() + "Temp/KVN_gros.dat");
 }
 
-TEST_F(CacheFiles, AFailedWriteLeavesTheOldCacheFile) {
+TEST_F(CacheFiles, AFailedWriteLeavesBothOldCacheFiles) {
     state.StandardGroList.assign({"SE1_00.gro"}, false);
     state.StandardFiles.assign({"Textures\\Old.tex"}, true);
     SaveStandardLists(state);
@@ -110,8 +110,19 @@ TEST_F(CacheFiles, AFailedWriteLeavesTheOldCacheFile) {
         EXPECT_THROW(SaveStandardLists(state), FileError);
     }
 
-    EXPECT_EQ(readFile(gros()), "New.gro\r\n");
+    EXPECT_EQ(readFile(gros()), "SE1_00.gro\r\n");
     EXPECT_EQ(readFile(files()), oldFiles);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "Temp"), {}), 2);
+}
+
+TEST_F(CacheFiles, ASaveKilledAfterItsCommitIsFinishedByTheNextLoad) {
+    dir.write("Temp/KVN_files.dat", "Old\\File.tex\r\n");
+    // Killed between the two moves: the archive list is in place, the file list still waits.
+    dir.write("Temp/KVN_gros.dat", "New.gro\r\n");
+    dir.write("Temp/KVN_lists.done/KVN_files.dat", "New\\File.tex\r\n");
+    ASSERT_TRUE(LoadStandardLists(state));
+    EXPECT_EQ(state.StandardGroList.names(), std::vector<std::string>{"New.gro"});
+    EXPECT_EQ(state.StandardFiles.names(), std::vector<std::string>{"New\\File.tex"});
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "Temp"), {}), 2);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <vector>
 
 namespace korvane {
 
@@ -24,6 +25,12 @@ struct CompressOutcome {
     std::uint64_t processed = 0; // below the job's size when a read, a write or the progress stopped it
 };
 
+// A whole file deflated ahead of its turn.
+struct Compressed {
+    std::uint32_t crc = 0;
+    std::vector<std::uint8_t> bytes; // raw deflate data
+};
+
 // Reads up to the span's size; returns how many bytes arrived.
 using ReadBlock = std::function<std::size_t(std::span<std::uint8_t>)>;
 // Writes all of it or reports false.
@@ -35,5 +42,9 @@ using BlockProgress = std::function<bool(std::uint64_t processed)>;
 // stored block of a sync flush, unless the job deflates the whole file at once. A compressor failure throws.
 CompressOutcome compressBlocks(const CompressJob& job, const ReadBlock& read, const WriteBlock& write,
                                const BlockProgress& progress);
+// What compressBlocks gives for a whole-file job whose data was deflated ahead: the same progress reports,
+// then the data written.
+CompressOutcome writeCompressed(const CompressJob& job, const Compressed& data, const WriteBlock& write,
+                                const BlockProgress& progress);
 
 } // namespace korvane

@@ -41,6 +41,9 @@ struct TZEDirManager {
     // Bytes found ahead of the archive's first entry (a stub or prepended data); local header offsets are
     // relative to where the archive starts, this much later in the file.
     std::int64_t BytesAhead = 0;
+    // As the archive was opened: the entries its end record counts, and the headers its directory holds.
+    std::uint64_t CountedEntries = 0;
+    std::uint64_t DirectoryHeaders = 0;
     TZEDirArray CurrentList;
     TZEDirArray SnapshotList;
 };

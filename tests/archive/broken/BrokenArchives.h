@@ -68,7 +68,6 @@ inline std::vector<BrokenArchive> brokenArchives() {
     shifted.prefix = "MZ stub";
     list.push_back({"Zip64 archive behind bytes its locator does not count", buildZip(two, shifted), noZip64});
 
-    list.push_back({"name of 257 bytes", buildZip({{std::string(257, 'n'), "x"}}), invalid});
     // Without the standard record, nothing before the alternative one counts unless it is a local header.
     list.push_back(
         {"alternative signature after junk", std::string(64, 'j') + endRecord(0, 0, 0, 0, 0x06054141), invalid});
