@@ -120,7 +120,7 @@ public:
     std::vector<std::string> openFiles(const OpenFilesRequest&) override { return {}; }
     std::optional<std::string> saveFile(const SaveFileRequest&) override { return std::nullopt; }
     std::optional<std::string> pickFolder(const FolderRequest&) override { return std::nullopt; }
-    void openFolder(const std::string&) override {}
+    bool openFolder(const std::string&) override { return true; }
     void openUrl(const std::string&) override {}
     void showDestination(const std::string&) override {}
     void clearLog() override {}

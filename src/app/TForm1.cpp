@@ -2,9 +2,9 @@
 
 #include "archive/ZipEngine.h"
 #include "platform/Version.h"
+#include "platform/qt/Centring.h"
 #include "platform/qt/CheckListBox.h"
 #include "settings/windows/TForm2.h"
-#include "ui/Centring.h"
 #include "ui/Fonts.h"
 
 #include <QFrame>

@@ -3,13 +3,14 @@
 
 #include "platform/FileError.h"
 #include "platform/UserError.h"
+#include "platform/qt/Centring.h"
+#include "platform/qt/CheckListBox.h"
 #include "scan/ChosenFiles.h"
 #include "scan/CollectionMessages.h"
 #include "scan/CollectionRun.h"
 #include "scan/DeepScanHint.h"
 #include "scan/windows/TForm6.h"
 #include "ui/BusyScope.h"
-#include "ui/Centring.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -28,6 +29,10 @@ void TForm1::Button1Click() {
     // A mod's map is named as the game names it with the mod active.
     for (const std::string& chosen : context_.dialogs.openFiles(request)) {
         addChosenMaps({chosen}, folders.rootFor(chosen), MapItems, context_.dialogs);
+    }
+    // The last map listed is selected, so that its thumbnail shows.
+    if (!MapItems.empty()) {
+        MapList->setCurrentIndex(MapList->model()->index(MapItems.size() - 1, 0));
     }
 }
 
@@ -55,7 +60,7 @@ void TForm1::Button2Click() {
     if (failure) {
         // The run ended early; the windows are usable again before the message says why.
         if (missingDialog != nullptr) {
-            missingDialog->setMissingFiles(missing.lines());
+            missingDialog->setMissingFiles(missing.lines(&Reasons));
         }
         context_.dialogs.showMessage(userMessageOf(failure));
         return;
@@ -66,7 +71,7 @@ void TForm1::Button2Click() {
         return;
     }
     setEnabled(false);
-    missingDialog->setMissingFiles(missing.lines());
+    missingDialog->setMissingFiles(missing.lines(&Reasons));
     disconnect(missingDialog, &TForm6::ignored, this, nullptr);
     connect(missingDialog, &TForm6::ignored, this, [this] { showStep(1); });
     centreOver(missingDialog, this);
@@ -76,9 +81,11 @@ void TForm1::Button2Click() {
 std::exception_ptr TForm1::collectFiles(const GameFolders& folders, MissingList& missing, CollectionOutcome& outcome) {
     BusyScope busy(*this, *context_.loading, BusyScope::Placement::CentreOverWindow);
     FileItems.clear();
+    Reasons = FileReasons();
     FileItems.beginUpdate();
-    const CollectionLists lists{context_.state.InstallRoot, FileItems,          runStandardFiles(folders), missing,
-                                DeepScan->isChecked(),      folders.modFolder()};
+    const CollectionLists lists{
+        context_.state.InstallRoot, FileItems, runStandardFiles(folders), missing, DeepScan->isChecked(),
+        folders.modFolder(),        &Reasons};
     std::exception_ptr failure;
     try {
         outcome = collectDependencies(lists, MapItems.names(), *context_.loading, context_.dialogs);
@@ -86,6 +93,10 @@ std::exception_ptr TForm1::collectFiles(const GameFolders& folders, MissingList&
         failure = std::current_exception();
     }
     FileItems.endUpdate();
+    // The first file is selected, so that the line beside the list says why it is there.
+    if (!FileItems.empty()) {
+        FileList->setCurrentIndex(FileList->model()->index(0, 0));
+    }
     return failure;
 }
 
@@ -94,6 +105,7 @@ void TForm1::showDeepScanHint(const GameFolders& folders) {
     DeepScanHint->setText(QString("Найденным файлам нужны ещё %1 файл(ов): отметьте «Глубокий поиск "
                                   "зависимостей» на шаге 1.")
                               .arg(more));
+    DeepScanHint->adjustSize();
     DeepScanHint->setVisible(more > 0);
 }
 

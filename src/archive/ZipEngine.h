@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -121,6 +122,10 @@ public:
     // What the open archive's end record counts and how many headers its directory really holds, which a
     // reader that trusts the count may see differently; both 0 for an archive rebuilt from local headers.
     TZEDirectoryCounts DirectoryCounts() const;
+
+    // The data of the item a search found: stored or deflated, at most maxSize bytes, its CRC checked;
+    // nothing for a damaged, encrypted, larger or otherwise packed member. Never raises.
+    std::optional<std::string> ReadItemData(const TZEArchiveItem& Item, std::uint64_t maxSize);
 
     void AddFiles(std::string_view FileMask, std::uint16_t SearchAttr, std::string_view ExclusionMask);
     void BeginUpdate();

@@ -72,17 +72,19 @@ bool prepareCollection(const ParsedCommand& parsed, Collection& collection, Cons
 CollectionOutcome collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dialogs) {
     collection.FileList.clear();
     collection.MissingFiles.clear();
+    collection.Reasons = FileReasons();
     const CollectionLists lists{collection.state.InstallRoot, collection.FileList, collection.state.StandardFiles,
-                                collection.MissingFiles,      collection.DeepScan, collection.ModFolder};
+                                collection.MissingFiles,      collection.DeepScan, collection.ModFolder,
+                                &collection.Reasons};
     return collectDependencies(lists, collection.MapList.names(), progress, dialogs);
 }
 
-void writeMissing(const MissingList& missing, Console& console) {
-    if (missing.empty()) {
+void writeMissing(const Collection& collection, Console& console) {
+    if (collection.MissingFiles.empty()) {
         return;
     }
     console.err << "Needed files that were not found:\n";
-    for (const std::string& line : missing.lines()) {
+    for (const std::string& line : collection.MissingFiles.lines(&collection.Reasons)) {
         console.err << "  " << shownName(line, console.progressOnTerminal) << '\n';
     }
 }

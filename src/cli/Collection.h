@@ -17,6 +17,7 @@ struct Collection {
     NameList MapList;
     NameList FileList;
     MissingList MissingFiles;
+    FileReasons Reasons;   // why each file of FileList is there
     bool DeepScan = false; // --deep
     std::string ModName;   // --mod, as spelled on disk; empty for none
     std::string ModFolder;
@@ -40,8 +41,8 @@ bool joinModArchives(NameList& standardFiles, const std::string& modFolder, cons
 // Runs the collection over MapList into FileList and MissingFiles, as "Далее >>" does.
 CollectionOutcome collect(Collection& collection, ProgressSink& progress, ConsoleDialogs& dialogs);
 
-// The lines of the missing-files dialog, on standard error.
-void writeMissing(const MissingList& missing, Console& console);
+// The lines of the missing-files dialog, each with the files that need it, on standard error.
+void writeMissing(const Collection& collection, Console& console);
 
 // After a plain collection, one line on standard error when the deep scan would list more files.
 void writeDeepScanHint(const Collection& collection, Console& console);

@@ -64,7 +64,7 @@ private:
 
 class NoShell : public Shell {
 public:
-    void openFolder(const std::string&) override {}
+    bool openFolder(const std::string&) override { return true; }
     void openUrl(const std::string&) override {}
 };
 
@@ -143,7 +143,7 @@ int runPack(const ParsedCommand& parsed, Console& console) {
         return kExitFailed;
     }
     // The missing-files dialog, answered with "Игнорировать!": the run goes on and logs each one.
-    writeMissing(collection.MissingFiles, console);
+    writeMissing(collection, console);
     editFileList(parsed, collection, dialogs, console);
 
     ConsoleScreen screen(console, progress);

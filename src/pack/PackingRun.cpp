@@ -278,7 +278,10 @@ PackingOutcome PackingRun::finish(const std::string& destination) {
         return PackingOutcome::FilesMissing;
     }
     if (seams_.dialogs.askYesNo(beside + kPackedOpenFolderQuestion)) {
-        seams_.shell.openFolder(destinationFolderPath(destination));
+        const std::string folder = destinationFolderPath(destination);
+        if (!seams_.shell.openFolder(folder)) {
+            seams_.dialogs.showMessage(folderNotOpened(folder));
+        }
     }
     return PackingOutcome::Packed;
 }

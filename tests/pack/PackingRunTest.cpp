@@ -48,7 +48,7 @@ TEST_F(PackingRunTest, PacksTheCheckedFilesUnderTheirGamePathsAndLogsEachStage) 
 
 TEST_F(PackingRunTest, FullSuccessOffersTheDestinationFolder) {
     check({"Levels\\My Map.wld"});
-    dialogs.answers = {true, false};
+    dialogs.answers = {true, false, true};
     EXPECT_EQ(pack(out + "mymap"), PackingOutcome::Packed);
     EXPECT_EQ(screen.destination, out + "mymap.gro");
     EXPECT_EQ(dialogs.shown, Lines{kPackedOpenFolderQuestion});
@@ -57,6 +57,10 @@ TEST_F(PackingRunTest, FullSuccessOffersTheDestinationFolder) {
     pack(out + "mymap.gro");
     EXPECT_EQ(dialogs.shown, (Lines{kPackedOpenFolderQuestion, kPackedOpenFolderQuestion}));
     EXPECT_EQ(shell.openedFolders, Lines{out});
+    // A "Yes" the desktop cannot carry out is told.
+    shell.folderOpens = false;
+    pack(out + "mymap.gro");
+    EXPECT_EQ(dialogs.shown.back(), folderNotOpened(out));
     EXPECT_EQ(screen.log.size(), 5u) << "a second run starts a new log";
 }
 

@@ -37,12 +37,15 @@ class CollectionFixture : public ScannerFixture {
 protected:
     RecordingProgress progress;
     ScriptedDialogs dialogs;
+    FileReasons reasons;
 
     void run(const std::vector<std::string>& maps, bool deep = false) {
         files.clear();
         missing.clear();
+        reasons = FileReasons();
         CollectionLists lists{root, files, standard, missing};
         lists.DeepScan = deep;
+        lists.Reasons = &reasons;
         collectDependencies(lists, maps, progress, dialogs);
     }
 };
