@@ -41,9 +41,14 @@ std::optional<AheadCompressor::Identity> AheadCompressor::identityOf(const FileH
 
 // Outside the lock: the file is opened as the writer opens it and compressed as the writer would.
 std::optional<Compressed> AheadCompressor::compress(Job& job) {
+    // A look at the size first: a small file is never opened twice.
+    struct stat facts {};
+    if (::stat(job.file.Path.c_str(), &facts) != 0 || static_cast<std::uint64_t>(facts.st_size) < kAheadMinimum) {
+        return std::nullopt;
+    }
     const ContainedFile opened = openInside(job.file.Path, job.file.Folder);
     const auto identity = opened.handle.valid() ? identityOf(opened.handle) : std::nullopt;
-    if (!identity || identity->size == 0 || identity->size > kWholeFileLimit) {
+    if (!identity || identity->size < kAheadMinimum || identity->size > kWholeFileLimit) {
         return std::nullopt;
     }
     job.identity = *identity;

@@ -188,7 +188,8 @@ private:
     void InternalAddFiles(const std::vector<std::string>& masks, std::uint16_t searchAttr, bool recurse,
                           const std::vector<std::string>& exclusions);
     int AddFileInit(const std::string& fullName, const std::string& base);
-    void FillDirItem(TDirItem& item, const std::string& fullName, const std::string& base);
+    // stored: the name storedNameOf gave fullName, never empty.
+    void FillDirItem(TDirItem& item, const std::string& fullName, std::string stored);
     void writeUpdate(TZEUpdateState& state);
     void saveTail(TZEUpdateState& state);
     bool writeEntry(TDirItem& item, TZEUpdateState& state, TZEAction& action);

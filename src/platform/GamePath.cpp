@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace korvane {
@@ -140,6 +141,29 @@ std::filesystem::path realLocation(const std::filesystem::path& path) {
     return error ? std::filesystem::path() : real;
 }
 
+// A file that is no link lies where its folder really is. Runs ask about many files of one folder: the folder's
+// real location is worked out again only when the folder's name or the folder it names changes.
+std::filesystem::path realFileLocation(const std::filesystem::path& path) {
+    const auto name = path.filename();
+    const auto folder = path.parent_path();
+    struct stat own {};
+    struct stat parent {};
+    if (name.empty() || name == "." || name == ".." || folder.empty() || ::lstat(path.c_str(), &own) != 0 ||
+        S_ISLNK(own.st_mode) || ::stat(folder.c_str(), &parent) != 0) {
+        return realLocation(path);
+    }
+    thread_local std::filesystem::path lastFolder;
+    thread_local std::filesystem::path lastRealFolder;
+    thread_local std::pair<dev_t, ino_t> lastIdentity;
+    const std::pair identity{parent.st_dev, parent.st_ino};
+    if (lastRealFolder.empty() || folder != lastFolder || identity != lastIdentity) {
+        lastRealFolder = realLocation(folder);
+        lastFolder = folder;
+        lastIdentity = identity;
+    }
+    return lastRealFolder.empty() ? std::filesystem::path() : lastRealFolder / name;
+}
+
 } // namespace
 
 std::optional<std::filesystem::path> resolveExisting(std::string_view path) {
@@ -179,7 +203,7 @@ bool isSafeGamePath(std::string_view relativeName) {
 }
 
 bool liesInside(const std::filesystem::path& path, std::string_view folder) {
-    const auto real = realLocation(path);
+    const auto real = realFileLocation(path);
     // A run asks about many files of one folder: its real location is worked out once while it stays the same.
     thread_local std::string lastFolder;
     thread_local std::filesystem::path lastRealFolder;
