@@ -12,16 +12,20 @@ set(settings_uses settings archive platform)
 set(scan_uses scan platform)
 set(pack_uses pack archive platform)
 set(convert_uses convert platform)
+set(preview_uses preview platform)
 set(jobs_uses jobs settings scan pack convert archive platform)
-set(cli_uses cli jobs settings scan pack convert archive platform)
+set(cli_uses cli jobs settings scan pack convert preview archive platform)
 set(ui_uses ui settings platform platform/qt)
 set(settings/windows_uses settings/windows ui settings archive platform platform/qt)
 set(scan/windows_uses scan/windows ui scan platform platform/qt)
-set(app_uses app jobs settings/windows scan/windows ui settings scan pack convert archive platform platform/qt)
-set(._uses app cli jobs settings/windows scan/windows ui settings scan pack convert archive platform platform/qt)
-set(folders platform platform/linux platform/win32 platform/qt archive archive/internal archive/linux archive/win32 settings scan pack convert jobs cli ui settings/windows
-    scan/windows app .)
-set(logic_folders platform platform/linux platform/win32 archive archive/internal archive/linux archive/win32 settings scan pack convert jobs cli)
+set(app_uses app jobs settings/windows scan/windows ui settings scan pack convert preview archive platform
+    platform/qt)
+set(._uses app cli jobs settings/windows scan/windows ui settings scan pack convert preview archive platform
+    platform/qt)
+set(folders platform platform/linux platform/win32 platform/qt archive archive/internal archive/linux archive/win32
+    settings scan pack convert preview jobs cli ui settings/windows scan/windows app .)
+set(logic_folders platform platform/linux platform/win32 archive archive/internal archive/linux archive/win32 settings
+    scan pack convert preview jobs cli)
 
 set(faults "")
 file(GLOB_RECURSE all_sources RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp ${SRC}/*.in)

@@ -83,12 +83,19 @@ int runArchiveViewer(const std::string& archivePath, SettingsStore& settings) {
 
 } // namespace
 
+QIcon programIcon() {
+    QIcon builtIn;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        builtIn.addFile(QString(":/icons/korvane-%1.png").arg(size), QSize(size, size));
+    }
+    return QIcon::fromTheme("korvane", builtIn);
+}
+
 int runKorvane(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Korvane");
     QApplication::setDesktopFileName("korvane");
-    // The installed icon theme's picture; none when running from the build folder.
-    QApplication::setWindowIcon(QIcon::fromTheme("korvane"));
+    QApplication::setWindowIcon(programIcon());
     QTranslator toolkitTexts;
     installToolkitTranslation(toolkitTexts);
     FileSettingsStore settings(FileSettingsStore::defaultLocation());

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QIcon;
 class QWidget;
 
 namespace korvane {
@@ -36,6 +37,9 @@ public:
 
 // Closing the main window ends the message loop, whatever other windows are open at that moment.
 void quitWhenClosed(QWidget& mainWindow);
+
+// The icon theme's picture once installed; the copy built into the program when run from the build folder.
+QIcon programIcon();
 
 // Runs Korvane until its main window closes; returns the exit code.
 int runKorvane(int argc, char** argv);

@@ -1,11 +1,14 @@
 #include "app/ArchiveViewer.h"
 
+#include "app/TexturePreview.h"
+
 #include "archive/ZEException.h"
 #include "archive/ZipEngine.h"
 #include "jobs/CheckJob.h"
 #include "platform/ProgressSink.h"
 #include "platform/UserError.h"
 #include "platform/Version.h"
+#include "preview/GameTexture.h"
 #include "settings/StandardListBuilder.h"
 #include "ui/Fonts.h"
 
@@ -40,17 +43,33 @@ ArchiveViewer::ArchiveViewer(std::string archivePath, const AppState* installati
     CheckResult->setReadOnly(true);
     CheckResult->setLineWrapMode(QPlainTextEdit::NoWrap);
     CheckResult->setFixedHeight(96);
+    Preview = new QLabel(this);
+    Preview->setObjectName("Preview");
+    Preview->setFixedSize(160, 160);
+    Preview->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Preview->setAlignment(Qt::AlignCenter);
+    PreviewSize = new QLabel(this);
+    PreviewSize->setObjectName("PreviewSize");
+
+    auto* preview = new QVBoxLayout;
+    preview->addWidget(Preview);
+    preview->addWidget(PreviewSize);
+    preview->addStretch();
+    auto* listing = new QHBoxLayout;
+    listing->addWidget(Members);
+    listing->addLayout(preview);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(CheckButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PathLabel);
-    layout->addWidget(Members);
+    layout->addLayout(listing);
     layout->addLayout(buttons);
     layout->addWidget(CheckResult);
 
     connect(CheckButton, &QPushButton::clicked, this, &ArchiveViewer::CheckButtonClick);
+    connect(Members, &QListWidget::currentRowChanged, this, &ArchiveViewer::MembersClick);
     loadMembers();
 }
 
@@ -82,6 +101,16 @@ void ArchiveViewer::CheckButtonClick() {
         lines.push_back("No problems found.");
     }
     CheckResult->setPlainText(lines.join('\n'));
+}
+
+void ArchiveViewer::MembersClick() {
+    const QListWidgetItem* item = Members->currentItem();
+    const std::string name = item != nullptr ? item->text().toStdString() : std::string();
+    if (isTextureName(name)) {
+        showTexture(*Preview, *PreviewSize, archiveTexture(archivePath_, name));
+    } else {
+        clearTexture(*Preview, *PreviewSize);
+    }
 }
 
 bool isArchiveToView(const std::string& word) {

@@ -23,10 +23,13 @@ public:
 
     QLabel* PathLabel = nullptr;
     QListWidget* Members = nullptr;
+    QLabel* Preview = nullptr;     // the selected texture's picture, read from the archive
+    QLabel* PreviewSize = nullptr; // its size in pixels
     QPushButton* CheckButton = nullptr;
     QPlainTextEdit* CheckResult = nullptr;
 
     void CheckButtonClick();
+    void MembersClick(); // a member selected: its picture when it is a texture
 
 private:
     void loadMembers();

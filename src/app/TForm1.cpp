@@ -1,9 +1,9 @@
 #include "app/TForm1.h"
 
 #include "archive/ZipEngine.h"
+#include "platform/qt/Centring.h"
 #include "platform/qt/CheckListBox.h"
 #include "settings/windows/TForm2.h"
-#include "ui/Centring.h"
 #include "ui/EditionTitle.h"
 #include "ui/Fonts.h"
 

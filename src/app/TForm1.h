@@ -4,6 +4,7 @@
 #include "archive/ZipTypes.h"
 #include "platform/GameFolders.h"
 #include "platform/NameList.h"
+#include "scan/FileReasons.h"
 #include "ui/WindowContext.h"
 
 #include <QMainWindow>
@@ -78,7 +79,9 @@ public:
     QLabel* Label1 = nullptr;
     NameList MapItems;
     CheckListBox* MapList = nullptr;
-    QCheckBox* DeepScan = nullptr; // our own option: follow references to any depth
+    QCheckBox* DeepScan = nullptr;  // our own option: follow references to any depth
+    QLabel* MapThumbnail = nullptr; // our own: the selected map's thumbnail
+    QLabel* MapThumbnailSize = nullptr;
     QLabel* Label8 = nullptr;
     QComboBox* ComboBox1 = nullptr; // our own option: the mod the maps are made for, "(нет)" first
     QPushButton* Button1 = nullptr;
@@ -87,8 +90,12 @@ public:
     // Step 2
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
-    QLabel* DeepScanHint = nullptr; // how many more files the deep scan would list
+    QLabel* DeepScanHint = nullptr;    // how many more files the deep scan would list
+    QLabel* FilePreview = nullptr;     // our own: the selected texture's picture
+    QLabel* FilePreviewSize = nullptr; // its size in pixels
+    QLabel* FileChain = nullptr;       // our own: why the selected file is listed
     NameList FileItems;
+    FileReasons Reasons; // why the last collection listed each file
     CheckListBox* FileList = nullptr;
     QPushButton* Button6 = nullptr;
     QPushButton* Button3 = nullptr;
@@ -131,6 +138,8 @@ public slots:
     void Button8Click();            // back to step 2
     void Button9Click();            // choose destination
     void Button7Click();            // packing run
+    void MapListClick();            // a map selected: its thumbnail
+    void FileListClick();           // a file selected: its picture and why it is listed
 
 public:
     // Archiver events, bound when the window is created; they come up only during a packing run.

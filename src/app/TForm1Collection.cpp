@@ -2,11 +2,12 @@
 #include "app/TForm1.h"
 
 #include "jobs/CollectJob.h"
+#include "platform/qt/Centring.h"
+#include "platform/qt/CheckListBox.h"
 #include "scan/ChosenFiles.h"
 #include "scan/CollectionMessages.h"
 #include "scan/windows/TForm6.h"
 #include "ui/BusyScope.h"
-#include "ui/Centring.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -30,6 +31,10 @@ void TForm1::showRefusals(const std::vector<ChoiceRefused>& refused) {
     for (const ChoiceRefused& refusal : refused) {
         context_.dialogs.showMessage(refusalMessage(refusal));
     }
+    // The last map listed is selected, so that its thumbnail shows.
+    if (!MapItems.empty()) {
+        MapList->setCurrentIndex(MapList->model()->index(MapItems.size() - 1, 0));
+    }
 }
 
 void TForm1::CheckListBox1ClickCheck() {
@@ -50,7 +55,7 @@ void TForm1::Button2Click() {
     // The windows are usable again before the message says what ended the run.
     if (!result.finished()) {
         if (missingDialog != nullptr) {
-            missingDialog->setMissingFiles(missing.lines());
+            missingDialog->setMissingFiles(missing.lines(&Reasons));
         }
         context_.dialogs.showMessage(result.failure);
         return;
@@ -61,7 +66,7 @@ void TForm1::Button2Click() {
         return;
     }
     setEnabled(false);
-    missingDialog->setMissingFiles(missing.lines());
+    missingDialog->setMissingFiles(missing.lines(&Reasons));
     disconnect(missingDialog, &TForm6::ignored, this, nullptr);
     connect(missingDialog, &TForm6::ignored, this, [this] { showStep(1); });
     centreOver(missingDialog, this);
@@ -70,12 +75,17 @@ void TForm1::Button2Click() {
 
 CollectResult TForm1::collectFiles(MissingList& missing) {
     BusyScope busy(*this, *context_.loading, BusyScope::Placement::CentreOverWindow);
+    Reasons = FileReasons();
     FileItems.beginUpdate();
     const auto mapNotFound = [this](const std::string& map) { context_.dialogs.showMessage(mapNotFoundMessage(map)); };
     const CollectResult result =
-        collectMaps({context_.state, gameFolders(), MapItems.names(), DeepScan->isChecked(), {}, mapNotFound},
+        collectMaps({context_.state, gameFolders(), MapItems.names(), DeepScan->isChecked(), {}, mapNotFound, &Reasons},
                     FileItems, missing, *context_.loading);
     FileItems.endUpdate();
+    // The first file is selected, so that the line beside the list says why it is there.
+    if (!FileItems.empty()) {
+        FileList->setCurrentIndex(FileList->model()->index(0, 0));
+    }
     return result;
 }
 
@@ -83,6 +93,7 @@ void TForm1::showDeepScanHint(int more) {
     DeepScanHint->setText(QString("Найденным файлам нужны ещё %1 файл(ов): отметьте «Глубокий поиск "
                                   "зависимостей» на шаге 1.")
                               .arg(more));
+    DeepScanHint->adjustSize();
     DeepScanHint->setVisible(more > 0);
 }
 

@@ -3,7 +3,7 @@
 #include "app/TForm1.h"
 #include "app/TForm7.h"
 #include "platform/Version.h"
-#include "ui/Centring.h"
+#include "platform/qt/Centring.h"
 
 #include <QEvent>
 #include <QStatusBar>

@@ -67,8 +67,8 @@ public:
         dialogs_.showMessage(filesLeftOutMessage(besideFiles));
     }
     void packed(const std::string& folder, const std::vector<std::string>& besideFiles) override {
-        if (dialogs_.askYesNo(packedQuestion(besideFiles))) {
-            shell_.openFolder(folder);
+        if (dialogs_.askYesNo(packedQuestion(besideFiles)) && !shell_.openFolder(folder)) {
+            dialogs_.showMessage(folderNotOpened(folder));
         }
     }
 

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -22,6 +23,8 @@ constexpr int kRight = 537;
 constexpr int kButtonWidth = 90;
 constexpr int kButtonHeight = 25;
 constexpr int kBottomRow = 368;
+constexpr int kThumbnailSide = 128;
+constexpr int kPreviewWidth = 160;
 
 QLabel* label(QWidget* page, const char* name, const QString& text, int left, int top) {
     auto* result = new QLabel(text, page);
@@ -53,6 +56,16 @@ QPushButton* bottomRight(QWidget* page, const char* name, const QString& text) {
     return button(page, name, text, kRight - kButtonWidth, kBottomRow, kButtonWidth);
 }
 
+// A sunken box that shows a picture centred in it, or a short text in its place.
+QLabel* previewBox(QWidget* page, const char* name, int left, int width, int height) {
+    auto* result = new QLabel(page);
+    result->setObjectName(name);
+    result->setGeometry(left, 64, width, height);
+    result->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    result->setAlignment(Qt::AlignCenter);
+    return result;
+}
+
 CheckListBox* checkList(QWidget* page, NameList& items, const char* name, int height) {
     auto* result = new CheckListBox(items, true, page);
     result->setObjectName(name);
@@ -68,6 +81,11 @@ QWidget* TForm1::createMapsStep() {
     Label2 = title(page, "Label2", "Шаг 1.");
     Label1 = label(page, "Label1", "Пожалуйста, укажите карты, которые должны быть включены в этот .GRO архив.", 8, 40);
     MapList = checkList(page, MapItems, "MapList", 281);
+    // The selected map's thumbnail sits right of the list.
+    MapList->setFixedWidth(kRight - kLeft - kThumbnailSide - 8);
+    MapThumbnail = previewBox(page, "MapThumbnail", kRight - kThumbnailSide, kThumbnailSide, kThumbnailSide);
+    MapThumbnailSize = label(page, "MapThumbnailSize", "", kRight - kThumbnailSide, 64 + kThumbnailSide + 4);
+    MapThumbnailSize->setFixedWidth(kThumbnailSide);
     DeepScan = new QCheckBox("Глубокий поиск зависимостей", page);
     DeepScan->setObjectName("DeepScan");
     DeepScan->move(kLeft, 64 + 281 + 2);
@@ -82,6 +100,7 @@ QWidget* TForm1::createMapsStep() {
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(MapList, &CheckListBox::clickCheck, this, &TForm1::CheckListBox1ClickCheck);
+    connect(MapList->selectionModel(), &QItemSelectionModel::currentChanged, this, &TForm1::MapListClick);
     return page;
 }
 
@@ -91,6 +110,16 @@ QWidget* TForm1::createFilesStep() {
     Label3 = title(page, "Label3", "Шаг 2.");
     Label4 = label(page, "Label4", "Проверьте, все ли необходимые файлы находятся в этом списке.", 8, 40);
     FileList = checkList(page, FileItems, "FileList", 249);
+    // Right of the list: the selected file's picture, when it is a texture, and why it is listed.
+    const int column = kRight - kPreviewWidth;
+    FileList->setFixedWidth(column - 8 - kLeft);
+    FilePreview = previewBox(page, "FilePreview", column, kPreviewWidth, 120);
+    FilePreviewSize = label(page, "FilePreviewSize", "", column, 64 + 120 + 4);
+    FilePreviewSize->setFixedWidth(kPreviewWidth);
+    FileChain = label(page, "FileChain", "", column, 64 + 120 + 22);
+    FileChain->setWordWrap(true);
+    FileChain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FileChain->setFixedSize(kPreviewWidth, 249 - 120 - 22);
     // A file the game uses only as a plain file is packed beside the archive, not into it: say so beside it.
     FileList->setAnnotator([](const std::string& name) -> CheckListBox::Note {
         const auto reason = besideReason(name);
@@ -103,11 +132,15 @@ QWidget* TForm1::createFilesStep() {
     Button6 = button(page, "Button6", "Рассортировать", kLeft, underList, 110);
     Button3 = button(page, "Button3", "Добавить...", kRight - kButtonWidth, underList, kButtonWidth);
     DeepScanHint = label(page, "DeepScanHint", "", kLeft, underList + kButtonHeight + 4);
+    // Its text comes after each collection: it wraps within the list's width and takes the height it needs.
+    DeepScanHint->setWordWrap(true);
+    DeepScanHint->setFixedWidth(kRight - kLeft);
     DeepScanHint->hide();
     Button5 = bottomLeft(page, "Button5", "<< Назад");
     Button4 = bottomRight(page, "Button4", "Next >>");
 
     connect(FileList, &CheckListBox::clickCheck, this, &TForm1::CheckListBox1ClickCheck);
+    connect(FileList->selectionModel(), &QItemSelectionModel::currentChanged, this, &TForm1::FileListClick);
     connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);

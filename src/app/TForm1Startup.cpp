@@ -3,11 +3,11 @@
 
 #include "platform/FileError.h"
 #include "platform/UserError.h"
+#include "platform/qt/Centring.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsMessages.h"
 #include "settings/windows/TForm5.h"
-#include "ui/Centring.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

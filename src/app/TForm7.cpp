@@ -1,7 +1,7 @@
 #include "app/TForm7.h"
 
 #include "platform/Version.h"
-#include "ui/Centring.h"
+#include "platform/qt/Centring.h"
 #include "ui/Fonts.h"
 
 #include <QHideEvent>

@@ -1,6 +1,7 @@
 #include "archive/internal/AheadCompressor.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace korvane {
 
@@ -38,9 +39,15 @@ std::optional<AheadCompressor::Identity> AheadCompressor::identityOf(const FileH
 
 // Outside the lock: the file is opened as the writer opens it and compressed as the writer would.
 std::optional<Compressed> AheadCompressor::compress(Job& job) {
+    // A look at the size first: a small file is never opened twice.
+    std::error_code error;
+    const auto size = std::filesystem::file_size(job.file.Path, error);
+    if (error || size < kAheadMinimum) {
+        return std::nullopt;
+    }
     const ContainedFile opened = openInside(job.file.Path, job.file.Folder);
     const auto identity = opened.handle.valid() ? identityOf(opened.handle) : std::nullopt;
-    if (!identity || identity->size == 0 || identity->size > kWholeFileLimit) {
+    if (!identity || identity->size < kAheadMinimum || identity->size > kWholeFileLimit) {
         return std::nullopt;
     }
     job.identity = *identity;

@@ -105,7 +105,7 @@ int TZEBaseArchiver::AddFileInit(const std::string& fullName, const std::string&
     const auto index = staged_ ? staged_->names.find(list, stored) : firstNamed(list, stored);
     if (index == StoredNameIndex::npos) {
         list.emplace_back();
-        FillDirItem(list.back(), fullName, base);
+        FillDirItem(list.back(), fullName, stored);
         list.back().PendingOperation = poAdd;
         return static_cast<int>(list.size() - 1);
     }
@@ -142,16 +142,12 @@ int TZEBaseArchiver::AddFileInit(const std::string& fullName, const std::string&
     if (staged_ && inArchive && !match->Modified) {
         staged_->refilled.emplace_back(index, *match);
     }
-    FillDirItem(*match, fullName, base);
+    FillDirItem(*match, fullName, stored);
     match->PendingOperation = inArchive && !addedNow ? poUpdate : poAdd;
     return static_cast<int>(index);
 }
 
-void TZEBaseArchiver::FillDirItem(TDirItem& item, const std::string& fullName, const std::string& base) {
-    auto stored = storedNameOf(fullName, base, Options.StorePath);
-    if (stored.empty()) {
-        return;
-    }
+void TZEBaseArchiver::FillDirItem(TDirItem& item, const std::string& fullName, std::string stored) {
     const auto native = resolveExisting(fullName);
     const auto written = native ? lastWriteDosDateTime(*native) : std::nullopt;
     const auto when = written ? *written : currentDosDateTime();

@@ -150,7 +150,8 @@ void TZEBaseArchiver::InternalCompressFile(const FileHandle& source, std::uint64
         return raiseOverallProgress(overall, operation, ppProcess);
     };
     const CompressJob job{item.EntryMode, header.Method == 8 && size > 0, size, staged_ != nullptr};
-    const auto native = ahead_ && job.deflated ? resolveExisting(item.DiskFileName) : std::nullopt;
+    const auto native =
+        ahead_ && job.deflated && size >= kAheadMinimum ? resolveExisting(item.DiskFileName) : std::nullopt;
     const auto ready = native ? ahead_->take(native->string(), source) : std::nullopt;
     const auto outcome =
         ready ? writeCompressed(job, *ready, write, progress) : compressBlocks(job, read, write, progress);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -122,6 +123,10 @@ public:
     // reader that trusts the count may see differently; both 0 for an archive rebuilt from local headers.
     TZEDirectoryCounts DirectoryCounts() const;
 
+    // The data of the item a search found: stored or deflated, at most maxSize bytes, its CRC checked;
+    // nothing for a damaged, encrypted, larger or otherwise packed member. Never raises.
+    std::optional<std::string> ReadItemData(const TZEArchiveItem& Item, std::uint64_t maxSize);
+
     void AddFiles(std::string_view FileMask, std::uint16_t SearchAttr, std::string_view ExclusionMask);
     void BeginUpdate();
     void EndUpdate();
@@ -183,7 +188,8 @@ private:
     void InternalAddFiles(const std::vector<std::string>& masks, std::uint16_t searchAttr, bool recurse,
                           const std::vector<std::string>& exclusions);
     int AddFileInit(const std::string& fullName, const std::string& base);
-    void FillDirItem(TDirItem& item, const std::string& fullName, const std::string& base);
+    // stored: the name storedNameOf gave fullName, never empty.
+    void FillDirItem(TDirItem& item, const std::string& fullName, std::string stored);
     void writeUpdate(TZEUpdateState& state);
     void saveTail(TZEUpdateState& state);
     bool writeEntry(TDirItem& item, TZEUpdateState& state, TZEAction& action);

@@ -61,7 +61,7 @@ CollectResult collect(Collection& collection, TerminalProgress& progress, Consol
         console.err << mapNotFoundMessage(map) << '\n';
     };
     const CollectResult result = collectMaps({collection.state, collection.folders(), collection.MapList.names(),
-                                              collection.DeepScan, destination, mapNotFound},
+                                              collection.DeepScan, destination, mapNotFound, &collection.Reasons},
                                              collection.FileList, collection.MissingFiles, progress);
     progress.clear();
     if (!result.finished()) {
@@ -70,12 +70,12 @@ CollectResult collect(Collection& collection, TerminalProgress& progress, Consol
     return result;
 }
 
-void writeMissing(const MissingList& missing, Console& console) {
-    if (missing.empty()) {
+void writeMissing(const Collection& collection, Console& console) {
+    if (collection.MissingFiles.empty()) {
         return;
     }
     console.err << "Needed files that were not found:\n";
-    for (const std::string& line : missing.lines()) {
+    for (const std::string& line : collection.MissingFiles.lines(&collection.Reasons)) {
         console.err << "  " << shownName(line, console.progressOnTerminal) << '\n';
     }
 }

@@ -18,6 +18,7 @@ struct Collection {
     NameList MapList;
     NameList FileList;
     MissingList MissingFiles;
+    FileReasons Reasons;   // why each file of FileList is there
     bool DeepScan = false; // --deep
     std::string ModName;   // --mod, as spelled on disk; empty for none
     std::string ModFolder;
@@ -38,8 +39,8 @@ void writeRefusals(const std::vector<ChoiceRefused>& refused, Collection& collec
 CollectResult collect(Collection& collection, TerminalProgress& progress, Console& console,
                       const std::string& destination = {});
 
-// The lines of the missing-files dialog, on standard error.
-void writeMissing(const MissingList& missing, Console& console);
+// The lines of the missing-files dialog, each with the files that need it, on standard error.
+void writeMissing(const Collection& collection, Console& console);
 
 // After a plain collection, one line on standard error when the deep scan would list more files.
 void writeDeepScanHint(int more, Console& console);

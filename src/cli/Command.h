@@ -26,5 +26,7 @@ const Command& convertCommand();
 const Command& demoCommand();
 const Command& rootCommand();
 const Command& checkCommand();
+const Command& whyCommand();
+const Command& previewCommand();
 
 } // namespace korvane::cli

@@ -33,8 +33,9 @@ struct Entry {
     const Command& (*command)();
 };
 
-const std::array<Entry, 8> kCommands{{
+const std::array<Entry, 10> kCommands{{
     {"scan", scanCommand},
+    {"why", whyCommand},
     {"pack", packCommand},
     {"list", listCommand},
     {"standard", standardBuildCommand},
@@ -42,6 +43,7 @@ const std::array<Entry, 8> kCommands{{
     {"demo", demoCommand},
     {"root", rootCommand},
     {"check", checkCommand},
+    {"preview", previewCommand},
 }};
 
 const Command* findCommand(const std::string& name) {

@@ -1,5 +1,6 @@
 #include "cli/DemoContent.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace korvane::cli {
@@ -100,12 +101,28 @@ std::string demoWorld(const std::vector<std::string>& references, std::size_t pa
     return bytes + "WEND";
 }
 
+// A texture as the game's tools write it (version 4, one RGB frame): tiles of a colour of its own, so that
+// previews tell the demo's textures apart.
 std::string demoTexture(int side, const std::string& tailReference) {
-    std::string bytes = "TVER" + le32(4) + "TDAT" + le32(static_cast<std::uint32_t>(side));
-    bytes += filler(static_cast<std::size_t>(side * side), static_cast<std::uint32_t>(side));
+    const auto size = static_cast<std::uint32_t>(side);
+    std::string bytes = "TVER" + le32(4) + "TDAT" + le32(0) + le32(size) + le32(size) + le32(1) + le32(0) + le32(1);
+    bytes += "FRMS";
+    const int tile = std::max(side / 4, 2);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const bool joint = y % tile == 0 || (x + (y / tile % 2) * tile / 2) % tile == 0;
+            const int shade = joint ? 60 : 150 + (x * 7 + y * 13) % 40;
+            for (const int weight : {side * 3 % 5 + 3, side % 4 + 3, side * 7 % 3 + 2}) {
+                // Never a 'D': no reference record can appear in the picture by chance.
+                const int value = std::min(255, shade * weight / 5);
+                bytes.push_back(static_cast<char>(value == 'D' ? value + 1 : value));
+            }
+        }
+    }
+    bytes += "ANIMADAT" + le32(0);
     if (!tailReference.empty()) {
         // The texture's source picture is recorded at its end, within the last 128 bytes.
-        bytes += "FRMS" + referenceRecord(tailReference) + "TEND";
+        bytes += referenceRecord(tailReference);
     }
     return bytes;
 }

@@ -169,7 +169,7 @@ int runPack(const ParsedCommand& parsed, Console& console) {
         return kExitFailed;
     }
     // The missing-files dialog, answered with "Игнорировать!": the run goes on and logs each one.
-    writeMissing(collection.MissingFiles, console);
+    writeMissing(collection, console);
     editFileList(parsed, collection, console);
 
     ConsoleScreen screen(console, progress);

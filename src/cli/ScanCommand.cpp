@@ -31,9 +31,17 @@ int runScan(const ParsedCommand& parsed, Console& console) {
         return kExitFailed;
     }
     for (const std::string& name : collection.FileList.names()) {
-        console.out << shownName(name, console.outOnTerminal) << '\n';
+        console.out << shownName(name, console.outOnTerminal);
+        if (parsed.has("--why")) {
+            const std::vector<FileReasons::Link> chain = collection.Reasons.chain(name);
+            console.out << '\t' << (chain.empty() ? "named" : ruleWord(chain.back().rule));
+            for (const FileReasons::Link& link : chain) {
+                console.out << '\t' << shownName(link.name, console.outOnTerminal);
+            }
+        }
+        console.out << '\n';
     }
-    writeMissing(collection.MissingFiles, console);
+    writeMissing(collection, console);
     writeBesideFiles(collection.FileList, console);
     writeDeepScanHint(result.deepScanWouldAdd, console);
     // A map refused before the run counts as well.
@@ -45,10 +53,10 @@ int runScan(const ParsedCommand& parsed, Console& console) {
 
 const Command& scanCommand() {
     static const Command command{
-        {"scan", {{"--root"}, {"--standard-cache"}, {"--deep", false}, {"--mod"}}, 1, std::nullopt},
+        {"scan", {{"--root"}, {"--standard-cache"}, {"--deep", false}, {"--mod"}, {"--why", false}}, 1, std::nullopt},
         "scan --root DIR [--mod NAME] MAP...",
         "list the files the maps need",
-        "Usage: korvane scan --root DIR [--mod NAME] [--standard-cache DIR] [--deep] MAP...\n"
+        "Usage: korvane scan --root DIR [--mod NAME] [--standard-cache DIR] [--deep] [--why] MAP...\n"
         "\n"
         "Prints the files that the maps need and that the installation's standard archives do not\n"
         "hold, one name relative to the root a line, in the order step 2 of the windows lists them:\n"
@@ -68,6 +76,9 @@ const Command& scanCommand() {
         "  --deep                 deep scan: follow every file the maps lead to, at any depth\n"
         "                         (models, fonts, meshes, shaders, entity classes and libraries,\n"
         "                         textures)\n"
+        "  --why                  after each name, a tab, why it is listed (map, named, sound-twin,\n"
+        "                         thumbnail-texture, thumbnail, visibility) and, tab-separated, the\n"
+        "                         chain of files from the map that first led to it down to the file\n"
         "  MAP                    a game path such as Levels\\MyLevel.wld (or Levels/MyLevel.wld),\n"
         "                         or a file system path to a map inside the installation\n"
         "\n"

@@ -47,6 +47,7 @@ TerminalProgress::~TerminalProgress() {
 void TerminalProgress::nameItems(std::vector<std::string> items, int firstPosition) {
     items_ = std::move(items);
     firstPosition_ = firstPosition;
+    index_ = -1;
     item_.clear();
     current_.clear();
 }
@@ -55,11 +56,13 @@ void TerminalProgress::setOverallPosition(int position) {
     const long long index = static_cast<long long>(position) - firstPosition_;
     if (index >= 0 && index < static_cast<long long>(items_.size())) {
         item_ = items_[static_cast<std::size_t>(index)];
+        index_ = index;
     }
 }
 
 void TerminalProgress::setOverallText(const std::string& text) {
-    overall_ = text;
+    // Runs count the files done or the file at hand; the terminal always counts the file at hand from 1.
+    overall_ = index_ < 0 ? text : outOf(index_ + 1, static_cast<long long>(items_.size()));
     draw(false);
 }
 

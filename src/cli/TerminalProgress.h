@@ -42,6 +42,7 @@ private:
     Console& console_;
     std::vector<std::string> items_;
     int firstPosition_ = 0;
+    long long index_ = -1; // the item at hand, -1 before the first
     std::string overall_;
     std::string item_;
     std::string current_;

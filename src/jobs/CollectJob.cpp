@@ -27,8 +27,9 @@ CollectResult collectMaps(const CollectRequest& request, NameList& files, Missin
     missing.clear();
     try {
         const NameList standard = standardFilesFor(request);
-        const CollectionLists lists{request.installation.InstallRoot, files, standard, missing, request.deepScan,
-                                    request.folders.modFolder()};
+        const CollectionLists lists{
+            request.installation.InstallRoot, files,          standard, missing, request.deepScan,
+            request.folders.modFolder(),      request.reasons};
         result.outcome = collectDependencies(lists, request.maps, progress, request.mapNotFound);
         if (!request.deepScan) {
             result.deepScanWouldAdd = filesDeepScanWouldAdd(request.folders, files, standard);

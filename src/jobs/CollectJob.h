@@ -22,6 +22,8 @@ struct CollectRequest {
     // one of the mod's standard archives.
     std::string destination = {};
     MapNotFound mapNotFound = {};
+    // When given, filled with why each listed file is listed (the caller empties it).
+    FileReasons* reasons = nullptr;
 };
 
 struct CollectResult {

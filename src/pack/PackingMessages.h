@@ -10,6 +10,9 @@ namespace korvane {
 inline constexpr const char* kPacked = "The gro has been successfully created.";
 inline const std::string kPackedOpenFolderQuestion =
     std::string(kPacked) + "\nDo you wish to open the destination directory?";
+inline std::string folderNotOpened(const std::string& folder) {
+    return "The folder " + folder + " could not be opened: no program to show folders was found.";
+}
 inline constexpr const char* kChooseValidDestination = "Please choose a valid name and location for your GRO.";
 inline constexpr const char* kPathNotCreated = "Error: The path did not exist and could not be created!";
 inline constexpr const char* kNotWritable = "Error: The file is not writable!";

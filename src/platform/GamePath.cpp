@@ -3,6 +3,7 @@
 #include "platform/FolderListings.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace korvane {
@@ -144,6 +145,30 @@ std::filesystem::path realLocation(const std::filesystem::path& path) {
     return error ? std::filesystem::path() : real;
 }
 
+// A file that is no link lies where its folder really is. Runs ask about many files of one folder: the folder's
+// real location is worked out again only when the folder's name or the folder it names changes.
+std::filesystem::path realFileLocation(const std::filesystem::path& path) {
+    const auto name = path.filename();
+    const auto folder = path.parent_path();
+    std::error_code error;
+    const auto own = std::filesystem::symlink_status(path, error).type();
+    const auto parent = folderStamp(folder.string());
+    if (name.empty() || name == "." || name == ".." || folder.empty() || error ||
+        own == std::filesystem::file_type::not_found || own == std::filesystem::file_type::symlink || !parent) {
+        return realLocation(path);
+    }
+    thread_local std::filesystem::path lastFolder;
+    thread_local std::filesystem::path lastRealFolder;
+    thread_local std::pair<std::uint64_t, std::uint64_t> lastIdentity;
+    const std::pair identity{parent->device, parent->file};
+    if (lastRealFolder.empty() || folder != lastFolder || identity != lastIdentity) {
+        lastRealFolder = realLocation(folder);
+        lastFolder = folder;
+        lastIdentity = identity;
+    }
+    return lastRealFolder.empty() ? std::filesystem::path() : lastRealFolder / name;
+}
+
 } // namespace
 
 std::optional<std::filesystem::path> resolveExisting(std::string_view path) {
@@ -183,7 +208,7 @@ bool isSafeGamePath(std::string_view relativeName) {
 }
 
 bool liesInside(const std::filesystem::path& path, std::string_view folder) {
-    const auto real = realLocation(path);
+    const auto real = realFileLocation(path);
     // A run asks about many files of one folder: its real location is worked out once while it stays the same.
     thread_local std::string lastFolder;
     thread_local std::filesystem::path lastRealFolder;

@@ -12,9 +12,22 @@ namespace {
 
 thread_local ListingRun* innermost = nullptr;
 
-struct U32Hash {
-    std::size_t operator()(const std::u32string& text) const { return std::hash<std::u32string>{}(text); }
-};
+template <typename Key> using FoldIndex = std::unordered_map<Key, std::vector<std::size_t>>;
+
+// The positions of the entries whose names fold as name does, from an index by that folding built on first use.
+template <typename Key, typename Entries, typename Fold>
+const std::vector<std::size_t>& foldedLike(std::optional<FoldIndex<Key>>& index, const Entries& entries, Fold fold,
+                                           std::string_view name) {
+    if (!index) {
+        index.emplace();
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            (*index)[fold(entries[i].entry.name)].push_back(i);
+        }
+    }
+    static const std::vector<std::size_t> none;
+    const auto found = index->find(fold(name));
+    return found == index->end() ? none : found->second;
+}
 
 } // namespace
 
@@ -27,8 +40,8 @@ struct ListingRun::Folder {
     std::filesystem::path path;
     std::vector<Entry> entries; // in byte order of the names
     // Indexes built on first use, each by the folding its callers compare with.
-    std::optional<std::unordered_map<std::u32string, std::vector<std::size_t>, U32Hash>> byAsciiFold;
-    std::optional<std::unordered_map<std::string, std::vector<std::size_t>>> byCaseFold;
+    std::optional<FoldIndex<std::u32string>> byAsciiFold;
+    std::optional<FoldIndex<std::string>> byCaseFold;
 };
 
 ListingRun::ListingRun() : outer_(innermost) {
@@ -60,15 +73,8 @@ ListingRun::Folder& ListingRun::folder(const std::string& path) {
 
 std::vector<FolderItem> ListingRun::itemsNamed(const std::filesystem::path& path, std::string_view name) {
     Folder& listed = folder(path.string());
-    if (!listed.byAsciiFold) {
-        listed.byAsciiFold.emplace();
-        for (std::size_t i = 0; i < listed.entries.size(); ++i) {
-            (*listed.byAsciiFold)[asciiFolded(listed.entries[i].entry.name)].push_back(i);
-        }
-    }
     std::vector<FolderItem> items;
-    const auto found = listed.byAsciiFold->find(asciiFolded(name));
-    for (const std::size_t i : found == listed.byAsciiFold->end() ? std::vector<std::size_t>{} : found->second) {
+    for (const std::size_t i : foldedLike(listed.byAsciiFold, listed.entries, asciiFolded, name)) {
         auto& entry = listed.entries[i];
         if (!entry.attributes) {
             entry.attributes = fileAttributes(listed.path / entry.entry.name);
@@ -82,18 +88,9 @@ std::vector<FolderItem> ListingRun::itemsNamed(const std::filesystem::path& path
 
 std::vector<FolderEntry> ListingRun::entriesMatching(const std::string& path, std::string_view name) {
     Folder& listed = folder(path);
-    if (!listed.byCaseFold) {
-        listed.byCaseFold.emplace();
-        for (std::size_t i = 0; i < listed.entries.size(); ++i) {
-            (*listed.byCaseFold)[caseFoldKey(listed.entries[i].entry.name)].push_back(i);
-        }
-    }
     std::vector<FolderEntry> entries;
-    const auto found = listed.byCaseFold->find(caseFoldKey(name));
-    if (found != listed.byCaseFold->end()) {
-        for (const std::size_t i : found->second) {
-            entries.push_back(listed.entries[i].entry);
-        }
+    for (const std::size_t i : foldedLike(listed.byCaseFold, listed.entries, caseFoldKey, name)) {
+        entries.push_back(listed.entries[i].entry);
     }
     return entries;
 }

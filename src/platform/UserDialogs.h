@@ -45,7 +45,8 @@ public:
 class Shell {
 public:
     virtual ~Shell() = default;
-    virtual void openFolder(const std::string& folder) = 0;
+    // False when the desktop has no program that opens it.
+    virtual bool openFolder(const std::string& folder) = 0;
     virtual void openUrl(const std::string& url) = 0;
 };
 

@@ -26,17 +26,20 @@ public:
 
     // True when the name is in the list afterwards because it qualifies. A scan may have listed it already;
     // it is not listed twice.
-    bool listIfQualified(const std::string& name) {
+    bool listIfQualified(const std::string& name, ListedBy rule, const std::string& map) {
         if (!gameFileExists(folders_, name) || scanner_.isStandard(name)) {
             return false;
         }
-        appendOnce(name);
+        appendOnce(name, rule, map);
         return true;
     }
 
-    void appendOnce(const std::string& name) {
+    void appendOnce(const std::string& name, ListedBy rule, const std::string& map = {}) {
         if (!lists_.FileList.contains(name)) {
             lists_.FileList.append(name, true);
+        }
+        if (lists_.Reasons != nullptr) {
+            lists_.Reasons->record(name, rule, map);
         }
     }
 
@@ -58,8 +61,10 @@ CollectionOutcome collectDependencies(const CollectionLists& lists, const std::v
     const GameFolders folders(lists.InstallRoot, lists.ModFolder);
     ReferenceScanner scanner(folders, lists.FileList, lists.StandardFiles, lists.MissingFiles);
     DeepScanner deep(folders, lists.FileList, scanner);
+    scanner.setReasons(lists.Reasons);
     if (lists.DeepScan) {
-        scanner.setFoundNameHandler([&deep](const std::string& name) { deep.found(name); });
+        scanner.setFoundNameHandler(
+            [&deep](const std::string& name, const std::string& map) { deep.found(name, map); });
     }
     MapLister lister(lists, folders, scanner);
     const auto total = static_cast<long long>(maps.size());
@@ -76,6 +81,10 @@ CollectionOutcome collectDependencies(const CollectionLists& lists, const std::v
             }
             continue;
         }
+        // The map roots the chains its names start, unless an earlier map named it already.
+        if (lists.Reasons != nullptr) {
+            lists.Reasons->record(map, ListedBy::Map);
+        }
         progress.setCurrentPosition(0);
         progress.setCurrentMax(barValue(gameFileSize(folders, map)));
         scanner.LookForWorldDFNM(map, [&progress](std::uint64_t offset, std::uint64_t size) {
@@ -83,12 +92,12 @@ CollectionOutcome collectDependencies(const CollectionLists& lists, const std::v
             progress.setCurrentText(outOf(static_cast<long long>(offset), static_cast<long long>(size)));
             progress.processEvents();
         });
-        lister.appendOnce(map);
+        lister.appendOnce(map, ListedBy::Map);
         const Companions companions = companionsOf(map);
-        if (!lister.listIfQualified(companions.thumbnailTexture)) {
-            lister.listIfQualified(companions.thumbnail);
+        if (!lister.listIfQualified(companions.thumbnailTexture, ListedBy::ThumbnailTexture, map)) {
+            lister.listIfQualified(companions.thumbnail, ListedBy::Thumbnail, map);
         }
-        lister.listIfQualified(companions.visibility);
+        lister.listIfQualified(companions.visibility, ListedBy::Visibility, map);
     }
     outcome.filesMissing = static_cast<int>(lists.MissingFiles.names().size());
     return outcome;

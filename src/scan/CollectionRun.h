@@ -4,6 +4,7 @@
 
 #include "platform/NameList.h"
 #include "platform/ProgressSink.h"
+#include "scan/FileReasons.h"
 #include "scan/MissingList.h"
 
 #include <functional>
@@ -21,6 +22,8 @@ struct CollectionLists {
     bool DeepScan = false;
     // The active mod's folder (native, ending in the separator), where names resolve first; empty for none.
     std::string ModFolder = {};
+    // When given, why each listed file is listed (kept across runs: the caller empties it with the lists).
+    FileReasons* Reasons = nullptr;
 };
 
 // What a run found, for the front ends to act on without reading its messages.

@@ -78,6 +78,7 @@ void appendLibraryNames(ScanFile& file, std::vector<std::string>& names) {
 
 // One file being followed: the names it gave and how many of them have been taken.
 struct Frame {
+    std::string from;
     std::vector<std::string> names;
     std::size_t next = 0;
 };
@@ -104,12 +105,14 @@ std::string DeepScanner::chosenName(const std::string& name) const {
     return scanner_.isStandard(*twin) || gameFileExists(folders_, *twin) ? *twin : name;
 }
 
-bool DeepScanner::admit(std::string& name) {
+bool DeepScanner::admit(std::string& name, const std::string& from) {
     if (isSourceAsset(name)) {
         return false;
     }
-    name = chosenName(name);
-    return scanner_.AdmitFoundName(name, libraryNote(name));
+    std::string chosen = chosenName(name);
+    const ListedBy rule = chosen == name ? ListedBy::Name : ListedBy::SoundTwin;
+    name = std::move(chosen);
+    return scanner_.AdmitFoundName(name, from, rule, libraryNote(name));
 }
 
 std::vector<std::string> DeepScanner::referencesOf(const std::string& name) const {
@@ -154,15 +157,15 @@ std::vector<std::string> DeepScanner::namesIn(const std::string& name) const {
     return names;
 }
 
-void DeepScanner::found(const std::string& foundName) {
+void DeepScanner::found(const std::string& foundName, const std::string& from) {
     std::string name = foundName;
-    if (!admit(name)) {
+    if (!admit(name, from)) {
         return;
     }
     // An explicit stack rather than recursion: a long chain of files neither deepens the call stack nor
     // keeps files open, since each file's names are read before any of them is followed.
     std::vector<Frame> stack;
-    stack.push_back({referencesOf(name)});
+    stack.push_back({name, referencesOf(name)});
     while (!stack.empty()) {
         Frame& top = stack.back();
         if (top.next == top.names.size()) {
@@ -170,10 +173,10 @@ void DeepScanner::found(const std::string& foundName) {
             continue;
         }
         std::string next = std::move(top.names[top.next++]);
-        if (admit(next)) {
+        if (admit(next, top.from)) {
             std::vector<std::string> names = referencesOf(next);
             if (!names.empty()) {
-                stack.push_back({std::move(names)});
+                stack.push_back({std::move(next), std::move(names)});
             }
         }
     }

@@ -19,8 +19,8 @@ public:
     // ones are reported as the usual walk reports them.
     DeepScanner(const GameFolders& folders, const NameList& fileList, ReferenceScanner& scanner);
 
-    // A name found in a map: admitted, then followed depth-first through every file it leads to.
-    void found(const std::string& name);
+    // A name found in a file (from): admitted, then followed depth-first through every file it leads to.
+    void found(const std::string& name, const std::string& from);
 
     // The names a file gives, in file order, as UTF-8; none for a type that names nothing or a missing file.
     std::vector<std::string> referencesOf(const std::string& name) const;
@@ -30,7 +30,7 @@ private:
     // it missing with the reason).
     std::vector<std::string> namesIn(const std::string& name) const;
     // Admits the name (or its sound twin); true when it was newly listed.
-    bool admit(std::string& name);
+    bool admit(std::string& name, const std::string& from);
     std::string chosenName(const std::string& name) const;
     // Why a library the game asks for counts as missing when the name its class file wrote is there.
     std::string libraryNote(const std::string& name) const;

@@ -22,7 +22,7 @@ int filesDeepScanWouldAdd(const GameFolders& folders, const NameList& fileList, 
                 continue;
             }
             for (const std::string& found : deep.referencesOf(name)) {
-                deep.found(found);
+                deep.found(found, name);
             }
         }
     } catch (const FileError&) {

@@ -14,11 +14,16 @@ bool MissingList::contains(std::string_view name) const {
     return false;
 }
 
-std::vector<std::string> MissingList::lines() const {
+std::vector<std::string> MissingList::lines(const FileReasons* reasons) const {
     std::vector<std::string> lines;
     lines.reserve(names_.size());
     for (std::size_t i = 0; i < names_.size(); ++i) {
-        lines.push_back(reasons_[i].empty() ? names_[i] : names_[i] + "  (" + reasons_[i] + ")");
+        std::string notes = reasons_[i];
+        const std::string by = reasons != nullptr ? neededBy(*reasons, names_[i]) : std::string();
+        if (!by.empty()) {
+            notes += (notes.empty() ? "needed by " : "; needed by ") + by;
+        }
+        lines.push_back(notes.empty() ? names_[i] : names_[i] + "  (" + notes + ")");
     }
     return lines;
 }

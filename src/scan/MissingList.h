@@ -2,6 +2,8 @@
 // as present when it equals a name under the locale-aware comparison that ignores letter case.
 #pragma once
 
+#include "scan/FileReasons.h"
+
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -12,8 +14,9 @@ namespace korvane {
 class MissingList {
 public:
     const std::vector<std::string>& names() const { return names_; }
-    // The dialog's lines: each name, followed by the reason where it is missing for one.
-    std::vector<std::string> lines() const;
+    // The dialog's lines: each name, followed by the reason where it is missing for one and, with reasons,
+    // the files that need it.
+    std::vector<std::string> lines(const FileReasons* reasons = nullptr) const;
     bool empty() const { return names_.empty(); }
     bool contains(std::string_view name) const;
     // Appends the name as a new last line unless an equal line is there already. The reason says, in plain

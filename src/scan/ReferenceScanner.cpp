@@ -45,7 +45,11 @@ bool ReferenceScanner::exists(std::string_view name) const {
     return gameFileExists(folders_, name);
 }
 
-bool ReferenceScanner::AdmitFoundName(const std::string& name, std::string_view missingNote) {
+bool ReferenceScanner::AdmitFoundName(const std::string& name, const std::string& from, ListedBy rule,
+                                      std::string_view missingNote) {
+    if (reasons_ != nullptr) {
+        reasons_->noteFound(name, from);
+    }
     if (fileList_.contains(name) || isStandard(name)) {
         return false;
     }
@@ -53,6 +57,9 @@ bool ReferenceScanner::AdmitFoundName(const std::string& name, std::string_view 
         missingFiles_.add(name, missingNote.empty() ? missingReason(folders_, name) : std::string(missingNote));
     }
     fileList_.append(name, true);
+    if (reasons_ != nullptr) {
+        reasons_->record(name, rule, from);
+    }
     return true;
 }
 
@@ -99,11 +106,11 @@ void ReferenceScanner::scanWorld(const std::string& mapName, const ProgressRepor
         } else {
             ++sinceReport;
         }
-        forEachBlockRecord(blocks.bytesFrom(offset), BlockReader::kBlockSize, [this](std::string_view raw) {
+        forEachBlockRecord(blocks.bytesFrom(offset), BlockReader::kBlockSize, [this, &mapName](std::string_view raw) {
             const std::string name = foundNameOf(raw);
             if (foundName_) {
-                foundName_(name);
-            } else if (AdmitFoundName(name)) {
+                foundName_(name, mapName);
+            } else if (AdmitFoundName(name, mapName)) {
                 followWorldName(name);
             }
         });
@@ -129,14 +136,14 @@ void ReferenceScanner::scanText(const std::string& name, LineCut cut) {
         noteUnreadable(error);
         return;
     }
-    forEachLine(textBeforeNul(contents), [this, cut](std::string_view line) {
+    forEachLine(textBeforeNul(contents), [this, cut, &name](std::string_view line) {
         const std::string_view raw = cutReferenceLine(line, cut);
         // An empty cut names no file: listing it would show a blank entry and a blank missing line.
         if (raw.empty()) {
             return;
         }
         const std::string found = foundNameOf(raw);
-        if (AdmitFoundName(found) && equalsAsciiNoCase(extensionOf(found), ".tex")) {
+        if (AdmitFoundName(found, name) && equalsAsciiNoCase(extensionOf(found), ".tex")) {
             LookForTFNM3(found);
         }
     });
@@ -157,7 +164,8 @@ void ReferenceScanner::scanTexture(const std::string& name) {
     // Only the tail window: a record running past the file's end yields nothing, so the window holds all a
     // record can give. A shorter texture is scanned whole.
     const std::string tail = ScanFile(folders_, name).readTail(128);
-    forEachBlockRecord(tail, tail.size(), [this](std::string_view raw) { AdmitFoundName(foundNameOf(raw)); });
+    forEachBlockRecord(tail, tail.size(),
+                       [this, &name](std::string_view raw) { AdmitFoundName(foundNameOf(raw), name); });
 }
 
 } // namespace korvane

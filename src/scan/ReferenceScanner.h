@@ -4,6 +4,7 @@
 
 #include "platform/GameFolders.h"
 #include "platform/NameList.h"
+#include "scan/FileReasons.h"
 #include "scan/MissingList.h"
 #include "scan/ReferenceRecords.h"
 #include "scan/ScanFiles.h"
@@ -33,8 +34,9 @@ public:
     void LookForTFNM3(const std::string& name);
 
     // Lists a found name unless it is listed or standard, noting it missing when absent (with the note as
-    // its reason when one is given); true when listed.
-    bool AdmitFoundName(const std::string& name, std::string_view missingNote = {});
+    // its reason when one is given); true when listed. from is the file that gave the name.
+    bool AdmitFoundName(const std::string& name, const std::string& from, ListedBy rule = ListedBy::Name,
+                        std::string_view missingNote = {});
 
     // A standard name, also under the edition's own spelling of it on Revolution.
     bool isStandard(std::string_view name) const;
@@ -44,8 +46,11 @@ public:
     void noteUnreadable(const UnreadableFile& error);
 
     // When set, each name a map gives goes to this instead of the admission rule and follow-up by extension.
-    using FoundName = std::function<void(const std::string& name)>;
+    using FoundName = std::function<void(const std::string& name, const std::string& map)>;
     void setFoundNameHandler(FoundName handler) { foundName_ = std::move(handler); }
+
+    // Where each admitted name's reason is recorded; none by default.
+    void setReasons(FileReasons* reasons) { reasons_ = reasons; }
 
 private:
     void scanText(const std::string& name, LineCut cut);
@@ -60,6 +65,7 @@ private:
     const NameList& standardFiles_;
     MissingList& missingFiles_;
     FoundName foundName_;
+    FileReasons* reasons_ = nullptr;
     bool revolution_ = false;
 };
 

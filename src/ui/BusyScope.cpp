@@ -1,7 +1,7 @@
 #include "ui/BusyScope.h"
 
+#include "platform/qt/Centring.h"
 #include "platform/qt/LoadingWindowControl.h"
-#include "ui/Centring.h"
 
 #include <QWidget>
 

@@ -6,6 +6,7 @@
 #include "support/TempDir.h"
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -36,6 +37,11 @@ TEST(ArchiveViewer, ListsTheMembersReadOnlyAndChecksOnRequest) {
     EXPECT_EQ(shownMembers(viewer), (QStringList{"Textures\\Wall.tex", "Music\\Theme.ogg"}));
     EXPECT_EQ(viewer.Members->editTriggers(), QAbstractItemView::NoEditTriggers);
     EXPECT_TRUE(viewer.CheckResult->toPlainText().isEmpty());
+    // A member that only bears a texture's name has no picture; other members show nothing.
+    viewer.Members->setCurrentRow(0);
+    EXPECT_EQ(viewer.Preview->text(), "no preview");
+    viewer.Members->setCurrentRow(1);
+    EXPECT_TRUE(viewer.Preview->text().isEmpty());
 
     QTest::mouseClick(viewer.CheckButton, Qt::LeftButton);
     const QStringList warnings = viewer.CheckResult->toPlainText().split('\n');

@@ -9,7 +9,9 @@ set(expected
     bin/korvane
     share/applications/korvane.desktop
     share/mime/packages/korvane.xml
-    share/metainfo/org.example.korvane.metainfo.xml
+    share/metainfo/org.korvane.korvane.metainfo.xml
+    share/doc/korvane/copyright
+    share/doc/korvane/changelog.gz
     share/icons/hicolor/scalable/apps/korvane.svg)
 foreach(size 16 22 24 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/korvane.png)

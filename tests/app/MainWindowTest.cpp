@@ -4,7 +4,9 @@
 #include "settings/windows/TForm2.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTimer>
@@ -26,6 +28,8 @@ TEST_F(MainWindow, OpensFixedInSizeWithOnlyTheEmptyPanel) {
     EXPECT_FALSE(main->PageControl1->isVisible());
     EXPECT_EQ(visibleStep(*main), -1);
     EXPECT_TRUE(main->StatusBar1->currentMessage().isEmpty());
+    // Run from the build folder, with no icon theme installed, the title bar still gets Korvane's icon.
+    EXPECT_EQ(programIcon().pixmap(48).width(), 48);
 }
 
 TEST_F(MainWindow, NewAtStepThreeReturnsToAnEmptyStepOneAndKeepsTheFileList) {

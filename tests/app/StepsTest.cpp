@@ -69,8 +69,11 @@ TEST_F(Steps, MissingFilesOpenTheDialogOverTheDisabledWindowAndIgnoreGoesOn) {
     EXPECT_FALSE(windows->form3->isVisible());
     EXPECT_EQ(windows->form3->Label3->text(), "1 out of 1");
     EXPECT_EQ(windows->form3->Label2->text(), "52224 out of 53309");
-    EXPECT_EQ(missingText(), "Textures\\Gone.tex\nLevels\\..\\b.wav  (the name steps up a folder with \"..\", which "
-                             "the game cannot find in a GRO; the map must name the file by its own path)");
+    // Each line says who needs the file.
+    EXPECT_EQ(missingText(),
+              "Textures\\Gone.tex  (needed by Levels\\A.wld)\nLevels\\..\\b.wav  (the name steps up a "
+              "folder with \"..\", which the game cannot find in a GRO; the map must name the file by its "
+              "own path; needed by Levels\\A.wld)");
     EXPECT_EQ(visibleStep(*main), 0);
 
     click(missing.Button2);
@@ -128,11 +131,39 @@ TEST_F(Steps, TheDeepScanBoxUnderTheMapListFollowsTheModelsChain) {
     ASSERT_NE(hint, nullptr);
     EXPECT_TRUE(hint->isVisibleTo(main->TabSheet2));
     EXPECT_TRUE(hint->text().contains("«Глубокий поиск зависимостей»"));
+    EXPECT_GE(hint->height(), hint->heightForWidth(hint->width()));
+    EXPECT_GE(hint->width(), 500);
     click(main->Button5);
     box->setChecked(true);
     click(main->Button2);
     EXPECT_EQ(main->FileItems.names(), (Names{"Models\\M.mdl", "Models\\Skin.tex", "Levels\\A.wld"}));
     EXPECT_FALSE(hint->isVisibleTo(main->TabSheet2));
+}
+
+TEST_F(Steps, BesideTheListsTheMapsThumbnailAndTheSelectedFilesPictureAndChain) {
+    // A texture of 2 x 1 RGB pixels: its header fields are 4-byte numbers, here all below 256.
+    std::string texture = "TVER" + dfnm("", 4).substr(4) + "TDAT";
+    for (const std::uint32_t field : {0U, 2U, 1U, 1U, 0U, 1U}) {
+        texture += dfnm("", field).substr(4);
+    }
+    texture += "FRMS" + std::string("\x10\x20\x30\x40\x50\x60", 6);
+    writeGameFile("Levels/A.wld", dfnm("Textures\\T.tex") + dfnm("a.wav"));
+    writeGameFile("Textures/T.tex", texture);
+    writeGameFile("Levels/ATbn.tex", texture);
+    writeGameFile("a.wav", "");
+    writeGameFile("b.wav", "");
+    addMaps({"Levels/A.wld"});
+    EXPECT_EQ(main->MapThumbnailSize->text(), "2 × 1 pixels");
+    click(main->Button2);
+    EXPECT_EQ(main->FileChain->text().remove(QChar(0x200B)), "Levels\\A.wld\n\u2192 Textures\\T.tex");
+    EXPECT_EQ(main->FilePreviewSize->text(), "2 × 1 pixels");
+    EXPECT_FALSE(main->FilePreview->pixmap().isNull());
+    main->FileList->setCurrentIndex(main->FileList->model()->index(1, 0));
+    EXPECT_TRUE(main->FilePreviewSize->text().isEmpty());
+    dialogs.openAnswers.push_back({path("b.wav")});
+    click(main->Button3);
+    main->FileList->setCurrentIndex(main->FileList->model()->index(main->FileItems.size() - 1, 0));
+    EXPECT_EQ(main->FileChain->text(), "added by hand");
 }
 
 TEST_F(Steps, StepTwoAddsSortsAndMovesOn) {

@@ -46,6 +46,15 @@ TEST_F(ReadSearch, FolderEntriesAreSkippedByAttributeAndNamesSplitAtTheLastBacks
     EXPECT_EQ(find("*.*", kSearchAttrAll).front(), "|Models");
 }
 
+TEST_F(ReadSearch, DataThatFailsItsChecksumIsNotReadBack) {
+    std::string image = buildZip({{"Textures/Wall.tex", "wall data"}});
+    image.replace(image.find("wall data"), 4, "hall");
+    open(image);
+    TZEArchiveItem item;
+    ASSERT_TRUE(engine.FindFirst("*.*", item, kSearchAttrFiles, ""));
+    EXPECT_EQ(engine.ReadItemData(item, 100), std::nullopt);
+}
+
 TEST_F(ReadSearch, HiddenSystemAndVolumeBitsExcludeUnlessAskedFor) {
     open({{"a", "", 32 | 1}, {"b", "", 2}, {"c", "", 4}, {"d", "", 8}, {"e", "", 0x81A40000}});
     EXPECT_EQ(find("*.*", 47), (Names{"|a", "|b", "|c", "|d", "|e"}));

@@ -25,6 +25,18 @@ TEST_F(WriteFormat, ModeZeroStoresAndModeSetLaterAppliesToLaterEntries) {
     EXPECT_EQ(view.entries.at(0).raw, "stored as it is, stored as it is");
     EXPECT_EQ(view.entries.at(1).method, 8);
     EXPECT_EQ(contentOf(view.entries.at(1)), "deflated now, deflated now, deflated now");
+
+    // Both read back whole; a member larger than asked for is not read.
+    engine->CloseArchive();
+    TZipEngine reader("Archiver");
+    reader.FileName = archive.string();
+    reader.OpenArchive(0);
+    TZEArchiveItem item;
+    ASSERT_TRUE(reader.FindFirst("Packed.txt", item, kSearchAttrFiles, ""));
+    EXPECT_EQ(reader.ReadItemData(item, 100), "deflated now, deflated now, deflated now");
+    EXPECT_EQ(reader.ReadItemData(item, 10), std::nullopt);
+    ASSERT_TRUE(reader.FindFirst("Plain.txt", item, kSearchAttrFiles, ""));
+    EXPECT_EQ(reader.ReadItemData(item, 100), "stored as it is, stored as it is");
 }
 
 TEST_F(WriteFormat, SecondCallWritesWhereTheFirstDirectoryStartedAndLeavesNoTraceOfIt) {

@@ -43,8 +43,9 @@ TEST(TerminalProgressLine, WideNamesAreCutByTheColumnsTheyTake) {
     }
     progress.nameItems({"Textures\\" + wide + ".tex"}, 0);
     progress.setOverallPosition(0);
-    progress.setOverallText("1 out of 1");
-    // 29 of 30 columns: the counter, two spaces, the cut mark, five wide characters and the extension.
+    progress.setOverallText("0 out of 1");
+    // Counted from 1 whatever the run counts from. 29 of 30 columns: the counter, two spaces, the cut mark, five wide
+    // characters and the extension.
     EXPECT_EQ(progress.line(30), "1 out of 1  ...坦坦坦坦坦.tex");
 }
 

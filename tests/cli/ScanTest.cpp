@@ -13,7 +13,39 @@ TEST_F(ScanCommand, ListsWhatStepTwoListsAndReportsTheMissingFile) {
     const CliRun run = korvane({"scan", "--root", root(), "Levels\\DemoCastle.wld", "Levels\\DemoCanyon.wld"});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.outLines(), expectedFiles());
-    EXPECT_EQ(run.err, "Needed files that were not found:\n  Sounds\\Demo\\Drip.wav\n");
+    EXPECT_EQ(run.err,
+              "Needed files that were not found:\n  Sounds\\Demo\\Drip.wav  (needed by Levels\\DemoCanyon.wld)\n");
+}
+
+TEST_F(ScanCommand, WhyGivesEachFileItsRuleAndChainAndWhyNameFindsEveryChain) {
+    const CliRun run = korvane({"scan", "--why", "--root", root(), "Levels\\DemoCastle.wld"});
+    const std::vector<std::string> lines = run.outLines();
+    ASSERT_EQ(lines.size(), 14u);
+    EXPECT_EQ(lines[1], "Textures\\Demo\\CastleWallDetail.tex\tnamed\tLevels\\DemoCastle.wld\t"
+                        "Textures\\Demo\\CastleWall.tex\tTextures\\Demo\\CastleWallDetail.tex");
+    EXPECT_EQ(lines[11], "Levels\\DemoCastle.wld\tmap\tLevels\\DemoCastle.wld");
+    EXPECT_EQ(lines[12],
+              "Levels\\DemoCastleTbn.tex\tthumbnail-texture\tLevels\\DemoCastle.wld\tLevels\\DemoCastleTbn.tex");
+
+    const CliRun why =
+        korvane({"why", "--root", root(), "textures/demo/castlewalldetail.tex", "Levels\\DemoCastle.wld"});
+    EXPECT_EQ(why.code, 0);
+    EXPECT_EQ(why.out,
+              "Levels\\DemoCastle.wld\tTextures\\Demo\\CastleWall.tex\tTextures\\Demo\\CastleWallDetail.tex\n");
+    const CliRun none = korvane({"why", "--root", root(), "Textures\\Nope.tex", "Levels\\DemoCastle.wld"});
+    EXPECT_EQ(none.code, 1);
+    EXPECT_EQ(none.err, "No file the maps lead to names Textures\\Nope.tex.\n");
+    EXPECT_EQ(korvane({"why", "--root", root(), "Textures\\Nope.tex"}).code, 2);
+}
+
+TEST_F(ScanCommand, PreviewWritesATextureAsPngAndRefusesOtherFiles) {
+    const std::string png = scratch_.root() + "castle.png";
+    const CliRun run = korvane({"preview", root() + "Levels/DemoCastleTbn.tex", png});
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::exists(png));
+    const CliRun refused = korvane({"preview", root() + "Levels/DemoCastle.wld", png + "2"});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_FALSE(std::filesystem::exists(png + "2"));
 }
 
 TEST_F(ScanCommand, MapsAndRootMayBeWrittenAsFileSystemPaths) {

@@ -149,19 +149,20 @@ TEST_F(PackingSafetyTest, ANameLongerThanTheReaderTakesIsNeverWrittenAndTheRunGo
 }
 
 TEST_F(PackingSafetyTest, AFileChangedAfterItWasCompressedAheadIsPackedAsItIsNow) {
-    game("Textures/A.tex", repeated("first", 400));
-    game("Textures/B.tex", repeated("stale", 400));
+    // Big enough to be handed to the second core.
+    game("Textures/A.tex", repeated("first", 20000));
+    game("Textures/B.tex", repeated("stale", 20000));
     check({"Textures\\A.tex", "Textures\\B.tex"});
     archiver.OnConfirmProcessFile = [&](TZEBaseArchiver&, const std::string& name, TZEProcessOperation, bool&) {
         if (name.ends_with("A.tex")) {
             // Time for the second core to deflate B first.
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            game("Textures/B.tex", repeated("fresh", 400));
+            game("Textures/B.tex", repeated("fresh", 20000));
         }
     };
     pack(destination);
-    EXPECT_EQ(readMembers(destination),
-              (Members{{"Textures/A.tex", 8, repeated("first", 400)}, {"Textures/B.tex", 8, repeated("fresh", 400)}}));
+    EXPECT_EQ(readMembers(destination), (Members{{"Textures/A.tex", 8, repeated("first", 20000)},
+                                                 {"Textures/B.tex", 8, repeated("fresh", 20000)}}));
 }
 
 TEST_F(PackingSafetyTest, ARunThatCannotPackEveryFileKeepsThePreviousArchiveOrNeverClaimsSuccess) {

@@ -112,6 +112,10 @@ TEST(GamePath, LinksThatStayInsideWorkAndLinksThatLeaveDoNot) {
     std::filesystem::create_directory_symlink("..", dir.path() / "Game/Textures/Up");
     std::filesystem::create_directory_symlink("Real", dir.path() / "Game/Textures/Inner");
     std::filesystem::create_directory_symlink("..", dir.path() / "Game/Up");
+    std::filesystem::create_symlink(dir.path() / "Outside/SECRET.tex", dir.path() / "Game/Textures/Real/Link.tex");
+    // Its folder's location is known from the file before it; the link itself still leads out.
+    EXPECT_EQ(lookUpGameFile(root, "Textures\\Real\\Wall.tex").status, GameFileStatus::Present);
+    EXPECT_EQ(lookUpGameFile(root, "Textures\\Real\\Link.tex").status, GameFileStatus::LeadsOutside);
     EXPECT_EQ(lookUpGameFile(root, "Textures\\Outside\\SECRET.tex").status, GameFileStatus::LeadsOutside);
     EXPECT_EQ(lookUpGameFile(root, "Up\\Outside\\SECRET.tex").status, GameFileStatus::LeadsOutside);
     const GameFile inner = lookUpGameFile(root, "textures\\inner\\WALL.tex");

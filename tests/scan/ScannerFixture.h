@@ -35,12 +35,15 @@ protected:
 class CollectionFixture : public ScannerFixture {
 protected:
     RecordingProgress progress;
+    FileReasons reasons;
 
     CollectionOutcome run(const std::vector<std::string>& maps, bool deep = false) {
         files.clear();
         missing.clear();
+        reasons = FileReasons();
         CollectionLists lists{root, files, standard, missing};
         lists.DeepScan = deep;
+        lists.Reasons = &reasons;
         return collectDependencies(lists, maps, progress);
     }
 };

@@ -68,8 +68,12 @@ private:
 class ScriptedShell : public Shell {
 public:
     std::vector<std::string> openedFolders;
+    bool folderOpens = true;
     std::vector<std::string> openedUrls;
-    void openFolder(const std::string& folder) override { openedFolders.push_back(folder); }
+    bool openFolder(const std::string& folder) override {
+        openedFolders.push_back(folder);
+        return folderOpens;
+    }
     void openUrl(const std::string& url) override { openedUrls.push_back(url); }
 };
 

@@ -3,7 +3,7 @@
 // next one alone): the writer compresses a file the worker has not begun itself, waits for one the worker is
 // on, and takes a finished one only when the file it opened is the very file the worker read, unchanged since. The
 // result is the bytes the writer would have made; the writer raises every event itself, so nothing a caller sees
-// changes.
+// changes. Files below kAheadMinimum are left to the writer: handing them over costs more than deflating them.
 #pragma once
 
 #include "archive/ZipTypes.h"
@@ -21,6 +21,8 @@
 #include <vector>
 
 namespace korvane {
+
+inline constexpr std::uint64_t kAheadMinimum = 64u << 10;
 
 class AheadCompressor {
 public:

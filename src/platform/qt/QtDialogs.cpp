@@ -1,6 +1,7 @@
 #include "platform/qt/QtDialogs.h"
 
 #include "platform/Version.h"
+#include "platform/qt/Centring.h"
 #include "platform/qt/SaveDialog.h"
 
 #include <QApplication>
@@ -40,6 +41,11 @@ QMessageBox::StandardButton ask(QWidget* parent, const std::string& caption, con
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text), buttons,
                     parent);
     fitLines(box);
+    if (parent != nullptr) {
+        // Centred by the frames, as the other dialogs are: the toolkit's own placement leaves out the title bar.
+        box.setWindowModality(Qt::ApplicationModal);
+        showCentredOver(box, *parent->window());
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -5,8 +5,8 @@
 
 namespace korvane {
 
-void QtShell::openFolder(const std::string& folder) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
+bool QtShell::openFolder(const std::string& folder) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
 }
 
 void QtShell::openUrl(const std::string& url) {

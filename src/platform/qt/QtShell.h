@@ -7,7 +7,7 @@ namespace korvane {
 
 class QtShell : public Shell {
 public:
-    void openFolder(const std::string& folder) override;
+    bool openFolder(const std::string& folder) override;
     // The link goes out as written: the program neither encodes nor decodes it, so a subject with blanks
     // reaches the mail program with its blanks.
     void openUrl(const std::string& url) override;

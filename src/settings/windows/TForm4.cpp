@@ -1,11 +1,11 @@
 #include "settings/windows/TForm4.h"
 
 #include "archive/ZipEngine.h"
+#include "platform/qt/Centring.h"
 #include "settings/StandardListBuilder.h"
 #include "settings/StandardPresets.h"
 #include "settings/TextLines.h"
 #include "settings/windows/TForm2.h"
-#include "ui/Centring.h"
 #include "ui/Named.h"
 #include "ui/StandardListing.h"
 

@@ -88,9 +88,14 @@ void TForm5::TabSheet2Show() {
     }
 }
 
+// A folder typed or pasted is told apart as one picked with "Выбрать" is.
 void TForm5::InstallPathFieldChange() {
     EditionLabel->clear();
-    VersionChoice->setVisible(pathFieldValid());
+    const bool valid = pathFieldValid();
+    VersionChoice->setVisible(valid);
+    if (valid) {
+        preselectVersion();
+    }
 }
 
 void TForm5::Button2Click() {

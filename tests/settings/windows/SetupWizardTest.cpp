@@ -102,6 +102,10 @@ TEST_F(SetupWizardTest, AFoundEditionIsShownAndAFailedSaveThenEndsTheProgram) {
     EXPECT_EQ(wizard.InstallPathField->text().toStdString(), root);
     EXPECT_EQ(wizard.EditionLabel->text(), "Found The Second Encounter v1.10.");
     EXPECT_EQ(textLines(wizard.CustomGroList->toPlainText().toStdString()), archives);
+    // A typed path is told apart as a picked one is.
+    wizard.InstallPathField->clear();
+    QTest::keyClicks(wizard.InstallPathField, QString::fromStdString(root));
+    EXPECT_EQ(wizard.EditionLabel->text(), "Found The Second Encounter v1.10.");
     wizard.CustomGroList->setPlainText("Base.gro");
     click(wizard.Button3);
     click(wizard.Button6);

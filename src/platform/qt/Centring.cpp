@@ -1,4 +1,4 @@
-#include "ui/Centring.h"
+#include "platform/qt/Centring.h"
 
 #include <QLayout>
 #include <QWidget>
