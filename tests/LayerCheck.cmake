@@ -23,9 +23,9 @@ set(app_uses app jobs settings/windows scan/windows ui settings scan pack conver
 set(._uses app cli jobs settings/windows scan/windows ui settings scan pack convert preview archive platform
     platform/qt)
 set(folders platform platform/linux platform/win32 platform/qt archive archive/internal archive/linux archive/win32
-    settings scan pack convert preview jobs cli ui settings/windows scan/windows app .)
+    settings settings/linux settings/win32 scan pack convert preview jobs cli ui settings/windows scan/windows app .)
 set(logic_folders platform platform/linux platform/win32 archive archive/internal archive/linux archive/win32 settings
-    scan pack convert preview jobs cli)
+    settings/linux settings/win32 scan pack convert preview jobs cli)
 
 set(faults "")
 file(GLOB_RECURSE all_sources RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp ${SRC}/*.in)

@@ -1,6 +1,7 @@
 #include "platform/FileFacts.h"
 
 #include "platform/AsciiText.h"
+#include "platform/FolderListings.h"
 #include "platform/ListingRun.h"
 #include "platform/Utf8Text.h"
 #include "platform/Wildcard.h"
@@ -53,15 +54,13 @@ std::vector<FolderItem> listFolder(const std::filesystem::path& folder, std::str
         return run->itemsNamed(folder, mask);
     }
     std::vector<FolderItem> items;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::string name = it->path().filename().string();
-        if (!matchesWildcard(name, mask)) {
+    for (auto& entry : folderEntries(folder)) {
+        if (!matchesWildcard(entry.name, mask)) {
             continue;
         }
         // An entry that vanished or dangles since the listing has no attributes and is left out.
-        if (const auto attributes = fileAttributes(it->path())) {
-            items.push_back({std::move(name), *attributes});
+        if (const auto attributes = fileAttributes(folder / entry.name)) {
+            items.push_back({std::move(entry.name), *attributes});
         }
     }
     std::sort(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.name < b.name; });

@@ -46,6 +46,14 @@ struct FolderItem {
 // Within a ListingRun, a mask without wildcards is answered from the run's listing of the folder.
 std::vector<FolderItem> listFolder(const std::filesystem::path& folder, std::string_view mask);
 
+// What a path names, after links, as the file system finds it. On Windows a name is taken as it stands: a
+// reserved device name (CON, NUL, COM1...) or a trailing dot or space names only a file spelled so, never a
+// device or the file without them, and a path past 260 characters works.
+enum class PathKind { None, File, Folder };
+PathKind pathKind(const std::string& path);
+// The path after every link, absolute and without "." or ".."; empty when it names nothing.
+std::filesystem::path realLocation(const std::filesystem::path& path);
+
 // Creates one folder level; the parent must exist.
 bool createFolder(const std::filesystem::path& path);
 // True when a file of that name could be written: an existing one opens for writing and its folder takes

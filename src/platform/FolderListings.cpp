@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <mutex>
 #include <unordered_map>
 
@@ -16,10 +15,9 @@ using Listing = std::unordered_map<std::string, std::vector<FolderEntry>>;
 
 Listing readListing(const std::string& folder) {
     Listing listing;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::string name = it->path().filename().string();
-        listing[caseFoldKey(name)].push_back({std::move(name), entryKind(*it)});
+    for (auto& entry : folderEntries(folder)) {
+        std::string key = caseFoldKey(entry.name);
+        listing[std::move(key)].push_back(std::move(entry));
     }
     for (auto& [key, entries] : listing) {
         std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
@@ -75,17 +73,6 @@ private:
 };
 
 } // namespace
-
-FolderEntry::Kind entryKind(const std::filesystem::directory_entry& entry) {
-    std::error_code error;
-    // Uses the type the listing gave where it gave one; no extra call per entry.
-    const auto type = entry.symlink_status(error).type();
-    if (error || type == std::filesystem::file_type::symlink || type == std::filesystem::file_type::unknown ||
-        type == std::filesystem::file_type::none) {
-        return FolderEntry::Kind::Unknown;
-    }
-    return type == std::filesystem::file_type::directory ? FolderEntry::Kind::Folder : FolderEntry::Kind::File;
-}
 
 std::vector<FolderEntry> entriesMatching(const std::string& folder, std::string_view name) {
     if (ListingRun* run = ListingRun::current()) {

@@ -16,8 +16,9 @@ struct FolderEntry {
     Kind kind = Kind::Unknown;
 };
 
-// The kind of a listed entry, as the listing told it.
-FolderEntry::Kind entryKind(const std::filesystem::directory_entry& entry);
+// The folder's entries, "." and ".." left out, each with the kind the listing told, in no particular order.
+// A missing folder has none.
+std::vector<FolderEntry> folderEntries(const std::filesystem::path& folder);
 
 // The entries of the folder whose names equal the name ignoring letter case, in byte order of their names.
 // A missing folder has none. Within a ListingRun, the run's listing of the folder answers.

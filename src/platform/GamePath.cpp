@@ -1,5 +1,6 @@
 #include "platform/GamePath.h"
 
+#include "platform/FileFacts.h"
 #include "platform/FolderListings.h"
 
 #include <algorithm>
@@ -19,20 +20,23 @@ bool isSeparator(char c) {
 
 bool fits(const std::string& path, Want want) {
     ++lookups;
-    std::error_code error;
-    const auto type = std::filesystem::status(path.empty() ? "." : path, error).type();
-    if (error || type == std::filesystem::file_type::not_found) {
-        return false;
-    }
+    const PathKind kind = pathKind(path);
     switch (want) {
     case Want::File:
-        return type != std::filesystem::file_type::directory;
+        return kind == PathKind::File;
     case Want::Folder:
-        return type == std::filesystem::file_type::directory;
+        return kind == PathKind::Folder;
     case Want::Any:
         break;
     }
-    return true;
+    return kind != PathKind::None;
+}
+
+// The path with both separators written as the platform writes them.
+std::string nativeSeparators(std::string_view path) {
+    std::string native(path);
+    std::replace_if(native.begin(), native.end(), isSeparator, kNativeSeparator);
+    return native;
 }
 
 bool kindFits(FolderEntry::Kind kind, Want want) {
@@ -83,8 +87,8 @@ public:
 
 private:
     void append(std::string_view name) {
-        if (!path_.empty() && path_.back() != '/') {
-            path_.push_back('/');
+        if (!path_.empty() && path_.back() != kNativeSeparator) {
+            path_.push_back(kNativeSeparator);
         }
         path_.append(name);
     }
@@ -95,9 +99,7 @@ private:
 // Resolves every component but the last as a folder. The walk starts at the path's root as the platform writes
 // it ("/", or "C:/" and "//server/" on Windows), which is taken as it is.
 std::optional<Walk> walkToFolder(std::string_view path, const std::vector<std::string_view>& parts) {
-    std::string native(path);
-    std::replace(native.begin(), native.end(), '\\', '/');
-    std::string root = std::filesystem::path(native).root_path().generic_string();
+    std::string root = std::filesystem::path(nativeSeparators(path)).root_path().string();
     const std::size_t rootParts = pathComponents(root).size();
     Walk walk(std::move(root));
     for (std::size_t i = rootParts; i + 1 < parts.size(); ++i) {
@@ -112,8 +114,7 @@ std::optional<std::string> resolve(std::string_view path, Want want) {
     if (path.empty()) {
         return std::nullopt;
     }
-    std::string native(path);
-    std::replace(native.begin(), native.end(), '\\', '/');
+    std::string native = nativeSeparators(path);
     if (fits(native, want)) {
         return native;
     }
@@ -137,12 +138,6 @@ bool isRelative(std::string_view name) {
 bool climbs(std::string_view name) {
     const auto parts = pathComponents(name);
     return std::find(parts.begin(), parts.end(), "..") != parts.end();
-}
-
-std::filesystem::path realLocation(const std::filesystem::path& path) {
-    std::error_code error;
-    auto real = std::filesystem::canonical(path, error);
-    return error ? std::filesystem::path() : real;
 }
 
 // A file that is no link lies where its folder really is. Runs ask about many files of one folder: the folder's

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <system_error>
 
 namespace korvane {
 
@@ -61,9 +60,8 @@ ListingRun::Folder& ListingRun::folder(const std::string& path) {
     if (!slot) {
         slot = std::make_unique<Folder>();
         slot->path = path;
-        std::error_code error;
-        for (std::filesystem::directory_iterator it(path, error), end; !error && it != end; it.increment(error)) {
-            slot->entries.push_back({{it->path().filename().string(), entryKind(*it)}, std::nullopt});
+        for (auto& entry : folderEntries(slot->path)) {
+            slot->entries.push_back({std::move(entry), std::nullopt});
         }
         std::sort(slot->entries.begin(), slot->entries.end(),
                   [](const auto& a, const auto& b) { return a.entry.name < b.entry.name; });

@@ -3,12 +3,12 @@
 #include "platform/AsciiText.h"
 #include "platform/FileHandle.h"
 #include "platform/GamePath.h"
+#include "platform/SystemRegistry.h"
 #include "settings/InstallFolder.h"
 #include "settings/SteamLibraries.h"
 #include "settings/WineRegistry.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <system_error>
 
 namespace korvane {
@@ -54,16 +54,6 @@ std::vector<std::filesystem::path> steamGameFolders(const std::vector<std::files
 
 } // namespace
 
-DetectionPlaces DetectionPlaces::fromEnvironment() {
-    DetectionPlaces places;
-    if (const char* home = std::getenv("HOME"); home != nullptr) {
-        places.home = home;
-    }
-    const char* prefix = std::getenv("WINEPREFIX");
-    places.winePrefix = prefix != nullptr && *prefix != '\0' ? std::filesystem::path(prefix) : places.home / ".wine";
-    return places;
-}
-
 std::string validInstallationFolder(std::string_view value, const DetectionPlaces& places) {
     std::string folder(value);
     if (auto mapped = wineDrivePath(places.winePrefix, value)) {
@@ -97,6 +87,18 @@ std::string detectFromGameKeys(SettingsStore& settings, const DetectionPlaces& p
     return {};
 }
 
+std::string detectFromRegistry(const DetectionPlaces& places) {
+    for (std::string_view key : kGameKeys) {
+        const auto value = readSystemRegistry(RegistryHive::Machine, places.registryBranch + std::string(key), "Path");
+        if (value) {
+            if (auto folder = validInstallationFolder(*value, places); !folder.empty()) {
+                return folder;
+            }
+        }
+    }
+    return {};
+}
+
 std::string detectFromWine(const DetectionPlaces& places) {
     if (places.winePrefix.empty()) {
         return {}; // no prefix: nothing to read, not a file in the working folder
@@ -117,13 +119,20 @@ std::string detectFromWine(const DetectionPlaces& places) {
 }
 
 std::string detectFromSteam(const DetectionPlaces& places) {
-    if (places.home.empty()) {
-        return {};
+    std::vector<std::filesystem::path> steams;
+    if (!places.home.empty()) {
+        steams.push_back(places.home / ".steam" / "steam");
     }
-    const auto steam = places.home / ".steam" / "steam";
-    std::vector<std::filesystem::path> libraries{steam};
-    for (const auto& path : steamLibraryPaths(readText(steam / "steamapps" / "libraryfolders.vdf"))) {
-        libraries.emplace_back(path);
+    const std::string steamKey = places.registryBranch + "\\Software\\Valve\\Steam";
+    if (auto registered = readSystemRegistry(RegistryHive::User, steamKey, "SteamPath"); registered) {
+        steams.emplace_back(*registered);
+    }
+    std::vector<std::filesystem::path> libraries;
+    for (const auto& steam : steams) {
+        libraries.push_back(steam);
+        for (const auto& path : steamLibraryPaths(readText(steam / "steamapps" / "libraryfolders.vdf"))) {
+            libraries.emplace_back(path);
+        }
     }
     for (const auto& folder : steamGameFolders(libraries)) {
         if (auto found = validInstallationFolder(folder.string(), places); !found.empty()) {
@@ -135,6 +144,9 @@ std::string detectFromSteam(const DetectionPlaces& places) {
 
 std::string detectInstallation(SettingsStore& settings, const DetectionPlaces& places) {
     if (auto folder = detectFromGameKeys(settings, places); !folder.empty()) {
+        return folder;
+    }
+    if (auto folder = detectFromRegistry(places); !folder.empty()) {
         return folder;
     }
     if (auto folder = detectFromWine(places); !folder.empty()) {

@@ -3,6 +3,7 @@
 #include "platform/GamePath.h"
 
 #include <cctype>
+#include <filesystem>
 #include <optional>
 
 namespace korvane {
@@ -67,7 +68,7 @@ std::vector<std::string> steamLibraryPaths(std::string_view vdfText) {
         }
         // Current format: "path" inside a numbered block; old format: a numbered key holding the path.
         if (equalsAsciiNoCase(key.text, "path") || allDigits(key.text)) {
-            if (!value.text.empty() && value.text.front() == '/') {
+            if (std::filesystem::path(value.text).is_absolute()) {
                 paths.push_back(value.text);
             }
         }

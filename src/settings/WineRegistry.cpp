@@ -141,12 +141,14 @@ std::optional<std::string> readWineRegistryString(std::string_view registryText,
 }
 
 std::optional<std::string> wineDrivePath(const std::filesystem::path& prefix, std::string_view windowsPath) {
-    if (windowsPath.size() < 2 || windowsPath[1] != ':' || !std::isalpha(static_cast<unsigned char>(windowsPath[0]))) {
+    if (prefix.empty() || windowsPath.size() < 2 || windowsPath[1] != ':' ||
+        !std::isalpha(static_cast<unsigned char>(windowsPath[0]))) {
         return std::nullopt;
     }
     const std::string drive{static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0]))), ':'};
     std::error_code error;
-    const auto target = std::filesystem::canonical(prefix / "dosdevices" / drive, error);
+    // Joined as text: on Windows "c:" appended as a path would replace the whole path with the drive.
+    const auto target = std::filesystem::canonical((prefix / "dosdevices").string() + "/" + drive, error);
     if (error || !std::filesystem::is_directory(target, error)) {
         return std::nullopt;
     }

@@ -14,7 +14,7 @@ std::optional<std::string> readWineRegistryString(std::string_view registryText,
                                                   std::string_view value);
 
 // "C:\Games\Sam" -> <prefix>/dosdevices/c: resolved, followed by "/Games/Sam"; nothing when the text has no
-// drive letter or the prefix maps no such drive.
+// drive letter, there is no prefix or the prefix maps no such drive.
 std::optional<std::string> wineDrivePath(const std::filesystem::path& prefix, std::string_view windowsPath);
 
 } // namespace korvane

@@ -30,7 +30,11 @@ protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();
 
-    static std::string root() { return demo_->root() + "demo/"; }
+    static std::filesystem::path folder() { return demo_->path() / "demo"; }
+    // The folder as an InstallRoot: native, ending in the separator.
+    static std::string root() {
+        return folder().string() + static_cast<char>(std::filesystem::path::preferred_separator);
+    }
     // The files the two demo maps need, in the order step 2 lists them.
     static const std::vector<std::string>& expectedFiles();
 

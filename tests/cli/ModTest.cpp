@@ -14,7 +14,7 @@ class ModCommands : public DemoInstallationTest {
 protected:
     // A copy of the demo to change and pack into.
     std::string copy() {
-        std::filesystem::copy(root(), scratch_.path() / "install", std::filesystem::copy_options::recursive);
+        std::filesystem::copy(folder(), scratch_.path() / "install", std::filesystem::copy_options::recursive);
         return scratch_.root() + "install/";
     }
 };

@@ -75,7 +75,7 @@ TEST_F(ScanCommand, MissingAndOutsideMapsGetTheWindowsMessages) {
 
 TEST_F(ScanCommand, TheStandardListMayComeFromAnotherFolder) {
     TempDir copy;
-    std::filesystem::copy(root(), copy.path() / "install", std::filesystem::copy_options::recursive);
+    std::filesystem::copy(folder(), copy.path() / "install", std::filesystem::copy_options::recursive);
     const std::string copied = (copy.path() / "install").string();
     std::filesystem::rename(copied + "/Temp", copy.path() / "cache");
 

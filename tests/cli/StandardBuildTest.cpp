@@ -12,7 +12,7 @@ namespace {
 class StandardBuild : public DemoInstallationTest {
 protected:
     void SetUp() override {
-        std::filesystem::copy(root(), scratch_.path() / "install", std::filesystem::copy_options::recursive);
+        std::filesystem::copy(folder(), scratch_.path() / "install", std::filesystem::copy_options::recursive);
         std::filesystem::remove_all(scratch_.path() / "install" / "Temp");
     }
     std::string install() const { return scratch_.root() + "install/"; }

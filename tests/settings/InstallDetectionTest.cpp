@@ -1,5 +1,6 @@
 #include "settings/InstallDetection.h"
 
+#include "platform/GamePath.h"
 #include "settings/MemorySettingsStore.h"
 #include "support/TempDir.h"
 
@@ -19,13 +20,21 @@ constexpr const char* kFeKey = "\\Software\\Croteam\\SeriousSam";
 class InstallDetectionTest : public ::testing::Test {
 protected:
     TempDir home;
-    DetectionPlaces places{home.path(), home.path() / ".wine"};
+    DetectionPlaces places{home.path(), home.path() / ".wine", {}};
     MemorySettingsStore settings;
 
     // A game folder under the fake home with its marker file (spelled as given).
     std::string game(const std::string& relative, const std::string& marker = "Bin/SeriousSam.exe") {
         home.write(relative + "/" + marker, "MZ");
-        return (home.path() / relative).string();
+        return (home.path() / relative).make_preferred().string();
+    }
+    // A path as libraryfolders.vdf quotes it: backslashes doubled.
+    static std::string vdfQuoted(const std::filesystem::path& path) {
+        std::string quoted;
+        for (const char c : path.string()) {
+            quoted += c == '\\' ? std::string("\\\\") : std::string(1, c);
+        }
+        return quoted;
     }
 };
 
@@ -34,15 +43,15 @@ TEST_F(InstallDetectionTest, GameKeysSecondEncounterWinsAndInvalidFoldersAreSkip
     const std::string fe = game("fe");
     settings.values[{kSeKey, "Path"}] = se;
     settings.values[{kFeKey, "Path"}] = fe;
-    EXPECT_EQ(detectFromGameKeys(settings, places), se + "/");
+    EXPECT_EQ(detectFromGameKeys(settings, places), se + kNativeSeparator);
 
     // A key whose folder lacks the marker is ignored and the other key tried.
     settings.values[{kSeKey, "Path"}] = (home.path() / "nothing").string();
-    EXPECT_EQ(detectFromGameKeys(settings, places), fe + "/");
+    EXPECT_EQ(detectFromGameKeys(settings, places), fe + kNativeSeparator);
 
     // A value that is not a string names no folder.
     settings.nonStrings.insert({kSeKey, "Path"});
-    EXPECT_EQ(detectFromGameKeys(settings, places), fe + "/");
+    EXPECT_EQ(detectFromGameKeys(settings, places), fe + kNativeSeparator);
 
     settings.values.clear();
     EXPECT_EQ(detectInstallation(settings, places), "");
@@ -51,7 +60,7 @@ TEST_F(InstallDetectionTest, GameKeysSecondEncounterWinsAndInvalidFoldersAreSkip
 TEST_F(InstallDetectionTest, MarkerIsFoundIgnoringLetterCase) {
     const std::string folder = game("Sam", "BIN/seriousSam.EXE");
     settings.values[{kFeKey, "Path"}] = folder;
-    EXPECT_EQ(detectFromGameKeys(settings, places), folder + "/");
+    EXPECT_EQ(detectFromGameKeys(settings, places), folder + kNativeSeparator);
 }
 
 TEST_F(InstallDetectionTest, WineRegistryMapsDriveLettersThroughDosdevices) {
@@ -92,26 +101,29 @@ TEST_F(InstallDetectionTest, NoWinePrefixOrUnmappedDriveFindsNothing) {
 TEST_F(InstallDetectionTest, SteamLibrariesAreSearchedSecondEncounterFirst) {
     const auto library = home.path() / "games";
     home.write(".steam/steam/steamapps/libraryfolders.vdf",
-               "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + library.string() +
+               "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + vdfQuoted(library) +
                    "\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"41050\"\t\t\"1\"\n\t\t}\n\t}\n}\n");
     game(".steam/steam/steamapps/common/Serious Sam Classic The First Encounter");
     // Without the marker this folder is passed over.
     home.write(".steam/steam/steamapps/common/Serious Sam Classic The Second Encounter/readme.txt", "");
     const std::string second = game("games/steamapps/common/Serious Sam Classic The Second Encounter");
-    EXPECT_EQ(detectFromSteam(places), second + "/");
+    EXPECT_EQ(detectFromSteam(places), second + kNativeSeparator);
 
     std::filesystem::remove_all(second);
     EXPECT_EQ(detectFromSteam(places),
-              (home.path() / ".steam/steam/steamapps/common/Serious Sam Classic The First Encounter").string() + "/");
+              (home.path() / ".steam/steam/steamapps/common/Serious Sam Classic The First Encounter")
+                      .make_preferred()
+                      .string() +
+                  kNativeSeparator);
 }
 
 TEST_F(InstallDetectionTest, OldSteamLibraryFormatIsRead) {
     const auto library = home.path() / "old";
     home.write(".steam/steam/steamapps/libraryfolders.vdf", "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\"1\"\n"
                                                             "\t\"1\"\t\"" +
-                                                                library.string() + "\"\n}\n");
+                                                                vdfQuoted(library) + "\"\n}\n");
     const std::string folder = game("old/steamapps/common/Serious Sam Classic The Second Encounter");
-    EXPECT_EQ(detectInstallation(settings, places), folder + "/");
+    EXPECT_EQ(detectInstallation(settings, places), folder + kNativeSeparator);
 }
 
 } // namespace

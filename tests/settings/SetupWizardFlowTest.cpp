@@ -63,8 +63,8 @@ TEST_F(SetupWizardFlowTest, TheFolderIsLookedForOnlyWhenNoneIsSet) {
     const std::string game = ".steam/steam/steamapps/common/Serious Sam Classic The Second Encounter/";
     home.write(game + "Bin/SeriousSam.exe", "MZ");
     EXPECT_EQ(flow.rootToShow(), "");
-    SetupWizardFlow atHome(state, settings, {home.path(), home.path() / ".wine"});
-    EXPECT_EQ(atHome.rootToShow(), home.root() + game);
+    SetupWizardFlow atHome(state, settings, {home.path(), home.path() / ".wine", {}});
+    EXPECT_EQ(atHome.rootToShow(), (home.path() / game).make_preferred().string());
     state.InstallRoot = root;
     EXPECT_EQ(atHome.rootToShow(), root);
 }

@@ -71,6 +71,21 @@ bool isHiddenName(const std::string& name) {
 
 } // namespace
 
+PathKind pathKind(const std::string& path) {
+    std::error_code error;
+    const auto type = std::filesystem::status(path.empty() ? "." : path, error).type();
+    if (error || type == std::filesystem::file_type::not_found) {
+        return PathKind::None;
+    }
+    return type == std::filesystem::file_type::directory ? PathKind::Folder : PathKind::File;
+}
+
+std::filesystem::path realLocation(const std::filesystem::path& path) {
+    std::error_code error;
+    auto real = std::filesystem::canonical(path, error);
+    return error ? std::filesystem::path() : real;
+}
+
 bool toLocalTime(std::time_t when, std::tm& local) {
     return ::localtime_r(&when, &local) != nullptr;
 }

@@ -9,6 +9,52 @@
 
 namespace korvane {
 
+// A link is followed: the handle opened on the path is what it leads to.
+PathKind pathKind(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(longPath(path.empty() ? "." : path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return PathKind::None;
+    }
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Folder : PathKind::File;
+    }
+    const WinHandle target(CreateFileW(longPath(path).c_str(), FILE_READ_ATTRIBUTES,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!target.valid() || GetFileInformationByHandle(target.get(), &info) == 0) {
+        return PathKind::None;
+    }
+    return (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Folder : PathKind::File;
+}
+
+// Windows tells the final path of an open handle, long names included, as \\?\C:\... or \\?\UNC\...
+std::filesystem::path realLocation(const std::filesystem::path& path) {
+    const std::wstring name = longPath(path);
+    const WinHandle handle(CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle.valid()) {
+        return {};
+    }
+    std::wstring real(32768, L'\0');
+    const DWORD length =
+        GetFinalPathNameByHandleW(handle.get(), real.data(), static_cast<DWORD>(real.size()), FILE_NAME_NORMALIZED);
+    if (length > 0 && length < real.size()) {
+        real.resize(length);
+        return real;
+    }
+    // Some systems (Wine) tell no final path past 260 characters: an entry that is no link lies where its
+    // folder really is.
+    const std::filesystem::path full(name);
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 || !full.has_relative_path() || full.parent_path() == full) {
+        return {};
+    }
+    const auto folder = realLocation(full.parent_path());
+    return folder.empty() ? std::filesystem::path() : folder / full.filename();
+}
+
 bool toLocalTime(std::time_t when, std::tm& local) {
     return localtime_s(&local, &when) == 0;
 }

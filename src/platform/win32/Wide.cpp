@@ -1,5 +1,6 @@
 #include "Wide.h"
 
+#include <algorithm>
 #include <cerrno>
 
 namespace korvane {
@@ -26,20 +27,54 @@ std::string fromWide(std::wstring_view wide) {
     return utf8;
 }
 
+namespace {
+
+// The length of the root that "." and ".." never climb past: "C:\" or "\\server\share\".
+std::size_t rootLength(std::wstring_view name) {
+    if (!name.starts_with(LR"(\\)")) {
+        return std::min<std::size_t>(name.size(), 3);
+    }
+    std::size_t end = name.find(L'\\', 2);
+    end = end == std::wstring_view::npos ? name.size() : name.find(L'\\', end + 1);
+    return end == std::wstring_view::npos ? name.size() : end + 1;
+}
+
+} // namespace
+
 std::wstring longPath(const std::filesystem::path& path) {
     std::wstring name = path.wstring();
     if (name.starts_with(LR"(\\?\)")) {
         return name;
     }
-    std::error_code error;
-    name = std::filesystem::absolute(path, error).lexically_normal().wstring();
-    for (auto& c : name) {
-        c = c == L'/' ? L'\\' : c;
+    // Made absolute by text alone: asking Windows (GetFullPathNameW) would strip trailing dots and spaces and
+    // turn a reserved name such as CON into the device, so that the name would alias another file. "." and ".."
+    // are worked out here in one pass, however many levels the name has.
+    if (!path.has_root_name() || !path.has_root_directory()) {
+        std::error_code error;
+        name = (std::filesystem::current_path(error) / path).wstring();
     }
-    if (name.starts_with(LR"(\\)")) {
-        return LR"(\\?\UNC\)" + name.substr(2);
+    std::replace(name.begin(), name.end(), L'/', L'\\');
+    const std::size_t root = rootLength(name);
+    std::wstring normal = name.substr(0, root);
+    for (std::size_t start = root; start < name.size();) {
+        std::size_t end = name.find(L'\\', start);
+        end = end == std::wstring::npos ? name.size() : end;
+        const std::wstring_view part(name.data() + start, end - start);
+        if (part == L"..") {
+            const std::size_t cut = normal.size() > root ? normal.find_last_of(L'\\', normal.size() - 2) : root - 1;
+            normal.resize(std::max(cut + 1, root));
+        } else if (!part.empty() && part != L".") {
+            normal.append(part);
+            if (end < name.size()) {
+                normal += L'\\';
+            }
+        }
+        start = end + 1;
     }
-    return LR"(\\?\)" + name;
+    if (normal.starts_with(LR"(\\)")) {
+        return LR"(\\?\UNC\)" + normal.substr(2);
+    }
+    return LR"(\\?\)" + normal;
 }
 
 int takeLastError() {
