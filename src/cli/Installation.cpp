@@ -5,6 +5,7 @@
 #include "platform/FileError.h"
 #include "platform/FileHandle.h"
 #include "platform/GamePath.h"
+#include "platform/Terminal.h"
 #include "scan/ChosenFiles.h"
 #include "settings/GameMods.h"
 #include "settings/InstallFolder.h"
@@ -27,20 +28,6 @@ fs::path settled(const fs::path& path) {
     const fs::path absolute = fs::absolute(path, error);
     const fs::path canonical = fs::weakly_canonical(absolute, error);
     return error ? absolute.lexically_normal() : canonical;
-}
-
-// The folder as a shell word, quoted only when it has to be.
-std::string shellWord(const std::string& text) {
-    if (!text.empty() &&
-        text.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/._-+:,") ==
-            std::string::npos) {
-        return text;
-    }
-    std::string quoted = "'";
-    for (const char c : text) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
 }
 
 std::string gameToNative(std::string name) {

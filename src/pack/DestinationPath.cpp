@@ -9,7 +9,7 @@ namespace korvane {
 namespace {
 
 std::size_t nameStart(std::string_view path) {
-    const auto separator = path.rfind(kNativeSeparator);
+    const auto separator = path.find_last_of(kNativeSeparators);
     return separator == std::string_view::npos ? 0 : separator + 1;
 }
 

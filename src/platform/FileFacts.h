@@ -57,7 +57,8 @@ std::filesystem::path realLocation(const std::filesystem::path& path);
 // Creates one folder level; the parent must exist.
 bool createFolder(const std::filesystem::path& path);
 // True when a file of that name could be written: an existing one opens for writing and its folder takes
-// new files. Nothing is created, and an existing file is not changed.
+// new files. Nothing is created, and an existing file is not changed. On Windows a name the system reserves
+// (CON.gro, a trailing dot or space) is never writable.
 bool probeWritable(const std::filesystem::path& path);
 // A name in the folder that no file has yet, starting with the prefix; the file is created empty.
 // An empty path when no file could be created there.

@@ -273,7 +273,9 @@ std::string withDefaultExtension(std::string path, std::string_view extension) {
 
 std::string relativeNameOf(std::string_view chosenPath, std::string_view root) {
     std::string relative(chosenPath.substr(std::min(root.size(), chosenPath.size())));
-    std::replace(relative.begin(), relative.end(), kNativeSeparator, '\\');
+    std::replace_if(
+        relative.begin(), relative.end(), [](char c) { return kNativeSeparators.find(c) != std::string_view::npos; },
+        '\\');
     return relative;
 }
 

@@ -14,6 +14,8 @@ namespace korvane {
 
 // The native folder separator; InstallRoot always ends with it.
 inline constexpr char kNativeSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
+// Every character the platform takes as a folder separator in a native path: Windows takes '/' too.
+inline constexpr std::string_view kNativeSeparators = kNativeSeparator == '\\' ? "\\/" : "/";
 
 // The folder as InstallRoot and the other folders are held: ending in the native separator.
 inline std::string withTrailingSeparator(std::string folder) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvane {
@@ -16,6 +17,10 @@ std::size_t terminalColumns(std::size_t fallback);
 // Sets the console up so that UTF-8 output shows as such and pipes get the bytes unchanged, and returns the
 // program's arguments in UTF-8 (on Windows read as UTF-16 from the command line, whatever the code page).
 std::vector<std::string> programArguments(int argc, char** argv);
+
+// The text as one word of the platform's command shell, quoted only when it has to be: a folder to paste
+// into a suggested command.
+std::string shellWord(std::string_view text);
 
 // True when no other program shares this one's console window (it was started by a double-click or a file
 // dropped on it), so that the window closes as soon as the program ends.

@@ -1,6 +1,7 @@
 // korvane demo: the installation it creates, and the settings file it may configure.
 #include "CliFixture.h"
 
+#include "platform/GamePath.h"
 #include "support/ScopedEnvironment.h"
 
 #include <filesystem>
@@ -42,7 +43,7 @@ TEST_F(DemoCommand, StoresItsRootInTheSettingsFileItIsGiven) {
     const std::string settings = scratch_.root() + "demo-settings.reg";
     const CliRun made = korvane({"demo", scratch_.root() + "install", "--settings", settings});
     ASSERT_EQ(made.code, 0) << made.err;
-    const std::string installRoot = std::filesystem::canonical(scratch_.path() / "install").string() + "/";
+    const std::string installRoot = std::filesystem::canonical(scratch_.path() / "install").string() + kNativeSeparator;
     EXPECT_NE(made.out.find(installRoot), std::string::npos);
 
     ScopedEnvironment environment;

@@ -1,6 +1,7 @@
 // korvane scan and pack for the demo's mod: names resolve as the game resolves them with the mod active.
 #include "CliFixture.h"
 
+#include "platform/GamePath.h"
 #include "scan/GameBytes.h"
 
 #include <filesystem>
@@ -131,8 +132,9 @@ TEST_F(ModCommands, AModsFolderAsRootOrAnUnknownModIsAUsageError) {
                                                   "give the game's folder as --root and add --mod DemoMod.");
     const CliRun unknown = korvane({"pack", "--root", root(), "--mod", "Other", "Levels/DemoModLevel.wld"});
     EXPECT_EQ(unknown.code, 2);
-    EXPECT_EQ(splitLines(unknown.err).front(),
-              "korvane: There is no mod Other in " + std::filesystem::canonical(root()).string() + "/Mods/.");
+    EXPECT_EQ(splitLines(unknown.err).front(), "korvane: There is no mod Other in " +
+                                                   (std::filesystem::canonical(root()) / "Mods").string() +
+                                                   kNativeSeparator + ".");
 }
 
 } // namespace

@@ -30,7 +30,8 @@ TEST_F(StandardBuild, ArchiveNamesAsGivenListTheirMembersOnce) {
     EXPECT_EQ(files.front(), "Textures\\Extra\\Lava.tex\r");
     EXPECT_EQ(files.back(), "Data\\Messages\\Welcome.txt\r");
     EXPECT_EQ(run.out, "9 standard files from 3 archive names saved to " +
-                           std::filesystem::canonical(install()).string() + "/Temp/KVN_files.dat and KVN_gros.dat\n");
+                           (std::filesystem::canonical(install()) / "Temp" / "KVN_files.dat").string() +
+                           " and KVN_gros.dat\n");
 }
 
 TEST_F(StandardBuild, APresetWithMissingArchivesIsSavedAndReported) {

@@ -2,6 +2,7 @@
 #include "settings/GameMods.h"
 
 #include "ListingFixture.h"
+#include "platform/GamePath.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ TEST_F(GameModsTest, ModsAreTheFoldersUnderModsFoundIgnoringLetterCase) {
     install.write("MODS/readme.txt", "");
     EXPECT_EQ(installedMods(root), (Names{"Alpha", "zeta"}));
 
-    EXPECT_EQ(modFolderOf(root, "ALPHA"), root + "MODS/Alpha/");
+    EXPECT_EQ(modFolderOf(root, "ALPHA"), root + "MODS" + kNativeSeparator + "Alpha" + kNativeSeparator);
     for (const char* name : {"Beta", "", "..", "Alpha/../zeta", "readme.txt"}) {
         EXPECT_EQ(modFolderOf(root, name), std::nullopt) << name;
     }

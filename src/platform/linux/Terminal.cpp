@@ -21,6 +21,19 @@ std::vector<std::string> programArguments(int argc, char** argv) {
     return {argv, argv + argc};
 }
 
+std::string shellWord(std::string_view text) {
+    if (!text.empty() &&
+        text.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/._-+:,") ==
+            std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
 // A terminal window outlives the programs it runs.
 bool ownsConsoleWindow() {
     return false;

@@ -84,10 +84,39 @@ bool createFolder(const std::filesystem::path& path) {
     return CreateDirectoryW(longPath(path).c_str(), nullptr) != 0;
 }
 
+namespace {
+
+// A name Windows reserves for a device (CON, PRN, AUX, NUL, COM1..9, LPT1..9, with any extension) or one it
+// strips a trailing dot or space from: written through a long name it would become a file that no other program
+// can open or delete by its name.
+bool reservedName(const std::wstring& name) {
+    if (name.empty() || name.back() == L'.' || name.back() == L' ') {
+        return true;
+    }
+    std::wstring base = name.substr(0, name.find(L'.'));
+    while (!base.empty() && base.back() == L' ') {
+        base.pop_back();
+    }
+    for (auto& c : base) {
+        c = c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+    }
+    if (base == L"CON" || base == L"PRN" || base == L"AUX" || base == L"NUL") {
+        return true;
+    }
+    return base.size() == 4 && (base.starts_with(L"COM") || base.starts_with(L"LPT")) && base[3] >= L'1' &&
+           base[3] <= L'9';
+}
+
+} // namespace
+
 bool probeWritable(const std::filesystem::path& path) {
+    if (reservedName(path.filename().wstring())) {
+        return false;
+    }
     const DWORD attributes = GetFileAttributesW(longPath(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
-        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        // A read-only file is refused whoever runs the program: Windows would refuse to replace it at the end.
+        if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
             return false;
         }
         // Opened for writing, not truncated: the file keeps every byte.

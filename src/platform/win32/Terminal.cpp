@@ -44,6 +44,14 @@ std::vector<std::string> programArguments(int argc, char** argv) {
     return arguments;
 }
 
+// cmd.exe and PowerShell both read a double-quoted word as it is; Windows names hold no double quote.
+std::string shellWord(std::string_view text) {
+    if (!text.empty() && text.find_first_of(" \t&()[]{}^=;!'+,`~%<>|$@#") == std::string_view::npos) {
+        return std::string(text);
+    }
+    return "\"" + std::string(text) + "\"";
+}
+
 bool ownsConsoleWindow() {
     DWORD processes[2];
     return GetConsoleProcessList(processes, 2) == 1;

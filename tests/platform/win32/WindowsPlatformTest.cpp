@@ -31,6 +31,27 @@ TEST(WindowsFiles, DeepFoldersAndCyrillicNamesWorkThroughEveryLayer) {
     EXPECT_EQ(readWholeFile(*found), "map");
 }
 
+TEST(WindowsFiles, DeviceNamesAndTrailingDotsOrSpacesNameNoOtherFile) {
+    TempDir dir;
+    dir.write("Textures/Wall.tex", "wall");
+    const std::string root = dir.root();
+    for (const char* name : {"Textures\\Wall.tex.", "Textures\\Wall.tex ", "Textures\\Wall.tex. .", "Textures\\CON",
+                             "Textures\\con.tex", "NUL", "Textures\\AUX.tex", "COM1.wld", "lpt1"}) {
+        EXPECT_EQ(lookUpGameFile(root, name).status, GameFileStatus::Missing) << name;
+        EXPECT_EQ(readWholeFile(root + name), std::nullopt) << name;
+    }
+    // A file really spelled with a trailing dot is found as itself, and only as itself.
+    const std::wstring odd = L"\\\\?\\" + (dir.path() / "Textures" / "Odd.tex.").wstring();
+    const HANDLE file = CreateFileW(odd.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    EXPECT_EQ(lookUpGameFile(root, "Textures\\Odd.tex.").status, GameFileStatus::Present);
+    EXPECT_EQ(lookUpGameFile(root, "Textures\\Odd.tex").status, GameFileStatus::Missing);
+    EXPECT_EQ(readWholeFile(root + "Textures\\Odd.tex."), "");
+    // The standard library cannot name it to remove it with the folder.
+    EXPECT_TRUE(DeleteFileW(odd.c_str()));
+}
+
 TEST(WindowsSettings, TheInstallationIsKeptInTheRegistry) {
     ScopedEnvironment environment;
     environment.set("KORVANE_SETTINGS", nullptr);
