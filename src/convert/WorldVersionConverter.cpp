@@ -2,6 +2,7 @@
 
 #include "convert/ConverterMessages.h"
 #include "platform/FileError.h"
+#include "platform/FileHandle.h"
 #include "platform/GamePath.h"
 
 #include <fstream>
@@ -29,8 +30,7 @@ bool isRegularFile(const std::filesystem::path& path) {
 }
 
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code ignored;
-    return std::filesystem::equivalent(a, b, ignored);
+    return sameFileOnDisk(a, b);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "pack/PackingMessages.h"
 #include "pack/PackingScreen.h"
 #include "platform/FileFacts.h"
+#include "platform/FileHandle.h"
 #include "platform/GamePath.h"
 #include "platform/ListingRun.h"
 #include "platform/NameList.h"
@@ -53,7 +54,7 @@ const std::string kNameTooLong = " has a name longer than " + std::to_string(kMa
 bool sameFile(const std::string& destination, const std::string& kept) {
     std::error_code error;
     const auto existing = resolveExisting(kept);
-    if (existing && std::filesystem::equivalent(*existing, destination, error)) {
+    if (existing && sameFileOnDisk(*existing, destination)) {
         return true;
     }
     return std::filesystem::weakly_canonical(destination, error) ==
@@ -73,7 +74,7 @@ std::optional<std::string> destinationAmongFiles(const GameFolders& folders, con
             continue;
         }
         const GameFile source = folders.lookUp(files.name(i)).file;
-        if (source.status == GameFileStatus::Present && std::filesystem::equivalent(source.path, destination, error)) {
+        if (source.status == GameFileStatus::Present && sameFileOnDisk(source.path, destination)) {
             return files.name(i);
         }
     }

@@ -23,4 +23,10 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     }
 }
 
+bool sameFileOnDisk(const std::filesystem::path& a, const std::filesystem::path& b) {
+    const auto first = fileIdentity(a);
+    const auto second = first ? fileIdentity(b) : std::nullopt;
+    return second && first->device == second->device && first->file == second->file;
+}
+
 } // namespace korvane

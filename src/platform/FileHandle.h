@@ -32,6 +32,9 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 std::optional<FileIdentity> fileIdentity(const std::filesystem::path& path);
+// True when both paths name one existing file or folder, links followed. (MinGW's std::filesystem::equivalent
+// tells two names of one folder apart.)
+bool sameFileOnDisk(const std::filesystem::path& a, const std::filesystem::path& b);
 
 class FileHandle {
 public:

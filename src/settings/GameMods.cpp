@@ -2,6 +2,7 @@
 
 #include "platform/Collation.h"
 #include "platform/FileFacts.h"
+#include "platform/FileHandle.h"
 #include "platform/GamePath.h"
 #include "settings/InstallFolder.h"
 #include "settings/StandardListBuilder.h"
@@ -67,9 +68,8 @@ std::vector<std::string> ownArchives(const std::vector<std::string>& maps, const
     for (const std::string& map : maps) {
         names.push_back(archiveNamedAfter(map));
     }
-    std::error_code error;
     const std::filesystem::path target(destination);
-    if (!destination.empty() && std::filesystem::equivalent(target.parent_path(), modFolder, error)) {
+    if (!destination.empty() && sameFileOnDisk(target.parent_path(), modFolder)) {
         names.push_back(target.filename().string());
     }
     return names;

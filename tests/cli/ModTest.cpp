@@ -70,7 +70,10 @@ TEST_F(ModCommands, PacksIntoTheModsFolderAnArchiveTheModThenNeedsNothingElseFor
         std::filesystem::remove_all(install + "Mods/DemoMod/" + folder);
     }
     // and the folder shipped beside it, unpacked into the mod's.
-    std::filesystem::copy(beside, install + "Mods/DemoMod", std::filesystem::copy_options::recursive);
+    for (const auto& shipped : std::filesystem::directory_iterator(beside)) {
+        std::filesystem::copy(shipped.path(), install + "Mods/DemoMod/" + shipped.path().filename().string(),
+                              std::filesystem::copy_options::recursive);
+    }
     const CliRun after = korvane({"scan", "--root", install, "--mod", "DemoMod", "--deep", "Levels/DemoModLevel.wld"});
     EXPECT_EQ(after.code, 0) << after.err;
     EXPECT_EQ(after.outLines(), Names{"Levels\\DemoModLevel.wld"});
