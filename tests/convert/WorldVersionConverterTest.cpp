@@ -42,18 +42,18 @@ class ScriptedQuestions : public ConverterQuestions {
 public:
     std::deque<bool> answers; // to the intro and to an unknown version, in order; none left: no
     std::optional<std::string> source, destination;
-    std::vector<std::string> asked; // "start", "source", "unknown", "destination"
+    std::string asked; // "start source unknown destination", as far as the tool came
     std::vector<ConverterNotice> told;
     std::vector<std::string> toldPaths;
 
     bool startConversion() override { return answer("start"); }
     std::optional<std::string> chooseSource() override {
-        asked.push_back("source");
+        ask("source");
         return source;
     }
     bool convertUnknownVersion() override { return answer("unknown"); }
     std::optional<std::string> chooseDestination() override {
-        asked.push_back("destination");
+        ask("destination");
         return destination;
     }
     void tell(ConverterNotice notice, const std::string& path) override {
@@ -62,8 +62,9 @@ public:
     }
 
 private:
+    void ask(const char* question) { asked += (asked.empty() ? "" : " ") + std::string(question); }
     bool answer(const char* question) {
-        asked.push_back(question);
+        ask(question);
         if (answers.empty()) {
             return false;
         }
@@ -73,8 +74,8 @@ private:
     }
 };
 
+using Notice = ConverterNotice;
 using Notices = std::vector<ConverterNotice>;
-using Asked = std::vector<std::string>;
 
 class ConverterRun : public ::testing::Test {
 protected:
@@ -116,7 +117,7 @@ TEST_F(ConverterRun, ConvertsTheChosenMapIntoAByteForByteCopyWithThe107Marker) {
     const auto source = chooseSource(original);
     questions.destination = (dir.path() / "out").string();
     EXPECT_EQ(run(), ConversionOutcome::Converted);
-    EXPECT_EQ(questions.asked, (Asked{"start", "source", "destination"}));
+    EXPECT_EQ(questions.asked, "start source destination");
     EXPECT_EQ(questions.told, (Notices{ConverterNotice::Version150Found, ConverterNotice::Converted}));
     EXPECT_EQ(readFile(dir.path() / "out.wld"), with107Marker(original));
     EXPECT_EQ(readFile(source), original);
@@ -130,43 +131,24 @@ TEST_F(ConverterRun, EachWayOfEndingEarlyAsksNoFurtherAndWritesNothing) {
         std::deque<bool> answers;
         bool sourceChosen, destinationChosen;
         ConversionOutcome outcome;
-        Asked asked;
+        std::string asked;
         Notices told;
     };
+    using enum ConversionOutcome;
+    const std::string beta = world(152, 58);
     const Case cases[] = {
-        {"intro cancelled", world(152, 58), {false}, true, true, ConversionOutcome::Cancelled, {"start"}, {}},
-        {"open dialog cancelled",
-         world(152, 58),
-         {true},
-         false,
-         true,
-         ConversionOutcome::Cancelled,
-         {"start", "source"},
-         {}},
-        {"already 1.07",
-         world(16, 39),
-         {true},
-         true,
-         true,
-         ConversionOutcome::AlreadyCurrent,
-         {"start", "source"},
-         {ConverterNotice::AlreadyCurrent}},
-        {"unknown version declined",
-         world(1, 2),
-         {true, false},
-         true,
-         true,
-         ConversionOutcome::Declined,
-         {"start", "source", "unknown"},
-         {}},
+        {"intro cancelled", beta, {false}, true, true, Cancelled, "start", {}},
+        {"open dialog cancelled", beta, {true}, false, true, Cancelled, "start source", {}},
+        {"already 1.07", world(16, 39), {true}, true, true, AlreadyCurrent, "start source", {Notice::AlreadyCurrent}},
+        {"unknown version declined", world(1, 2), {true, false}, true, true, Declined, "start source unknown", {}},
         {"save dialog cancelled",
-         world(152, 58),
+         beta,
          {true},
          true,
          false,
-         ConversionOutcome::Cancelled,
-         {"start", "source", "destination"},
-         {ConverterNotice::Version150Found}},
+         Cancelled,
+         "start source destination",
+         {Notice::Version150Found}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

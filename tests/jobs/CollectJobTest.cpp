@@ -23,51 +23,47 @@ protected:
     }
 };
 
+// Names are joined by spaces to keep each case on a line.
+std::string joined(const Names& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : " ") + name;
+    }
+    return text;
+}
+
 TEST_F(CollectJob, ListsWhatTheMapsNeedForEachRequest) {
     struct Case {
         const char* what;
         Names maps;
         bool deep, withMod;
-        std::string destination;
-        Names files, missing, mapsNotFound;
+        std::string destination, files, missing, mapsNotFound;
         int deepScanWouldAdd;
     };
+    const Names a{"Levels\\A.wld"}, mine{"Levels\\Mine.wld"};
+    const std::string gone = "Textures\\Gone.tex", own = "Textures\\Own.tex Levels\\Mine.wld";
+    const std::string plain = "Models\\M.mdl " + gone + " Levels\\A.wld";
+    const std::string deep = "Models\\M.mdl Models\\Skin.tex " + gone + " Levels\\A.wld";
     const Case cases[] = {
-        {"plain",
-         {"Levels\\A.wld"},
-         false,
-         false,
-         {},
-         {"Models\\M.mdl", "Textures\\Gone.tex", "Levels\\A.wld"},
-         {"Textures\\Gone.tex"},
-         {},
-         1},
-        {"deep",
-         {"Levels\\A.wld"},
-         true,
-         false,
-         {},
-         {"Models\\M.mdl", "Models\\Skin.tex", "Textures\\Gone.tex", "Levels\\A.wld"},
-         {"Textures\\Gone.tex"},
-         {},
-         0},
-        {"a map that is gone is skipped and named",
+        {"plain", a, false, false, {}, plain, gone, {}, 1},
+        {"deep", a, true, false, {}, deep, gone, {}, 0},
+        {"a map that is gone",
          {"Levels\\Gone.wld", "Levels\\A.wld"},
          true,
          false,
          {},
-         {"Models\\M.mdl", "Models\\Skin.tex", "Textures\\Gone.tex", "Levels\\A.wld"},
-         {"Textures\\Gone.tex"},
-         {"Levels\\Gone.wld"},
+         deep,
+         gone,
+         "Levels\\Gone.wld",
          0},
         // The mod's archive is loaded with it; the earlier pack named after the map is the map maker's own.
-        {"for the mod", {"Levels\\Mine.wld"}, false, true, {}, {"Textures\\Own.tex", "Levels\\Mine.wld"}, {}, {}, 0},
-        {"into the mod's archive, which is then not the mod's",
-         {"Levels\\Mine.wld"},
+        {"for the mod", mine, false, true, {}, own, {}, {}, 0},
+        {"into the mod's archive, then not the mod's",
+         mine,
          false,
          true,
          mod + "Alpha.gro",
-         {"Textures\\ModStock.tex", "Textures\\Own.tex", "Levels\\Mine.wld"},
+         "Textures\\ModStock.tex " + own,
          {},
          {},
          0},
@@ -77,12 +73,12 @@ TEST_F(CollectJob, ListsWhatTheMapsNeedForEachRequest) {
         toldGone.clear();
         const CollectResult result = collect(c.maps, c.deep, c.withMod, c.destination);
         EXPECT_TRUE(result.finished()) << result.failure;
-        EXPECT_EQ(files.names(), c.files);
+        EXPECT_EQ(joined(files.names()), c.files);
         EXPECT_EQ(files.checkedCount(), files.size());
-        EXPECT_EQ(missing.names(), c.missing);
-        EXPECT_EQ(result.outcome.filesMissing, static_cast<int>(c.missing.size()));
-        EXPECT_EQ(result.outcome.mapsNotFound, c.mapsNotFound);
-        EXPECT_EQ(toldGone, c.mapsNotFound);
+        EXPECT_EQ(joined(missing.names()), c.missing);
+        EXPECT_EQ(result.outcome.filesMissing, static_cast<int>(missing.names().size()));
+        EXPECT_EQ(joined(result.outcome.mapsNotFound), c.mapsNotFound);
+        EXPECT_EQ(toldGone, result.outcome.mapsNotFound);
         EXPECT_EQ(result.deepScanWouldAdd, c.deepScanWouldAdd);
     }
 }
