@@ -105,6 +105,7 @@ TEST_F(Notices, BugReportAndConverterCommands) {
     EXPECT_EQ(dialogs.shown,
               (Names{intro, "Version 1.50 was detected. Please choose where to save the new file.", "Done.", intro,
                      "Unknown version. Do you wish to continue? (The file may just corrupt)"}));
+    EXPECT_EQ(dialogs.buttons, (Names{"OK Cancel", "OK", "OK", "OK Cancel", "Yes No"}));
     ASSERT_EQ(dialogs.openRequests.size(), 2u);
     EXPECT_EQ(dialogs.openRequests[0].filter, "Карта*.wld|*.wld");
     EXPECT_EQ(dialogs.openRequests[0].initialFolder, root());

@@ -99,6 +99,32 @@ TEST_F(PackingWindow, PacksTheMapsFilesFromStepOneToFinish) {
     EXPECT_TRUE(std::filesystem::exists(out() + "mymap.gro"));
 }
 
+// A complete archive ends in the Yes/No question; Yes opens its folder, and a folder the desktop cannot show
+// is reported.
+TEST_F(PackingWindow, YesToTheClosingQuestionOpensTheFolder) {
+    toStepThree();
+    main->FileItems.removeAt(main->FileItems.indexOf("Textures\\Gone.tex"));
+    const std::string question =
+        "The gro has been successfully created.\nDo you wish to open the destination directory?";
+    for (const bool opens : {true, false}) {
+        shell.folderOpens = opens;
+        dialogs.shown.clear();
+        dialogs.buttons.clear();
+        dialogs.answers = {true};
+        main->DestinationPath->setText(QString::fromStdString(out() + "done.gro"));
+        click(main->Button7);
+        if (opens) {
+            EXPECT_EQ(dialogs.shown, Lines{question});
+            EXPECT_EQ(dialogs.buttons, Lines{"Yes No"});
+        } else {
+            EXPECT_EQ(dialogs.shown,
+                      (Lines{question,
+                             "The folder " + out() + " could not be opened: no program to show folders was found."}));
+        }
+    }
+    EXPECT_EQ(shell.openedFolders, (Lines{out(), out()}));
+}
+
 TEST_F(PackingWindow, AnEarlyStopLeavesTheWindowUsable) {
     toStepThree();
     dialogs.shown.clear();
