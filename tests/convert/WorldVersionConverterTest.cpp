@@ -235,8 +235,8 @@ TEST_F(ConverterRun, AnUncreatableOrFailedDestinationIsReportedAndAnExistingOneS
     EXPECT_EQ(folderNames(dir.path()), (std::vector<std::string>{"Levels", "out.wld"}));
 }
 
-// The other notices are worded by korvane convert's tests and the main window's.
 TEST(ConverterMessage, WordsEachNoticeAsTheWindowsShowIt) {
+    EXPECT_EQ(converterMessage(ConverterNotice::AlreadyCurrent, {}), "This file is already version 1.07");
     EXPECT_EQ(converterMessage(ConverterNotice::ChooseWhereToSave, {}), "Please choose where to save the new file.");
     EXPECT_NE(
         converterMessage(ConverterNotice::SourceAsDestination, {}).find("cannot be saved over the map it is made from"),
