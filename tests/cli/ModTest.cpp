@@ -55,8 +55,7 @@ TEST_F(ModCommands, PacksIntoTheModsFolderAnArchiveTheModThenNeedsNothingElseFor
     // Checked where it lies, the archive is not taken for one of the mod's own.
     EXPECT_EQ(korvane({"check", archive, "--root", install, "--mod", "DemoMod"}).out, "No problems found.\n");
 
-    // Packed again (which archives a run may replace is the pack job's), without --beside the closing lines say
-    // how many files must go with it.
+    // Packed again without --beside, the closing lines say how many files must go with it.
     const CliRun again = korvane({"pack", "--root", install, "--mod", "DemoMod", "--deep", "Levels\\DemoModLevel.wld"});
     EXPECT_EQ(again.code, 0);
     EXPECT_NE(again.out.find("1 file must ship beside the GRO"), std::string::npos) << again.out;
