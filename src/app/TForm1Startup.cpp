@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include <utility>
+
 namespace korvane {
 
 void TForm1::Timer1Timer() {
@@ -23,6 +25,10 @@ void TForm1::Timer1Timer() {
         // A stored root that is not a string, or a cache file that exists but cannot be read: reported, and
         // start-up goes no further.
         context_.dialogs.showMessage(userMessageOf(std::current_exception()));
+    }
+    // Only once the window is there to use: the setup wizard comes first on a first run.
+    if (!startupMap_.empty() && isVisible()) {
+        openMaps({std::exchange(startupMap_, {})});
     }
 }
 
