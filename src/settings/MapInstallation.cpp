@@ -1,5 +1,6 @@
 #include "settings/MapInstallation.h"
 
+#include "platform/FolderListings.h"
 #include "platform/GamePath.h"
 #include "settings/GameMods.h"
 #include "settings/InstallFolder.h"
@@ -41,8 +42,10 @@ bool isMapFile(const std::string& path) {
 }
 
 bool sameFolder(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return a == b || fs::equivalent(a, b, error);
+    // The folders' identities on their volume, which the platform reads for folders on every system.
+    const auto first = folderStamp(a);
+    const auto second = folderStamp(b);
+    return a == b || (first && second && first->device == second->device && first->file == second->file);
 }
 
 } // namespace korvane
