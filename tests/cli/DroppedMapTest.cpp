@@ -24,7 +24,7 @@ TEST(DroppedMap, IsPackedIntoItsOwnInstallationOrModWithTheStandardListBuiltFirs
     environment.set("KORVANE_SETTINGS", (scratch.root() + "none.reg").c_str());
 
     const CliRun dropped = korvane({install + "/Levels/DemoCastle.wld"});
-    EXPECT_EQ(dropped.code, 0) << dropped.err;
+    ASSERT_EQ(dropped.code, 0) << dropped.err;
     EXPECT_EQ(dropped.outLines().back(), "The gro has been successfully created.");
     EXPECT_TRUE(fs::is_regular_file(install + "/Temp/KVN_files.dat"));
     const std::string archive = install + "/DemoCastle.gro";
