@@ -5,6 +5,7 @@
 #include "platform/UserError.h"
 #include "platform/qt/Centring.h"
 #include "settings/InstallFolder.h"
+#include "settings/MapInstallation.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsMessages.h"
 #include "settings/windows/TForm5.h"
@@ -35,6 +36,12 @@ void TForm1::Timer1Timer() {
 void TForm1::checkInstallation() {
     AppState& state = context_.state;
     ReadInstallRoot(state, context_.settings);
+    // Before any setup, a map given at start serves from its own installation when that one is set up.
+    const auto mapsInstallation = startupMap_.empty() ? std::nullopt : installationOfMap(startupMap_);
+    if (state.InstallRoot.empty() && mapsInstallation) {
+        AppState found{mapsInstallation->installRoot, {}, {}};
+        state.InstallRoot = LoadStandardLists(found) ? found.InstallRoot : std::string();
+    }
     TForm5& wizard = *forms_.Form5;
     if (state.InstallRoot.empty()) {
         // First run: the wizard takes the main window's place and decides its own first page.

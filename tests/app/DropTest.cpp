@@ -87,6 +87,15 @@ TEST_F(Drop, AMapGivenAsTheArgumentOpensOnceTheStartUpCheckPasses) {
     main->openMapAfterStartup(path("Mods/Alpha/Levels/A.wld"));
     main->Timer1Timer();
     EXPECT_EQ(main->MapItems.names(), Names{"Levels\\A.wld"});
+
+    // Before any setup, the map's installation serves when it is set up.
+    storeRoot("");
+    dir.write("other/Levels/B.wld", "WLD");
+    main->openMapAfterStartup(dir.root() + "other/Levels/B.wld");
+    main->Timer1Timer();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->MapItems.names(), Names{"Levels\\B.wld"});
+    EXPECT_EQ(settings.readString("\\Software\\Korvane", "SSPath15"), "");
 }
 
 TEST_F(Drop, AnArchiveOpensInTheViewer) {
