@@ -3,6 +3,7 @@
 #include "cli/Installation.h"
 #include "cli/StandardCache.h"
 #include "platform/GamePath.h"
+#include "settings/GameMods.h"
 #include "settings/SettingsFiles.h"
 
 namespace korvane::cli {
@@ -16,8 +17,10 @@ bool hasStandardLists(const std::string& installRoot) {
 
 int runDroppedMap(const ParsedCommand& parsed, Console& console) {
     const MapInstallation found = installationOfMaps(parsed.operands);
-    console.out << "Packing " << parsed.operands.front() << " for the installation in " << found.installRoot
-                << (found.modName.empty() ? "" : " with the mod " + found.modName) << '\n';
+    // Where the archive goes, as pack names it without --output.
+    const std::string& folder = found.modFolder.empty() ? found.installRoot : found.modFolder;
+    console.out << "Packing " << parsed.operands.front() << " into " << folder << archiveNamedAfter(found.mapPath)
+                << (found.modName.empty() ? "" : " for the mod " + found.modName) << '\n';
     if (!hasStandardLists(found.installRoot)) {
         console.out << "The installation has no standard file list yet; building it.\n";
         TerminalProgress progress(console);

@@ -26,6 +26,7 @@ TEST(DroppedMap, IsPackedIntoItsOwnInstallationOrModWithTheStandardListBuiltFirs
     const CliRun dropped = korvane({install + "/Levels/DemoCastle.wld"});
     ASSERT_EQ(dropped.code, 0) << dropped.err;
     EXPECT_EQ(dropped.outLines().back(), "The gro has been successfully created.");
+    EXPECT_EQ(dropped.out.rfind("Packing " + install + "/Levels/DemoCastle.wld into ", 0), 0u) << dropped.out;
     EXPECT_TRUE(fs::is_regular_file(install + "/Temp/KVN_files.dat"));
     const std::string archive = install + "/DemoCastle.gro";
     EXPECT_EQ(korvane({"list", archive}).outLines().size(), 14u);
