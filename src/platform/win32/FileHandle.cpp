@@ -2,6 +2,8 @@
 // are, so that a file can be replaced while another part of the program still reads it.
 #include "platform/FileHandle.h"
 
+#include "platform/FileFacts.h"
+
 #include "Wide.h"
 
 #include <algorithm>
@@ -224,6 +226,9 @@ ContainedFile openInside(const std::filesystem::path& path, const std::filesyste
     const DWORD length = GetFinalPathNameByHandleW(native(opened.handle.descriptor()), real.data(),
                                                    static_cast<DWORD>(real.size()), FILE_NAME_NORMALIZED);
     real.resize(length < real.size() ? length : 0);
+    if (real.empty()) {
+        real = realLocation(path).wstring(); // a system that tells no final path past 260 characters (Wine)
+    }
     std::wstring realFolder = longPath(folder);
     while (realFolder.ends_with(L'\\')) {
         realFolder.pop_back();

@@ -29,6 +29,10 @@ TEST(WindowsFiles, DeepFoldersAndCyrillicNamesWorkThroughEveryLayer) {
     const auto found = resolveExisting(deep + "\\КАРТА.WLD");
     ASSERT_TRUE(found);
     EXPECT_EQ(readWholeFile(*found), "map");
+    // Packing reads it through the handle checked to lie inside the game folder.
+    const std::string root = dir.root();
+    EXPECT_EQ(lookUpGameFile(root, deep.substr(root.size()) + "\\Карта.wld").status, GameFileStatus::Present);
+    EXPECT_TRUE(openInside(*found, root).handle.valid());
 }
 
 TEST(WindowsFiles, DeviceNamesAndTrailingDotsOrSpacesNameNoOtherFile) {
