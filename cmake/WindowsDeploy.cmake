@@ -32,3 +32,6 @@ if(NOT KORVANE_QTBASE_RU)
     message(FATAL_ERROR "qtbase_ru.qm is missing: install Debian's qt6-translations-l10n")
 endif()
 install(FILES ${KORVANE_QTBASE_RU} DESTINATION translations)
+# The same beside the programs in the build tree, where the window tests and a korvane.exe run under Wine.
+file(COPY ${KORVANE_QTBASE_RU} DESTINATION ${PROJECT_BINARY_DIR}/src/translations)
+file(COPY ${KORVANE_QTBASE_RU} DESTINATION ${PROJECT_BINARY_DIR}/tests/translations)
