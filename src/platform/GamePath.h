@@ -29,6 +29,7 @@ inline std::string withTrailingSeparator(std::string folder) {
 // component's exact spelling is absent, the first directory entry equal to it ignoring letter case is taken.
 // Each component is resolved once, in the folder already resolved, so the work grows with the name's length.
 // Returns the native path of an existing file or folder, with every component spelled as on disk, or nothing.
+// (Windows finds a name in another letter case itself: there an existing path comes back as written.)
 std::optional<std::filesystem::path> resolveExisting(std::string_view path);
 
 // Like resolveExisting, for a path whose last component may not exist yet (its folder must): the folder is
