@@ -2,6 +2,7 @@
 #include "app/ArchiveViewer.h"
 #include "app/TForm1.h"
 
+#include "platform/FileHandle.h"
 #include "platform/UserError.h"
 #include "platform/qt/CheckListBox.h"
 #include "scan/ChosenFiles.h"
@@ -107,7 +108,7 @@ bool TForm1::switchInstallation(const std::string& installRoot) {
 void TForm1::openMaps(const std::vector<std::string>& paths) {
     // Outside any installation the maps meet step 1's own refusal against the session's installation.
     const auto found = installationOfMap(paths.front());
-    if (found && !sameFolder(found->installRoot, InstallRoot()) && !switchInstallation(found->installRoot)) {
+    if (found && !sameFileOnDisk(found->installRoot, InstallRoot()) && !switchInstallation(found->installRoot)) {
         return;
     }
     New1Click();
@@ -118,7 +119,7 @@ void TForm1::openMaps(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
         // Named from the session's own spelling of the root, which may reach the same folder by another path.
         const auto own = installationOfMap(path);
-        const bool inside = own && sameFolder(own->installRoot, InstallRoot());
+        const bool inside = own && sameFileOnDisk(own->installRoot, InstallRoot());
         const std::string chosen = inside ? InstallRoot() + own->mapPath.substr(own->installRoot.size()) : path;
         showRefusals(addChosenMaps({chosen}, folders.rootFor(chosen), MapItems));
     }

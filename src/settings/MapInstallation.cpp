@@ -1,6 +1,5 @@
 #include "settings/MapInstallation.h"
 
-#include "platform/FolderListings.h"
 #include "platform/GamePath.h"
 #include "settings/GameMods.h"
 #include "settings/InstallFolder.h"
@@ -39,13 +38,6 @@ std::optional<MapInstallation> installationOfMap(const std::string& mapPath) {
 
 bool isMapFile(const std::string& path) {
     return equalsAsciiNoCase(extensionOf(path), ".wld") && fileExists(path);
-}
-
-bool sameFolder(const std::string& a, const std::string& b) {
-    // The folders' identities on their volume, which the platform reads for folders on every system.
-    const auto first = folderStamp(a);
-    const auto second = folderStamp(b);
-    return a == b || (first && second && first->device == second->device && first->file == second->file);
 }
 
 } // namespace korvane

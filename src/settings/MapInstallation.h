@@ -22,7 +22,4 @@ std::optional<MapInstallation> installationOfMap(const std::string& mapPath);
 // True when the path names an existing file whose extension is ".wld" in any letter case.
 bool isMapFile(const std::string& path);
 
-// True when both name the same folder on disk, however each is spelled.
-bool sameFolder(const std::string& a, const std::string& b);
-
 } // namespace korvane

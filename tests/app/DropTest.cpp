@@ -5,6 +5,7 @@
 #include "../settings/ListingFixture.h"
 
 #include "app/ArchiveViewer.h"
+#include "platform/FileHandle.h"
 #include "settings/MapInstallation.h"
 
 #include <QApplication>
@@ -75,7 +76,7 @@ TEST_F(Drop, AMapOfAnotherInstallationSwitchesToItForTheSessionWhenItIsSetUp) {
     EXPECT_NE(dialogs.shown.at(0).find("has not been built yet"), std::string::npos) << dialogs.shown.at(0);
 
     EXPECT_TRUE(drop({dir.root() + "other/Levels/B.wld"}));
-    EXPECT_TRUE(sameFolder(state.InstallRoot, dir.root() + "other"));
+    EXPECT_TRUE(sameFileOnDisk(state.InstallRoot, dir.root() + "other"));
     EXPECT_EQ(state.StandardGroList.names(), Names{"Stock.gro"});
     EXPECT_EQ(main->MapItems.names(), Names{"Levels\\B.wld"});
     EXPECT_EQ(dialogs.shown.size(), 2u);

@@ -1,5 +1,6 @@
 // The mods of an installation: which there are, where each lies, and its archives as standard content.
 #include "settings/GameMods.h"
+#include "platform/FileHandle.h"
 #include "settings/MapInstallation.h"
 
 #include "ListingFixture.h"
@@ -63,17 +64,17 @@ TEST_F(GameModsTest, AMapFindsItsInstallationOrItsModByWalkingUp) {
     other.write("Games/SS/bin/seriousSAM.EXE", "MZ");
     auto found = installationOfMap(other.write("Games/SS/Levels/Deep/Castle.wld", "").string());
     ASSERT_TRUE(found);
-    EXPECT_TRUE(sameFolder(found->installRoot, other.root() + "Games/SS"));
+    EXPECT_TRUE(sameFileOnDisk(found->installRoot, other.root() + "Games/SS"));
     EXPECT_EQ(found->installRoot.back(), kNativeSeparator);
     EXPECT_EQ(found->modName, "");
     EXPECT_EQ(found->mapPath.rfind(found->installRoot, 0), 0u) << found->mapPath;
 
     found = installationOfMap(install.write("Mods/Alpha/Levels/Mine.wld", "").string());
     ASSERT_TRUE(found);
-    EXPECT_TRUE(sameFolder(found->installRoot, root));
+    EXPECT_TRUE(sameFileOnDisk(found->installRoot, root));
     EXPECT_EQ(found->modName, "Alpha");
-    EXPECT_TRUE(sameFolder(found->modFolder, root + "Mods/Alpha"));
-    EXPECT_FALSE(sameFolder(found->modFolder, root));
+    EXPECT_TRUE(sameFileOnDisk(found->modFolder, root + "Mods/Alpha"));
+    EXPECT_FALSE(sameFileOnDisk(found->modFolder, root));
 
     // A folder merely named Mods outside an installation holds no mod.
     EXPECT_FALSE(installationOfMap(other.write("Loose/Mods/Alpha/Levels/Mine.wld", "").string()).has_value());
