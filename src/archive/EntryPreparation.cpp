@@ -47,6 +47,24 @@ std::size_t firstNamed(const TZEDirArray& list, std::string_view stored) {
     return match == list.end() ? StoredNameIndex::npos : static_cast<std::size_t>(match - list.begin());
 }
 
+// A packing run calls AddFiles once a file, always with the same masks: they are prepared again only when
+// they change.
+const std::vector<ExternalMask>& preparedMasks(const std::vector<std::string>& masks, bool isFolder,
+                                               const std::string& base, const std::string& baseDir) {
+    thread_local std::vector<ExternalMask> prepared;
+    const bool same = std::equal(masks.begin(), masks.end(), prepared.begin(), prepared.end(),
+                                 [&](const std::string& mask, const ExternalMask& made) {
+                                     return made.madeFrom(mask, isFolder, base, baseDir);
+                                 });
+    if (!same) {
+        prepared.clear();
+        for (const auto& mask : masks) {
+            prepared.emplace_back(mask, isFolder, base, baseDir);
+        }
+    }
+    return prepared;
+}
+
 // The name as the walk spelled it is tried first: only a folder spelled in another letter case needs resolving.
 DosDateTime writtenAt(const std::string& fullName) {
     auto written = lastWriteDosDateTime(fullName);
@@ -86,8 +104,8 @@ void TZEBaseArchiver::InternalAddFiles(const std::vector<std::string>& masks, st
         if (index < 0) {
             return;
         }
-        for (const auto& mask : NoCompressionMasks) {
-            if (IsExternalFileMatchMask(fullName, mask, isFolder, base, BaseDir)) {
+        for (const auto& mask : preparedMasks(NoCompressionMasks, isFolder, base, BaseDir)) {
+            if (mask.matches(fullName)) {
                 auto& item = dirManager_->CurrentList[static_cast<std::size_t>(index)];
                 item.EntryMode = 0;
                 item.CentralHeader.Method = 0;
