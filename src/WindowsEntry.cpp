@@ -1,8 +1,12 @@
-// The start of a build with windows: the main window, or the archive viewer for a lone archive path.
+// The start of a build with windows: the main window, or the archive viewer for a lone archive path, both in
+// the windows' own library, which is loaded only now.
 #include "Entry.h"
-#include "app/Application.h"
-#include "app/ArchiveViewer.h"
+#include "cli/Command.h"
 #include "cli/CommandLineMain.h"
+#include "platform/LoadedPart.h"
+#include "platform/Terminal.h"
+
+#include <iostream>
 
 namespace korvane {
 
@@ -12,7 +16,12 @@ bool wantsWindows(const std::vector<std::string>& words) {
 }
 
 int runWindows(int argc, char** argv) {
-    return runKorvane(argc, argv);
+    std::string why;
+    if (const auto code = runLoadedPart("korvane-windows.so", "korvaneRunWindows", argc, argv, why)) {
+        return *code;
+    }
+    std::cerr << "korvane: the windows could not be loaded (" << why << "); 'korvane --help' lists the commands.\n";
+    return cli::kExitFailed;
 }
 
 } // namespace korvane

@@ -17,6 +17,12 @@ std::size_t terminalColumns(std::size_t fallback);
 // program's arguments in UTF-8 (on Windows read as UTF-16 from the command line, whatever the code page).
 std::vector<std::string> programArguments(int argc, char** argv);
 
+// The single command-line word that opens the archive viewer instead of the main window: a path, told apart
+// from the command names by its dot or separator. The program decides with it before the windows are loaded.
+inline bool isArchiveToView(const std::string& word) {
+    return !word.empty() && word.front() != '-' && word.find_first_of("./") != std::string::npos;
+}
+
 // True when no other program shares this one's console window (it was started by a double-click or a file
 // dropped on it), so that the window closes as soon as the program ends.
 bool ownsConsoleWindow();
