@@ -27,6 +27,18 @@ TEST_F(WriteFormat, NoCompressionMasksAreTheOnesSetAtEachCall) {
     EXPECT_EQ(view.entries.at(2).method, 8);
 }
 
+TEST_F(WriteFormat, AReadOnlyFileKeepsItsAttributeBit) {
+    base.write("Locked.txt", "kept as it is");
+    using std::filesystem::perms;
+    std::filesystem::permissions(base.path() / "Locked.txt",
+                                 perms::owner_read | perms::group_read | perms::others_read);
+    auto engine = createArchive(archive, base.root());
+    engine->AddFiles("Locked.txt", kSearchAttrFiles, "");
+    TZEArchiveItem item;
+    ASSERT_TRUE(engine->FindFirst("Locked.txt", item, kSearchAttrFiles, ""));
+    EXPECT_EQ(item.ExternalFileAttributes & kAttrReadOnly, kAttrReadOnly);
+}
+
 TEST_F(WriteFormat, ModeZeroStoresAndModeSetLaterAppliesToLaterEntries) {
     base.write("Plain.txt", "stored as it is, stored as it is");
     base.write("Packed.txt", "deflated now, deflated now, deflated now");
