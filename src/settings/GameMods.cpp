@@ -69,7 +69,12 @@ std::vector<std::string> ownArchives(const std::vector<std::string>& maps, const
     }
     std::error_code error;
     const std::filesystem::path target(destination);
-    if (!destination.empty() && std::filesystem::equivalent(target.parent_path(), modFolder, error)) {
+    // Named with its trailing separator, a folder is not equivalent to itself on Windows.
+    std::filesystem::path folder(modFolder);
+    if (!folder.has_filename()) {
+        folder = folder.parent_path();
+    }
+    if (!destination.empty() && std::filesystem::equivalent(target.parent_path(), folder, error)) {
         names.push_back(target.filename().string());
     }
     return names;

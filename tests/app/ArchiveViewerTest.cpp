@@ -48,8 +48,6 @@ TEST(ArchiveViewer, ListsTheMembersReadOnlyAndChecksOnRequest) {
     const QStringList warnings = viewer.CheckResult->toPlainText().split('\n');
     ASSERT_EQ(warnings.size(), 2);
     EXPECT_TRUE(warnings[0].startsWith("Warning:") && warnings[1].startsWith("Warning:"));
-    EXPECT_TRUE(warnings.join('\n').contains("Textures\\Wall.tex"));
-    EXPECT_TRUE(warnings.join('\n').contains("Music\\Theme.ogg"));
 
     makeArchives({{dir.path() / "Clean.gro", {"Sounds/Step.wav"}}});
     ArchiveViewer clean(dir.root() + "Clean.gro", nullptr);

@@ -88,11 +88,27 @@ TEST_F(Notices, BugReportAndConverterCommands) {
     main->Bugreports1->trigger();
     EXPECT_EQ(shell.openedUrls, Names{std::string("mailto:") + kBugReportAddress + "?subject=Bug in Korvane v1.5"});
     EXPECT_TRUE(dialogs.shown.empty());
-
-    dialogs.answers.push_back(true);
+    // The converter's questions as boxes and file dialogs in the installation; the first chosen map counts.
+    writeGameFile("Levels/Beta.wld", std::string("BUIV\x98\x3A", 6));
+    writeGameFile("Levels/Odd.wld", "BUIV");
+    dialogs.answers = {true, true, false};
+    dialogs.openAnswers = {{path("Levels/Beta.wld"), path("Levels/Odd.wld")}, {path("Levels/Odd.wld")}};
+    dialogs.saveAnswers = {path("Levels/Out")};
     main->ConvertWLDversion1->trigger();
-    ASSERT_EQ(dialogs.openRequests.size(), 1u);
+    main->ConvertWLDversion1->trigger();
+    const std::string intro = "This tool will convert maps saved with SS:SE v1.50 beta into SS:SE v1.07.\n\n"
+                              "It might become necessary if you have accidentally made your map in 150 although\n"
+                              "you meant to release it in 107. It may happen.. even twice *points to Quendrel*\n\n"
+                              "Now please select the map you wish to convert.";
+    EXPECT_EQ(dialogs.shown,
+              (Names{intro, "Version 1.50 was detected. Please choose where to save the new file.", "Done.", intro,
+                     "Unknown version. Do you wish to continue? (The file may just corrupt)"}));
+    EXPECT_EQ(dialogs.buttons, (Names{"OK Cancel", "OK", "OK", "OK Cancel", "Yes No"}));
+    ASSERT_EQ(dialogs.openRequests.size(), 2u);
+    EXPECT_EQ(dialogs.openRequests[0].filter, "Карта*.wld|*.wld");
     EXPECT_EQ(dialogs.openRequests[0].initialFolder, root());
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveRequests[0].filter, "*.wld|*.wld");
 }
 
 } // namespace

@@ -1,9 +1,6 @@
 // korvane standard build on copies of the demo installation.
 #include "CliFixture.h"
 
-#include "scan/GameBytes.h"
-#include "support/ArchiveCheck.h"
-
 #include <filesystem>
 
 namespace korvane::testing {
@@ -59,34 +56,6 @@ TEST_F(StandardBuild, AutoNamesTheEditionTheArchivesShow) {
     EXPECT_EQ(found.outLines().front(), "Found The Second Encounter v1.10.");
     EXPECT_EQ(cached("KVN_gros.dat"), "SE1_00.gro\r\nSE1_00_Extra.gro\r\nSE1_00_ExtraTools.gro\r\nSE1_00_Music.gro\r\n"
                                       "1_04_patch.gro\r\n1_07_tools.gro\r\nSE1_10.gro\r\n");
-}
-
-TEST_F(StandardBuild, RevolutionsOwnSpellingsOfStockFilesStayOutOfTheMapsArchive) {
-    if (!commandExists("python3")) {
-        GTEST_SKIP() << "python3 absent";
-    }
-    // Stand-ins for Revolution's two archives, with its merged folders and underscored names.
-    scratch_.write("make.py",
-                   "import sys,zipfile\n"
-                   "for gro,names in (('All_01.gro',['Models/Enemies/Guffy/Guffy.mdl','Textures/Sky_Blue.tex']),"
-                   "('All_02.gro',['Sounds/Stock.wav'])):\n"
-                   "  with zipfile.ZipFile(sys.argv[1]+gro,'w') as z:\n"
-                   "    for n in names: z.writestr(n,b'stock')\n");
-    ASSERT_TRUE(runCommand("python3 " + testing::quoted(scratch_.path() / "make.py") + " " +
-                           testing::quoted(std::filesystem::path(install())))
-                    .second);
-    const CliRun found = korvane({"standard", "build", "--root", install(), "--preset", "auto"});
-    EXPECT_EQ(found.out.substr(0, found.out.find('\n')), "Found Serious Sam Classics: Revolution.") << found.err;
-
-    scratch_.write("install/Levels/Rev.wld", dfnm("ModelsMP\\Enemies\\Guffy\\Guffy.mdl") +
-                                                 dfnm("Textures\\Sky Blue.tex") + dfnm("SoundsMP\\Stock.wav") +
-                                                 dfnm("/Textures//Own.tex") + dfnm("Sounds/Own Voice.wav"));
-    scratch_.write("install/Textures/Own.tex", zeros(128));
-    scratch_.write("install/Sounds/Own Voice.wav", "RIFF");
-    const CliRun pack = korvane({"pack", "--root", install(), "--output", install() + "Rev.gro", "Levels/Rev.wld"});
-    EXPECT_EQ(pack.code, 0) << pack.err;
-    EXPECT_EQ(korvane({"list", install() + "Rev.gro"}).outLines(),
-              (std::vector<std::string>{"Textures\\Own.tex", "Sounds\\Own Voice.wav", "Levels\\Rev.wld"}));
 }
 
 TEST_F(StandardBuild, WrongChoicesSaveNothing) {

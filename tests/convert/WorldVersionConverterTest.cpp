@@ -1,12 +1,12 @@
 #include "convert/WorldVersionConverter.h"
 
 #include "support/FileSizeLimit.h"
-#include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,16 +17,7 @@ namespace {
 using testing::FileSizeLimit;
 using testing::folderNames;
 using testing::readFile;
-using testing::ScriptedDialogs;
 using testing::TempDir;
-
-const std::string kIntro = "This tool will convert maps saved with SS:SE v1.50 beta into SS:SE v1.07.\n\n"
-                           "It might become necessary if you have accidentally made your map in 150 although\n"
-                           "you meant to release it in 107. It may happen.. even twice *points to Quendrel*\n\n"
-                           "Now please select the map you wish to convert.";
-const std::string kDetected150 = "Version 1.50 was detected. Please choose where to save the new file.";
-const std::string kUnknown = "Unknown version. Do you wish to continue? (The file may just corrupt)";
-const std::string kChoose = "Please choose where to save the new file.";
 
 // A world header with the given version bytes and a body that exercises every byte value.
 std::string world(unsigned char first, unsigned char second, std::size_t bodySize = 70000) {
@@ -46,41 +37,60 @@ std::string with107Marker(std::string bytes) {
     return bytes;
 }
 
-// The converter's questions put as scripted dialogs, its notices worded as the front ends word them.
-class DialogQuestions : public ConverterQuestions {
+// The converter's questions answered from a script, and what it asked and told, in order.
+class ScriptedQuestions : public ConverterQuestions {
 public:
-    explicit DialogQuestions(ScriptedDialogs& dialogs) : dialogs_(dialogs) {}
-    bool startConversion() override { return dialogs_.askOkCancel(kConverterIntro); }
+    std::deque<bool> answers; // to the intro and to an unknown version, in order; none left: no
+    std::optional<std::string> source, destination;
+    std::string asked; // "start source unknown destination", as far as the tool came
+    std::vector<ConverterNotice> told;
+    std::vector<std::string> toldPaths;
+
+    bool startConversion() override { return answer("start"); }
     std::optional<std::string> chooseSource() override {
-        const auto chosen = dialogs_.openFiles({});
-        return chosen.empty() ? std::nullopt : std::optional(chosen.front());
+        ask("source");
+        return source;
     }
-    bool convertUnknownVersion() override { return dialogs_.askYesNo(kUnknown); }
-    std::optional<std::string> chooseDestination() override { return dialogs_.saveFile({}); }
+    bool convertUnknownVersion() override { return answer("unknown"); }
+    std::optional<std::string> chooseDestination() override {
+        ask("destination");
+        return destination;
+    }
     void tell(ConverterNotice notice, const std::string& path) override {
-        dialogs_.showMessage(converterMessage(notice, path));
+        told.push_back(notice);
+        toldPaths.push_back(path);
     }
 
 private:
-    ScriptedDialogs& dialogs_;
+    void ask(const char* question) { asked += (asked.empty() ? "" : " ") + std::string(question); }
+    bool answer(const char* question) {
+        ask(question);
+        if (answers.empty()) {
+            return false;
+        }
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    }
 };
+
+using Notice = ConverterNotice;
+using Notices = std::vector<ConverterNotice>;
 
 class ConverterRun : public ::testing::Test {
 protected:
     TempDir dir;
-    ScriptedDialogs dialogs;
+    ScriptedQuestions questions;
 
-    // Answers the intro with OK and the open dialog with the source; further answers are added by the test.
+    // Answers the intro with OK and the open dialog with the source; further answers are set by the test.
     std::filesystem::path chooseSource(const std::string& bytes, const std::string& name = "Levels/map.wld") {
         const auto source = dir.write(name, bytes);
-        dialogs.answers.push_back(true);
-        dialogs.openAnswers.push_back({source.string()});
+        questions = ScriptedQuestions();
+        questions.answers.push_back(true);
+        questions.source = source.string();
         return source;
     }
-    void run() {
-        DialogQuestions questions(dialogs);
-        WorldVersionConverter(questions).run();
-    }
+    ConversionOutcome run() { return WorldVersionConverter(questions).run(); }
 };
 
 TEST(VersionMarker, RecognisesBothVersionsAndTreatsTheRestAsUnknown) {
@@ -102,61 +112,74 @@ TEST(WorldExtension, AddsWldOnlyWhenTheNameHasNoExtension) {
     EXPECT_EQ(withWorldExtension("/maps.old/name"), "/maps.old/name.wld");
 }
 
-TEST_F(ConverterRun, ConvertsTheFirstChosenMapIntoAByteForByteCopyWithThe107Marker) {
+TEST_F(ConverterRun, ConvertsTheChosenMapIntoAByteForByteCopyWithThe107MarkerOverAnExistingFile) {
     const std::string original = world(152, 58);
     const auto source = chooseSource(original);
-    dialogs.openAnswers.back().push_back(dir.write("b.wld", world(16, 39, 10)).string());
-    dialogs.saveAnswers.push_back((dir.path() / "out").string());
-    run();
-
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{kIntro, kDetected150, "Done."}));
+    dir.write("out.wld", "an older and longer map than the new one would be" + original);
+    questions.destination = (dir.path() / "out").string();
+    EXPECT_EQ(run(), ConversionOutcome::Converted);
+    EXPECT_EQ(questions.asked, "start source destination");
+    EXPECT_EQ(questions.told, (Notices{ConverterNotice::Version150Found, ConverterNotice::Converted}));
     EXPECT_EQ(readFile(dir.path() / "out.wld"), with107Marker(original));
     EXPECT_EQ(readFile(source), original);
-    EXPECT_EQ(folderNames(dir.path()), (std::vector<std::string>{"Levels", "b.wld", "out.wld"}));
+    EXPECT_EQ(folderNames(dir.path()), (std::vector<std::string>{"Levels", "out.wld"}));
 }
 
-TEST_F(ConverterRun, A107MapIsReportedAndNoDestinationIsAskedFor) {
-    chooseSource(world(16, 39));
-    run();
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{kIntro, "This file is already version 1.07"}));
-    EXPECT_TRUE(dialogs.saveRequests.empty());
+TEST_F(ConverterRun, EachWayOfEndingEarlyAsksNoFurtherAndWritesNothing) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::deque<bool> answers;
+        bool sourceChosen, destinationChosen;
+        ConversionOutcome outcome;
+        std::string asked;
+        Notices told;
+    };
+    using enum ConversionOutcome;
+    const std::string beta = world(152, 58);
+    const Case cases[] = {
+        {"intro cancelled", beta, {false}, true, true, Cancelled, "start", {}},
+        {"open dialog cancelled", beta, {true}, false, true, Cancelled, "start source", {}},
+        {"already 1.07", world(16, 39), {true}, true, true, AlreadyCurrent, "start source", {Notice::AlreadyCurrent}},
+        {"unknown version declined", world(1, 2), {true, false}, true, true, Declined, "start source unknown", {}},
+        {"save dialog cancelled",
+         beta,
+         {true},
+         true,
+         false,
+         Cancelled,
+         "start source destination",
+         {Notice::Version150Found}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        chooseSource(c.bytes);
+        questions.answers = c.answers;
+        if (!c.sourceChosen) {
+            questions.source.reset();
+        }
+        if (c.destinationChosen) {
+            questions.destination = (dir.path() / "out.wld").string();
+        }
+        EXPECT_EQ(run(), c.outcome);
+        EXPECT_EQ(questions.asked, c.asked);
+        EXPECT_EQ(questions.told, c.told);
+        EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"Levels"});
+    }
+    // A source that is gone when chosen ends the tool as a cancel does.
+    chooseSource(world(152, 58));
+    questions.source = (dir.path() / "gone.wld").string();
+    EXPECT_EQ(run(), ConversionOutcome::Cancelled);
+    EXPECT_TRUE(questions.told.empty());
 }
 
-TEST_F(ConverterRun, EndsSilentlyWhenTheIntroOrADialogIsCancelledOrTheSourceIsGone) {
-    run(); // intro answered with Cancel
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{kIntro});
-    EXPECT_TRUE(dialogs.openRequests.empty());
-
-    dialogs.shown.clear();
-    dialogs.answers.push_back(true); // open dialog cancelled
-    run();
-    dialogs.answers.push_back(true); // a source that is gone
-    dialogs.openAnswers.push_back({(dir.path() / "gone.wld").string()});
-    run();
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{kIntro, kIntro}));
-    EXPECT_TRUE(dialogs.saveRequests.empty());
-
-    dialogs.shown.clear();
-    chooseSource(world(152, 58)); // save dialog cancelled
-    run();
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{kIntro, kDetected150}));
-    EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"Levels"});
-}
-
-TEST_F(ConverterRun, AnUnknownVersionIsOnlyWrittenWhenTheUserInsists) {
+TEST_F(ConverterRun, AnUnknownVersionIsWrittenWhenTheUserInsists) {
     const std::string original = world(1, 2);
     chooseSource(original);
-    dialogs.answers.push_back(false);
-    run();
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{kIntro, kUnknown}));
-    EXPECT_TRUE(dialogs.saveRequests.empty());
-
-    dialogs.shown.clear();
-    chooseSource(original);
-    dialogs.answers.push_back(true);
-    dialogs.saveAnswers.push_back((dir.path() / "forced.").string());
-    run();
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{kIntro, kUnknown, kChoose, "Done."}));
+    questions.answers.push_back(true);
+    questions.destination = (dir.path() / "forced.").string();
+    EXPECT_EQ(run(), ConversionOutcome::Converted);
+    EXPECT_EQ(questions.told, (Notices{ConverterNotice::ChooseWhereToSave, ConverterNotice::Converted}));
     EXPECT_EQ(readFile(dir.path() / "forced.wld"), with107Marker(original));
 }
 
@@ -170,62 +193,55 @@ TEST_F(ConverterRun, ShortSourcesGetTheMarkerWithZeroBytesInAnyGap) {
     };
     for (const auto& [bytes, expected] : cases) {
         SCOPED_TRACE(bytes.size());
-        dialogs = ScriptedDialogs();
         chooseSource(bytes);
-        if (bytes.size() < 6) {
-            dialogs.answers.push_back(true);
-        }
-        dialogs.saveAnswers.push_back((dir.path() / "short.wld").string());
-        run();
-        EXPECT_EQ(dialogs.shown.back(), "Done.");
+        questions.answers.push_back(true); // to the unknown version of the shorter ones
+        questions.destination = (dir.path() / "short.wld").string();
+        EXPECT_EQ(run(), ConversionOutcome::Converted);
         EXPECT_EQ(readFile(dir.path() / "short.wld"), expected);
     }
-}
-
-TEST_F(ConverterRun, KeepsAnExtensionOtherThanWldAndReplacesAnExistingFile) {
-    const std::string original = world(152, 58, 100);
-    chooseSource(original);
-    const auto existing = dir.write("copy.bak", "older and longer content than the new file would be" + original);
-    dialogs.saveAnswers.push_back(existing.string());
-    run();
-    EXPECT_EQ(readFile(existing), with107Marker(original));
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "copy.bak.wld"));
 }
 
 TEST_F(ConverterRun, RefusesTheSourceItselfAsDestinationBeforeWritingAnything) {
     const std::string original = world(152, 58);
     const auto source = chooseSource(original);
     // Named without its extension, the rule completes it to the source's own name.
-    dialogs.saveAnswers.push_back((dir.path() / "Levels" / "map").string());
-    run();
-    ASSERT_EQ(dialogs.shown.size(), 3u);
-    EXPECT_NE(dialogs.shown[2].find("cannot be saved over the map it is made from"), std::string::npos);
+    questions.destination = (dir.path() / "Levels" / "map").string();
+    EXPECT_EQ(run(), ConversionOutcome::Failed);
+    EXPECT_EQ(questions.told.back(), ConverterNotice::SourceAsDestination);
     EXPECT_EQ(readFile(source), original);
     EXPECT_EQ(folderNames(source.parent_path()), std::vector<std::string>{"map.wld"});
 }
 
-TEST_F(ConverterRun, AnUncreatableDestinationIsReportedAndNothingIsLeftBehind) {
-    const auto source = chooseSource(world(152, 58));
-    const auto destination = dir.path() / "no such folder" / "out.wld";
-    dialogs.saveAnswers.push_back(destination.string());
-    run();
-    EXPECT_EQ(dialogs.shown.back(), "Cannot create file " + destination.string());
-    EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"Levels"});
-}
-
-TEST_F(ConverterRun, AFailedWriteLeavesAnExistingDestinationWhole) {
+TEST_F(ConverterRun, AnUncreatableOrFailedDestinationIsReportedAndAnExistingOneStaysWhole) {
     const std::string original = world(152, 58, 200000);
     const auto source = chooseSource(original);
+    const auto uncreatable = dir.path() / "no such folder" / "out.wld";
+    questions.destination = uncreatable.string();
+    EXPECT_EQ(run(), ConversionOutcome::Failed);
+    EXPECT_EQ(questions.told.back(), ConverterNotice::DestinationUnwritable);
+    EXPECT_EQ(questions.toldPaths.back(), uncreatable.string());
+    EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"Levels"});
+
+    chooseSource(original);
     const auto existing = dir.write("out.wld", "the map the user had before");
-    dialogs.saveAnswers.push_back(existing.string());
+    questions.destination = existing.string();
     {
         FileSizeLimit limit(4096);
-        run();
+        EXPECT_EQ(run(), ConversionOutcome::Failed);
     }
-    EXPECT_EQ(dialogs.shown.back(), "Cannot create file " + existing.string());
+    EXPECT_EQ(questions.told.back(), ConverterNotice::DestinationUnwritable);
     EXPECT_EQ(readFile(existing), "the map the user had before");
     EXPECT_EQ(readFile(source), original);
     EXPECT_EQ(folderNames(dir.path()), (std::vector<std::string>{"Levels", "out.wld"}));
+}
+
+TEST(ConverterMessage, WordsEachNoticeAsTheWindowsShowIt) {
+    EXPECT_EQ(converterMessage(ConverterNotice::AlreadyCurrent, {}), "This file is already version 1.07");
+    EXPECT_EQ(converterMessage(ConverterNotice::ChooseWhereToSave, {}), "Please choose where to save the new file.");
+    EXPECT_NE(
+        converterMessage(ConverterNotice::SourceAsDestination, {}).find("cannot be saved over the map it is made from"),
+        std::string::npos);
+    EXPECT_EQ(converterMessage(ConverterNotice::DestinationUnwritable, "/o.wld"), "Cannot create file /o.wld");
 }
 
 } // namespace

@@ -69,6 +69,11 @@ TEST_F(EditionsTest, DigitalStoreFirstEncounterHasNoPlainBaseArchive) {
                                        "1_00_ExtraTools.gro", "1_04_patch.gro"}));
 }
 
+TEST_F(EditionsTest, RevolutionHasItsTwoArchives) {
+    archives({"All_01.gro", "All_02.gro"});
+    EXPECT_EQ(found(), std::pair("Serious Sam Classics: Revolution"s, Names{"All_01.gro", "All_02.gro"}));
+}
+
 TEST_F(EditionsTest, IncompleteOrUnknownArchivesMatchNoEdition) {
     archives({"SE1_00.gro", "SE1_00_Extra.gro", "Base.gro"});
     EXPECT_EQ(detectEdition(root), nullptr);

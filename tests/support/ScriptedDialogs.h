@@ -19,8 +19,9 @@ public:
     std::deque<std::optional<std::string>> saveAnswers;
     std::deque<std::optional<std::string>> folderAnswers;
 
-    // What was shown, in order: messages and questions alike.
+    // What was shown, in order: messages and questions alike, and the buttons of each box.
     std::vector<std::string> shown;
+    std::vector<std::string> buttons; // "OK", "Yes No" or "OK Cancel"
     std::vector<OpenFilesRequest> openRequests;
     std::vector<SaveFileRequest> saveRequests;
     std::vector<FolderRequest> folderRequests;
@@ -30,12 +31,13 @@ public:
 
     void showMessage(const std::string& text) override {
         shown.push_back(text);
+        buttons.push_back("OK");
         if (onMessage) {
             onMessage(text);
         }
     }
-    bool askYesNo(const std::string& text) override { return answer(text); }
-    bool askOkCancel(const std::string& text) override { return answer(text); }
+    bool askYesNo(const std::string& text) override { return answer(text, "Yes No"); }
+    bool askOkCancel(const std::string& text) override { return answer(text, "OK Cancel"); }
 
     std::vector<std::string> openFiles(const OpenFilesRequest& request) override {
         openRequests.push_back(request);
@@ -51,8 +53,9 @@ public:
     }
 
 private:
-    bool answer(const std::string& text) {
+    bool answer(const std::string& text, const char* choices) {
         shown.push_back(text);
+        buttons.push_back(choices);
         return take(answers, false);
     }
     template <typename T> static T take(std::deque<T>& queue, T fallback) {
