@@ -17,7 +17,8 @@ bool wantsWindows(const std::vector<std::string>& words) {
 
 int runWindows(int argc, char** argv) {
     std::string why;
-    if (const auto code = runLoadedPart("korvane-windows.so", "korvaneRunWindows", argc, argv, why)) {
+    if (const auto code =
+            runLoadedPart("korvane-windows.so", KORVANE_INSTALLED_WINDOWS, "korvaneRunWindows", argc, argv, why)) {
         return *code;
     }
     std::cerr << "korvane: the windows could not be loaded (" << why << "); 'korvane --help' lists the commands.\n";

@@ -7,8 +7,10 @@
 
 namespace korvane {
 
-// Loads the library `file`, searched for in the program's own library folders, and runs its entry point
-// `int entry(int argc, char** argv)`; nothing when either cannot be found, `why` then saying why.
-std::optional<int> runLoadedPart(const char* file, const char* entry, int argc, char** argv, std::string& why);
+// Loads the library `file` from the program's own folder, or else from `installedFolder` (relative to the
+// program's folder, where an installation puts it), and runs its entry point `int entry(int argc, char** argv)`;
+// nothing when either cannot be found, `why` then saying why. No other place is searched.
+std::optional<int> runLoadedPart(const std::string& file, const std::string& installedFolder, const char* entry,
+                                 int argc, char** argv, std::string& why);
 
 } // namespace korvane

@@ -2,7 +2,9 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 namespace korvane {
 
@@ -14,9 +16,16 @@ struct LibraryClose {
 
 } // namespace
 
-std::optional<int> runLoadedPart(const char* file, const char* entry, int argc, char** argv, std::string& why) {
+std::optional<int> runLoadedPart(const std::string& file, const std::string& installedFolder, const char* entry,
+                                 int argc, char** argv, std::string& why) {
+    std::error_code error;
+    const auto folder = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    auto path = folder / file;
+    if (!std::filesystem::exists(path, error)) {
+        path = (folder / installedFolder / file).lexically_normal();
+    }
     // Kept mapped after the close: the part's static objects are destroyed at exit, after its code has run.
-    const std::unique_ptr<void, LibraryClose> library(::dlopen(file, RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE));
+    const std::unique_ptr<void, LibraryClose> library(::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE));
     if (!library) {
         why = ::dlerror();
         return std::nullopt;
@@ -24,7 +33,7 @@ std::optional<int> runLoadedPart(const char* file, const char* entry, int argc, 
     using Entry = int (*)(int, char**);
     const auto run = reinterpret_cast<Entry>(::dlsym(library.get(), entry));
     if (run == nullptr) {
-        why = std::string(file) + " has no entry " + entry;
+        why = path.string() + " has no entry " + entry;
         return std::nullopt;
     }
     return run(argc, argv);
