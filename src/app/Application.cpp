@@ -11,6 +11,7 @@
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtShell.h"
 #include "scan/windows/TForm6.h"
+#include "settings/MapInstallation.h"
 #include "settings/SettingsFiles.h"
 #include "settings/windows/TForm2.h"
 #include "settings/windows/TForm4.h"
@@ -101,10 +102,13 @@ int runKorvane(int argc, char** argv) {
     installToolkitTranslation(toolkitTexts);
     FileSettingsStore settings(FileSettingsStore::defaultLocation());
 
-    // What is left after the toolkit's own options: a .gro to show, from the file manager or a terminal.
+    // What is left after the toolkit's own options: a map to start an archive with, or a .gro to show, from
+    // the file manager or a terminal.
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() == 2 && isArchiveToView(arguments[1].toStdString())) {
-        return runArchiveViewer(arguments[1].toStdString(), settings);
+    const std::string lone = arguments.size() == 2 ? arguments[1].toStdString() : std::string();
+    const bool map = !lone.empty() && isMapFile(lone);
+    if (!map && !lone.empty() && isArchiveToView(lone)) {
+        return runArchiveViewer(lone, settings);
     }
     QApplication::setQuitOnLastWindowClosed(false);
     // Message boxes are modal to the whole application and centred over the window they belong to.
@@ -116,6 +120,9 @@ int runKorvane(int argc, char** argv) {
     dialogs.setFallbackOwner(windows.form1.get());
 
     quitWhenClosed(*windows.form1);
+    if (map) {
+        windows.form1->openMapAfterStartup(lone);
+    }
     windows.form1->show();
     return QApplication::exec();
 }

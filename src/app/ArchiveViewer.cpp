@@ -22,8 +22,8 @@
 
 namespace korvane {
 
-ArchiveViewer::ArchiveViewer(std::string archivePath, const AppState* installation)
-    : archivePath_(std::move(archivePath)), installation_(installation) {
+ArchiveViewer::ArchiveViewer(std::string archivePath, const AppState* installation, QWidget* owner)
+    : QWidget(owner, Qt::Window), archivePath_(std::move(archivePath)), installation_(installation) {
     setObjectName("ArchiveViewer");
     const QString path = QString::fromStdString(archivePath_);
     setWindowTitle(QFileInfo(path).fileName() + " - " + kProgramTitle);

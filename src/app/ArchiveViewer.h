@@ -18,8 +18,9 @@ namespace korvane {
 class ArchiveViewer : public QWidget {
     Q_OBJECT
 public:
-    // Without an installation the check skips the rule about replacing standard files.
-    ArchiveViewer(std::string archivePath, const AppState* installation);
+    // Without an installation the check skips the rule about replacing standard files. With an owner it is
+    // a window of its own that the owner destroys.
+    ArchiveViewer(std::string archivePath, const AppState* installation, QWidget* owner = nullptr);
 
     QLabel* PathLabel = nullptr;
     QListWidget* Members = nullptr;

@@ -31,6 +31,7 @@ TForm1::TForm1(WindowContext& context) : context_(context) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     createMenu();
+    setAcceptDrops(true);
 
     auto* client = new QWidget(this);
     auto* stack = new QGridLayout(client);

@@ -16,6 +16,8 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -118,6 +120,12 @@ public:
     // Shows only the tab of the step (0, 1, 2) and makes it the active page.
     void showStep(int pageIndex);
 
+    // Maps given on the command line or dropped on the window (TForm1Drops.cpp): a new archive with them in
+    // step 1, for the installation and mod the first one lies in.
+    void openMaps(const std::vector<std::string>& paths);
+    // A map to open once the start-up check has let the window be used.
+    void openMapAfterStartup(std::string path) { startupMap_ = std::move(path); }
+
 public slots:
     void New1Click();
     void Exit1Click();
@@ -153,6 +161,9 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // Local .wld files start a new archive; .gro files open in the viewer.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createMenu();
@@ -169,6 +180,10 @@ private:
     void setUpArchiver();
     void checkInstallation();
 
+    // Makes the map's installation the session's when it has standard lists; false (the reason shown) if not.
+    bool switchInstallation(const std::string& installRoot);
+    void openArchives(const std::vector<std::string>& paths);
+
     // The mod choice of step 1 (TForm1Mods.cpp).
     void fillModChoice();
     std::string chosenMod() const;
@@ -178,6 +193,7 @@ private:
     Forms forms_;
     // The answers of the packing run in progress; null between runs.
     PackingEvents* packingEvents_ = nullptr;
+    std::string startupMap_;
 };
 
 } // namespace korvane

@@ -5,6 +5,7 @@
 #include "platform/UserError.h"
 #include "platform/qt/Centring.h"
 #include "settings/InstallFolder.h"
+#include "settings/MapInstallation.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsMessages.h"
 #include "settings/windows/TForm5.h"
@@ -12,6 +13,8 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QTimer>
+
+#include <utility>
 
 namespace korvane {
 
@@ -24,11 +27,21 @@ void TForm1::Timer1Timer() {
         // start-up goes no further.
         context_.dialogs.showMessage(userMessageOf(std::current_exception()));
     }
+    // Only once the window is there to use: the setup wizard comes first on a first run.
+    if (!startupMap_.empty() && isVisible()) {
+        openMaps({std::exchange(startupMap_, {})});
+    }
 }
 
 void TForm1::checkInstallation() {
     AppState& state = context_.state;
     ReadInstallRoot(state, context_.settings);
+    // Before any setup, a map given at start serves from its own installation when that one is set up.
+    const auto mapsInstallation = startupMap_.empty() ? std::nullopt : installationOfMap(startupMap_);
+    if (state.InstallRoot.empty() && mapsInstallation) {
+        AppState found{mapsInstallation->installRoot, {}, {}};
+        state.InstallRoot = LoadStandardLists(found) ? found.InstallRoot : std::string();
+    }
     TForm5& wizard = *forms_.Form5;
     if (state.InstallRoot.empty()) {
         // First run: the wizard takes the main window's place and decides its own first page.

@@ -34,10 +34,16 @@ void writeRefusals(const std::vector<ChoiceRefused>& refused, Collection& collec
 
 bool prepareCollection(const ParsedCommand& parsed, Collection& collection, Console& console) {
     AppState& state = collection.state;
-    state.InstallRoot = installRootFrom(required(parsed, "--root"));
+    const auto root = parsed.value("--root");
+    const MapInstallation found =
+        root ? MapInstallation{installRootFrom(*root), {}, {}, {}} : installationOfMaps(parsed.operands);
+    state.InstallRoot = found.installRoot;
     if (const auto mod = parsed.value("--mod")) {
         collection.ModFolder = modFolderFrom(state.InstallRoot, *mod);
         collection.ModName = modOfFolder(collection.ModFolder).value_or(*mod);
+    } else {
+        collection.ModFolder = found.modFolder;
+        collection.ModName = found.modName;
     }
     if (!loadStandardLists(state, parsed.value("--standard-cache").value_or(""), console)) {
         return false;

@@ -27,8 +27,9 @@ struct Collection {
     GameFolders folders() const { return {state.InstallRoot, ModFolder}; }
 };
 
-// Reads --root, --mod and --standard-cache, loads the standard lists and adds the map operands; false (the
-// reason written) when the lists are missing or unreadable or no map could be listed.
+// Reads --root (without it, finds the installation from the maps), --mod and --standard-cache, loads the standard lists
+// and adds the map operands; false (the reason written) when the lists are missing or unreadable or no map could be
+// listed.
 bool prepareCollection(const ParsedCommand& parsed, Collection& collection, Console& console);
 
 // Each refusal on its own line of standard error.

@@ -1,6 +1,7 @@
 #include "cli/CommandLineMain.h"
 
 #include "cli/Command.h"
+#include "cli/DroppedMap.h"
 #include "platform/Terminal.h"
 #include "platform/UserError.h"
 #include "platform/Version.h"
@@ -122,6 +123,9 @@ int runCommandLine(const std::vector<std::string>& words, Console& console) {
         console.out << kVersionText;
         return kExitSuccess;
     }
+    if (isDroppedMap(words)) {
+        return runOne(droppedMapCommand(), words, console);
+    }
     const Command* command = findCommand(first);
     if (command == nullptr) {
         return usageError(console, (first[0] == '-' ? "unknown option " : "unknown command ") + first, "");
@@ -145,6 +149,10 @@ int runCommandLine(int argc, char** argv) {
     const std::vector<std::string> words(argv + 1, argv + argc);
     const int code = runCommandLine(words, console);
     std::cout.flush();
+    // A console window opened for a dropped map alone would close before its log could be read.
+    if (isDroppedMap(words) && ownsConsoleWindow()) {
+        waitForKey();
+    }
     return code;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/FileError.h"
 #include "platform/FileHandle.h"
 #include "platform/GamePath.h"
+#include "platform/SettingsStore.h"
 #include "scan/ChosenFiles.h"
 #include "settings/GameMods.h"
 #include "settings/InstallFolder.h"
@@ -73,6 +74,30 @@ bool loadCacheFolder(const std::string& folder, AppState& state) {
 }
 
 } // namespace
+
+MapInstallation installationOfMaps(const std::vector<std::string>& maps) {
+    std::string outside;
+    for (const std::string& map : maps) {
+        std::error_code error;
+        if (fs::is_regular_file(map, error)) {
+            if (auto found = installationOfMap(map)) {
+                return *found;
+            }
+            outside = map;
+            break;
+        }
+    }
+    AppState configured;
+    ReadInstallRoot(configured, *machineSettings());
+    if (configured.InstallRoot.empty() && outside.empty()) {
+        throw UsageError("No installation is configured: give the game's folder with --root DIR.");
+    }
+    if (configured.InstallRoot.empty()) {
+        throw UsageError(outside + " is not inside a Serious Sam installation (no folder above it holds " +
+                         "Bin\\SeriousSam.exe), and none is configured: give the game's folder with --root DIR.");
+    }
+    return {installRootFrom(configured.InstallRoot), {}, {}, {}};
+}
 
 bool liesUnderRoot(const std::string& path, const std::string& root) {
     return path.compare(0, root.size(), root) == 0;

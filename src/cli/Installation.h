@@ -4,8 +4,10 @@
 
 #include "platform/AppState.h"
 #include "platform/GameFolders.h"
+#include "settings/MapInstallation.h"
 
 #include <string>
+#include <vector>
 
 namespace korvane::cli {
 
@@ -15,6 +17,11 @@ struct Console;
 // when DIR is not a valid installation (no Bin\SeriousSam.exe in it), saying what to give instead when
 // DIR is a mod's folder.
 std::string installRootFrom(const std::string& dir);
+
+// The installation of a run given no --root: the one the first map named by a file system path lies in (with
+// its mod when the map lies in a mod's folder), else the configured one. Throws UsageError when there is
+// neither.
+MapInstallation installationOfMaps(const std::vector<std::string>& maps);
 
 // True when the path's text begins with the root's, as the windows' dialogs tell a file inside the installation.
 bool liesUnderRoot(const std::string& path, const std::string& root);

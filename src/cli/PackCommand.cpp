@@ -123,10 +123,11 @@ std::string destinationOf(const std::string& output) {
     return error ? output : absolute.string();
 }
 
-// Without --output a mod's archive goes into the mod's folder, where the game loads it with the mod, named
-// after the first map.
+// Without --output the archive goes where the game loads it: into the game's folder, or the mod's with a mod,
+// named after the first map.
 std::string defaultDestination(const Collection& collection) {
-    return collection.ModFolder + archiveNamedAfter(collection.MapList.name(0));
+    const std::string& folder = collection.ModFolder.empty() ? collection.state.InstallRoot : collection.ModFolder;
+    return folder + archiveNamedAfter(collection.MapList.name(0));
 }
 
 // The files left out for shipping beside the archive: copied into --beside's folder, else only counted.
@@ -152,9 +153,6 @@ bool shipBeside(const ParsedCommand& parsed, const GameFolders& folders, const s
 
 int runPack(const ParsedCommand& parsed, Console& console) {
     const auto output = parsed.value("--output");
-    if (!output && !parsed.has("--mod")) {
-        required(parsed, "--output");
-    }
     TerminalProgress progress(console);
     Collection collection;
     collection.DeepScan = parsed.has("--deep");
@@ -209,10 +207,11 @@ const Command& packCommand() {
           {"--beside"}},
          1,
          std::nullopt},
-        "pack --root DIR [--mod NAME] --output FILE.gro [--beside DIR] MAP... [--add FILE]... [--exclude FILE]...",
+        "pack [--root DIR] [--mod NAME] [--output FILE.gro] [--beside DIR] MAP... [--add FILE]...",
         "pack the files the maps need",
-        "Usage: korvane pack --root DIR [--mod NAME] --output FILE.gro [--standard-cache DIR]\n"
+        "Usage: korvane pack [--root DIR] [--mod NAME] [--output FILE.gro] [--standard-cache DIR]\n"
         "                    [--deep] [--beside DIR] [--add FILE]... [--exclude FILE]... MAP...\n"
+        "       korvane MAP.wld\n"
         "\n"
         "Runs what the windows run from step 1 to \"Финиш\": the collection over the maps, then the\n"
         "packing run into a new archive, with the same admission rules, stored names and methods\n"
@@ -220,12 +219,14 @@ const Command& packCommand() {
         "by line; needed files that are missing are listed on standard error, then packing goes on\n"
         "without them, as \"Игнорировать!\" does.\n"
         "\n"
-        "  --root DIR             the installation folder (holding Bin/SeriousSam.exe)\n"
+        "  --root DIR             the installation folder (holding Bin/SeriousSam.exe); without it,\n"
+        "                         the one the first map given as a file path lies in (and its mod\n"
+        "                         when the map lies in a mod's folder), else the configured one\n"
         "  --mod NAME             pack for the mod in Mods/NAME, as the game runs it: names resolve\n"
         "                         in the mod's folder first, the mod's archives count as standard\n"
         "  --output FILE          the archive to write; \".gro\" is appended when it has no extension;\n"
-        "                         with --mod it may be left out: the mod's folder, named after the\n"
-        "                         first map\n"
+        "                         without it, the game's folder (the mod's with a mod), named after\n"
+        "                         the first map\n"
         "  --standard-cache DIR   read KVN_files.dat and KVN_gros.dat from DIR instead of the\n"
         "                         installation's Temp folder\n"
         "  --deep                 deep scan: follow every file the maps lead to, at any depth\n"
@@ -242,6 +243,10 @@ const Command& packCommand() {
         "The game's standard archives and the mod's own are never replaced: such a destination is\n"
         "refused before anything is written. A map that does not exist, or a run in which no file\n"
         "could be packed, leaves an earlier archive of that name as it was.\n"
+        "\n"
+        "Without the windows, \"korvane MAP.wld\" (a map dropped on korvane-cli.exe) packs the map\n"
+        "the easy way: into its own installation's folder (or its mod's), building the standard\n"
+        "file list first when the installation has none, for the edition its archives show.\n"
         "\n"
         "Exit status: 0 when every file was packed, 1 when the archive lacks some file (missing or\n"
         "unreadable), could not be written or has a warning, a map does not exist, or a file to ship\n"

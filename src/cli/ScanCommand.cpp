@@ -54,9 +54,9 @@ int runScan(const ParsedCommand& parsed, Console& console) {
 const Command& scanCommand() {
     static const Command command{
         {"scan", {{"--root"}, {"--standard-cache"}, {"--deep", false}, {"--mod"}, {"--why", false}}, 1, std::nullopt},
-        "scan --root DIR [--mod NAME] MAP...",
+        "scan [--root DIR] [--mod NAME] MAP...",
         "list the files the maps need",
-        "Usage: korvane scan --root DIR [--mod NAME] [--standard-cache DIR] [--deep] [--why] MAP...\n"
+        "Usage: korvane scan [--root DIR] [--mod NAME] [--standard-cache DIR] [--deep] [--why] MAP...\n"
         "\n"
         "Prints the files that the maps need and that the installation's standard archives do not\n"
         "hold, one name relative to the root a line, in the order step 2 of the windows lists them:\n"
@@ -68,7 +68,9 @@ const Command& scanCommand() {
         "only as a plain file, never from a GRO (an entity library, ModExt.txt...), is listed too and\n"
         "named again on standard error as \"Ship beside the archive:\" with the reason.\n"
         "\n"
-        "  --root DIR             the installation folder (holding Bin/SeriousSam.exe)\n"
+        "  --root DIR             the installation folder (holding Bin/SeriousSam.exe); without it,\n"
+        "                         the one the first map given as a file path lies in (and its mod),\n"
+        "                         else the configured one\n"
         "  --mod NAME             scan for the mod in Mods/NAME, as the game runs it: names resolve\n"
         "                         in the mod's folder first, the mod's archives count as standard\n"
         "  --standard-cache DIR   read KVN_files.dat and KVN_gros.dat from DIR instead of the\n"

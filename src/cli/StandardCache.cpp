@@ -1,6 +1,7 @@
 #include "cli/StandardCache.h"
 
 #include "archive/ZipEngine.h"
+#include "settings/EditionDetection.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsMessages.h"
 #include "settings/StandardListBuilder.h"
@@ -32,6 +33,18 @@ StandardCacheResult buildStandardCache(const std::string& installRoot, const std
     result.complete = built.outcome == StandardListOutcome::Complete;
     result.files = state.StandardFiles.size();
     return result;
+}
+
+bool buildDetectedStandardCache(const std::string& installRoot, Console& console, TerminalProgress& progress) {
+    const Edition* edition = detectEdition(installRoot);
+    if (edition == nullptr) {
+        console.err << kNoEditionFound << '\n';
+        return false;
+    }
+    console.out << editionFoundText(*edition) << '\n';
+    const std::vector<std::string> names = editionArchives(*edition, installRoot);
+    progress.nameItems(names, 1);
+    return buildStandardCache(installRoot, names, console, progress).saved;
 }
 
 } // namespace korvane::cli

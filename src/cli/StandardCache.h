@@ -21,4 +21,8 @@ struct StandardCacheResult {
 StandardCacheResult buildStandardCache(const std::string& installRoot, const std::vector<std::string>& archiveNames,
                                        Console& console, TerminalProgress& progress);
 
+// The cache files for the edition the installation's archives show, as "standard build --preset auto" saves
+// them, the edition named first. False (the reason written) when no edition is found or nothing was saved.
+bool buildDetectedStandardCache(const std::string& installRoot, Console& console, TerminalProgress& progress);
+
 } // namespace korvane::cli

@@ -69,9 +69,9 @@ int runWhy(const ParsedCommand& parsed, Console& console) {
 const Command& whyCommand() {
     static const Command command{
         {"why", {{"--root"}, {"--standard-cache"}, {"--deep", false}, {"--mod"}}, 2, std::nullopt},
-        "why --root DIR NAME MAP...",
+        "why [--root DIR] NAME MAP...",
         "tell which files lead the maps to NAME",
-        "Usage: korvane why --root DIR [--mod NAME] [--standard-cache DIR] [--deep] NAME MAP...\n"
+        "Usage: korvane why [--root DIR] [--mod NAME] [--standard-cache DIR] [--deep] NAME MAP...\n"
         "\n"
         "Runs the collection as scan does and prints every chain of files that leads from the maps\n"
         "to the game file NAME, one a line, its files tab-separated from the map down to NAME: first\n"

@@ -42,9 +42,9 @@ TEST(CommandLine, UsageErrorsExitWithTwoAndPointToTheHelp) {
     EXPECT_EQ(unknown.code, 2);
     EXPECT_EQ(unknown.err, "korvane: unknown command frobnicate\nTry 'korvane --help'.\n");
 
-    const CliRun noRoot = korvane({"scan", "Levels\\A.wld"});
+    const CliRun noRoot = korvane({"standard", "build", "--preset", "auto"});
     EXPECT_EQ(noRoot.code, 2);
-    EXPECT_EQ(noRoot.err, "korvane: option --root is required\nTry 'korvane scan --help'.\n");
+    EXPECT_EQ(noRoot.err, "korvane: option --root is required\nTry 'korvane standard build --help'.\n");
     EXPECT_EQ(korvane({"list"}).code, 2);
     EXPECT_EQ(korvane({"list", "a.gro", "b.gro"}).code, 2);
     EXPECT_EQ(korvane({"convert", "a.wld"}).code, 2);

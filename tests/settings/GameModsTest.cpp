@@ -1,5 +1,7 @@
 // The mods of an installation: which there are, where each lies, and its archives as standard content.
 #include "settings/GameMods.h"
+#include "platform/GamePath.h"
+#include "settings/MapInstallation.h"
 
 #include "ListingFixture.h"
 
@@ -53,6 +55,28 @@ TEST_F(GameModsTest, TheModsArchivesJoinTheStandardList) {
 
     install.write("Mods/M/Broken.gro", "PK but not really");
     EXPECT_THROW(withModArchives(standard, root + "Mods/M/", archiver, progress), std::exception);
+}
+
+TEST_F(GameModsTest, AMapFindsItsInstallationOrItsModByWalkingUp) {
+    // The marker in any letter case, as a game folder copied from a Windows disk may spell it.
+    testing::TempDir other;
+    other.write("Games/SS/bin/seriousSAM.EXE", "MZ");
+    auto found = installationOfMap(other.write("Games/SS/Levels/Deep/Castle.wld", "").string());
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(sameFolder(found->installRoot, other.root() + "Games/SS"));
+    EXPECT_EQ(found->installRoot.back(), kNativeSeparator);
+    EXPECT_EQ(found->modName, "");
+    EXPECT_EQ(found->mapPath.rfind(found->installRoot, 0), 0u) << found->mapPath;
+
+    found = installationOfMap(install.write("Mods/Alpha/Levels/Mine.wld", "").string());
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(sameFolder(found->installRoot, root));
+    EXPECT_EQ(found->modName, "Alpha");
+    EXPECT_TRUE(sameFolder(found->modFolder, root + "Mods/Alpha"));
+    EXPECT_FALSE(sameFolder(found->modFolder, root));
+
+    // A folder merely named Mods outside an installation holds no mod.
+    EXPECT_FALSE(installationOfMap(other.write("Loose/Mods/Alpha/Levels/Mine.wld", "").string()).has_value());
 }
 
 } // namespace

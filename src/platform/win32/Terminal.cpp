@@ -45,8 +45,10 @@ std::vector<std::string> programArguments(int argc, char** argv) {
 }
 
 bool ownsConsoleWindow() {
+    // Only a console one can type into: with standard input redirected nobody could press the key.
+    DWORD mode = 0;
     DWORD processes[2];
-    return GetConsoleProcessList(processes, 2) == 1;
+    return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0 && GetConsoleProcessList(processes, 2) == 1;
 }
 
 void waitForKey() {
