@@ -23,6 +23,8 @@
 #include <QTranslator>
 #include <QWidget>
 
+#include <memory>
+
 namespace korvane {
 
 namespace {
@@ -100,7 +102,9 @@ int runKorvane(int argc, char** argv) {
     QApplication::setWindowIcon(programIcon());
     QTranslator toolkitTexts;
     installToolkitTranslation(toolkitTexts);
-    FileSettingsStore settings(FileSettingsStore::defaultLocation());
+    // The same store as the command line's: the registry on Windows, the settings file elsewhere.
+    const std::unique_ptr<SettingsStore> store = machineSettings();
+    SettingsStore& settings = *store;
 
     // What is left after the toolkit's own options: a map to start an archive with, or a .gro to show, from
     // the file manager or a terminal.

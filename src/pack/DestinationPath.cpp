@@ -8,8 +8,11 @@ namespace korvane {
 
 namespace {
 
+// Windows takes a typed '/' as a separator as well as its own '\'; elsewhere '\' is a letter of a name.
+constexpr std::string_view kSeparators = kNativeSeparator == '/' ? "/" : "\\/";
+
 std::size_t nameStart(std::string_view path) {
-    const auto separator = path.rfind(kNativeSeparator);
+    const auto separator = path.find_last_of(kSeparators);
     return separator == std::string_view::npos ? 0 : separator + 1;
 }
 

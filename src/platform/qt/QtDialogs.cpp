@@ -5,6 +5,7 @@
 #include "platform/qt/SaveDialog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QLabel>
@@ -93,7 +94,7 @@ std::vector<std::string> QtDialogs::openFiles(const OpenFilesRequest& request) {
     std::vector<std::string> chosen;
     if (dialog.exec() == QDialog::Accepted) {
         for (const QString& file : dialog.selectedFiles()) {
-            chosen.push_back(file.toStdString());
+            chosen.push_back(nativePath(file));
         }
     }
     return chosen;
@@ -107,7 +108,7 @@ std::optional<std::string> QtDialogs::saveFile(const SaveFileRequest& request) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().front().toStdString();
+    return nativePath(dialog.selectedFiles().front());
 }
 
 std::optional<std::string> QtDialogs::pickFolder(const FolderRequest& request) {
@@ -116,7 +117,7 @@ std::optional<std::string> QtDialogs::pickFolder(const FolderRequest& request) {
     if (folder.isEmpty()) {
         return std::nullopt;
     }
-    return folderWithoutTrailingSeparator(folder.toStdString());
+    return folderWithoutTrailingSeparator(nativePath(folder));
 }
 
 QStringList qtNameFilters(std::string_view filter) {
@@ -129,8 +130,14 @@ QStringList qtNameFilters(std::string_view filter) {
     return filters;
 }
 
+std::string nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdString();
+}
+
 std::string folderWithoutTrailingSeparator(std::string folder) {
-    while (folder.size() > 1 && folder.back() == '/') {
+    // A drive's root keeps its separator: "C:" alone names the drive's current folder instead.
+    const bool driveRoot = folder.size() == 3 && folder[1] == ':';
+    while (folder.size() > 1 && !driveRoot && (folder.back() == '/' || folder.back() == '\\')) {
         folder.pop_back();
     }
     return folder;

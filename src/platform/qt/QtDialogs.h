@@ -35,7 +35,10 @@ private:
 // separated by ';' become space-separated.
 QStringList qtNameFilters(std::string_view filter);
 
-// A chosen folder without its trailing separators (the root folder stays "/").
+// A chosen path as the system writes it: Qt hands out '/' everywhere, Windows users read '\'.
+std::string nativePath(const QString& path);
+
+// A chosen folder without its trailing separators (the root folder stays "/", a drive's root "C:\").
 std::string folderWithoutTrailingSeparator(std::string folder);
 
 } // namespace korvane

@@ -104,9 +104,9 @@ TEST(QtDialogs, OpenDialogStartsInTheFolderAndReturnsEveryChosenFile) {
     });
     const auto chosen = dialogs.openFiles({"Карта*.wld|*.wld", (dir.path() / "Levels").string(), true, true});
     EXPECT_EQ(filters, QStringList{QString::fromUtf8("Карта*.wld (*.wld)")});
-    EXPECT_EQ(folder.toStdString(), (dir.path() / "Levels").string());
-    EXPECT_EQ(chosen, (std::vector<std::string>{(dir.path() / "Levels/a.wld").string(),
-                                                (dir.path() / "Levels/b.wld").string()}));
+    EXPECT_EQ(nativePath(folder), (dir.path() / "Levels").string());
+    EXPECT_EQ(chosen, (std::vector<std::string>{(dir.path() / "Levels" / "a.wld").string(),
+                                                (dir.path() / "Levels" / "b.wld").string()}));
 
     whenDialogShows([](QWidget* widget) { qobject_cast<QDialog*>(widget)->reject(); });
     EXPECT_TRUE(dialogs.openFiles({"*.*|*.*", dir.path().string(), true, false}).empty());
@@ -163,6 +163,8 @@ TEST(QtDialogs, FolderPickerGivesTheFolderWithoutTrailingSeparator) {
     EXPECT_EQ(dialogs.pickFolder({"t", "s", dir.root()}), std::nullopt);
     EXPECT_EQ(folderWithoutTrailingSeparator("/games/ss///"), "/games/ss");
     EXPECT_EQ(folderWithoutTrailingSeparator("/"), "/");
+    EXPECT_EQ(folderWithoutTrailingSeparator("C:\\Games\\SS\\"), "C:\\Games\\SS");
+    EXPECT_EQ(folderWithoutTrailingSeparator("C:\\"), "C:\\");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The wizard's wiring. The page order, the checks and the save are the flow's.
 #include "settings/windows/TForm5.h"
 
+#include "platform/GamePath.h"
 #include "platform/qt/CheckListBox.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsMessages.h"
@@ -50,7 +51,7 @@ TEST_F(SetupWizardTest, FirstRunFromThePickedFolderToTheMainWindow) {
     click(wizard.Button2);
     EXPECT_TRUE(wizard.VersionChoice->isHidden());
     click(wizard.Button2);
-    EXPECT_EQ(dialogs.folderRequests[1].initialFolder, (install.path() / "Bin").string() + "/");
+    EXPECT_EQ(dialogs.folderRequests[1].initialFolder, withTrailingSeparator((install.path() / "Bin").string()));
     EXPECT_EQ(wizard.InstallPathField->text().toStdString(), root);
     // No known edition: "Другой" is chosen for the user to list the archives.
     EXPECT_FALSE(wizard.GroupBox1->isHidden());
