@@ -1,10 +1,9 @@
 // The start of a build with windows: the main window (with a lone map in step 1), or the archive viewer for a
 // lone archive path.
 #include "Entry.h"
-#include "app/Application.h"
-#include "app/ArchiveViewer.h"
 #include "cli/CommandLineMain.h"
 #include "cli/DroppedMap.h"
+#include "platform/Terminal.h"
 
 namespace korvane {
 
@@ -12,10 +11,6 @@ bool wantsWindows(const std::vector<std::string>& words) {
     const bool archiveToView = words.size() == 1 && isArchiveToView(words.front());
     // A map given alone starts a new archive with it in the main window.
     return archiveToView || cli::isDroppedMap(words) || !cli::wantsCommandLine(words);
-}
-
-int runWindows(int argc, char** argv) {
-    return runKorvane(argc, argv);
 }
 
 } // namespace korvane

@@ -6,6 +6,7 @@
 #include "app/TForm7.h"
 #include "app/Translations.h"
 #include "platform/SettingsStore.h"
+#include "platform/Terminal.h"
 #include "platform/UserError.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtShell.h"

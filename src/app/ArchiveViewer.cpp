@@ -113,8 +113,4 @@ void ArchiveViewer::MembersClick() {
     }
 }
 
-bool isArchiveToView(const std::string& word) {
-    return !word.empty() && word.front() != '-' && word.find_first_of("./") != std::string::npos;
-}
-
 } // namespace korvane

@@ -39,8 +39,4 @@ private:
     const AppState* installation_;
 };
 
-// The single command-line word that opens the viewer instead of the main window: a path, told apart from the
-// command names by its dot or separator.
-bool isArchiveToView(const std::string& word);
-
 } // namespace korvane

@@ -39,7 +39,7 @@ bool DiskWalk::excluded(const std::string& fullName, bool isFolder) const {
     return false;
 }
 
-bool DiskWalk::takeFound(const std::string& folder, const std::string& name, bool isFolder) {
+bool DiskWalk::takeFound(const std::string& folder, const std::string& name, bool isFolder, std::uint32_t attributes) {
     std::string fullName = withTrailingSeparator(folder) + name;
     if (isFolder) {
         fullName += '/';
@@ -47,7 +47,7 @@ bool DiskWalk::takeFound(const std::string& folder, const std::string& name, boo
     if (excluded(fullName, isFolder)) {
         return false;
     }
-    found_(fullName, isFolder);
+    found_(fullName, isFolder, attributes);
     return true;
 }
 
@@ -67,7 +67,7 @@ void DiskWalk::walk(const std::string& folder, const std::string& mask, bool rec
         if (searchReturns(item.attributes, asked) && (item.attributes & asked) != 0 &&
             (settings_.archiveIdentity.second == 0 ||
              identityOf(*nativeFolder / item.name) != settings_.archiveIdentity)) {
-            takeFound(maskFolder, item.name, false);
+            takeFound(maskFolder, item.name, false, item.attributes);
         }
     }
     if ((settings_.searchAttr & faDirectory) != 0 || recursive) {
@@ -97,7 +97,7 @@ void DiskWalk::walkSubFolders(const std::string& folder, const std::string& mask
             continue;
         }
         if ((settings_.searchAttr & faDirectory) != 0 && MatchesMask(sub, fullMask)) {
-            if (takeFound(parent, item.name, true)) {
+            if (takeFound(parent, item.name, true, item.attributes)) {
                 walk(sub, "*.*", true);
             }
             continue;

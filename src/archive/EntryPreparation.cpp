@@ -47,6 +47,35 @@ std::size_t firstNamed(const TZEDirArray& list, std::string_view stored) {
     return match == list.end() ? StoredNameIndex::npos : static_cast<std::size_t>(match - list.begin());
 }
 
+// A packing run calls AddFiles once a file, always with the same masks: they are prepared again only when
+// they change.
+const std::vector<ExternalMask>& preparedMasks(const std::vector<std::string>& masks, bool isFolder,
+                                               const std::string& base, const std::string& baseDir) {
+    thread_local std::vector<ExternalMask> prepared;
+    const bool same = std::equal(masks.begin(), masks.end(), prepared.begin(), prepared.end(),
+                                 [&](const std::string& mask, const ExternalMask& made) {
+                                     return made.madeFrom(mask, isFolder, base, baseDir);
+                                 });
+    if (!same) {
+        prepared.clear();
+        for (const auto& mask : masks) {
+            prepared.emplace_back(mask, isFolder, base, baseDir);
+        }
+    }
+    return prepared;
+}
+
+// The name as the walk spelled it is tried first: only a folder spelled in another letter case needs resolving.
+DosDateTime writtenAt(const std::string& fullName) {
+    auto written = lastWriteDosDateTime(fullName);
+    if (!written) {
+        if (const auto native = resolveExisting(fullName)) {
+            written = lastWriteDosDateTime(*native);
+        }
+    }
+    return written ? *written : currentDosDateTime();
+}
+
 std::uint32_t dosStamp(DosDateTime when) {
     return (std::uint32_t{when.date} << 16) | when.time;
 }
@@ -63,7 +92,7 @@ void TZEBaseArchiver::InternalAddFiles(const std::vector<std::string>& masks, st
     settings.exclusions = exclusions;
     settings.archiveIdentity = identityOf(archiveFile_->handle());
     const auto base = settings.base;
-    DiskWalk walk(std::move(settings), [&](const std::string& fullName, bool isFolder) {
+    DiskWalk walk(std::move(settings), [&](const std::string& fullName, bool isFolder, std::uint32_t attributes) {
         bool confirm = true;
         if (OnConfirmProcessFile) {
             OnConfirmProcessFile(*this, fullName, poAdd, confirm);
@@ -71,12 +100,12 @@ void TZEBaseArchiver::InternalAddFiles(const std::vector<std::string>& masks, st
         if (!confirm) {
             return;
         }
-        const int index = AddFileInit(fullName, base);
+        const int index = AddFileInit(fullName, base, attributes);
         if (index < 0) {
             return;
         }
-        for (const auto& mask : NoCompressionMasks) {
-            if (IsExternalFileMatchMask(fullName, mask, isFolder, base, BaseDir)) {
+        for (const auto& mask : preparedMasks(NoCompressionMasks, isFolder, base, BaseDir)) {
+            if (mask.matches(fullName)) {
                 auto& item = dirManager_->CurrentList[static_cast<std::size_t>(index)];
                 item.EntryMode = 0;
                 item.CentralHeader.Method = 0;
@@ -93,7 +122,7 @@ bool TZEBaseArchiver::StoredNameFits(std::string_view storedName) {
     return encodeStoredName(storedName).bytes.size() <= kMaxStoredNameLength;
 }
 
-int TZEBaseArchiver::AddFileInit(const std::string& fullName, const std::string& base) {
+int TZEBaseArchiver::AddFileInit(const std::string& fullName, const std::string& base, std::uint32_t attributes) {
     const auto stored = storedNameOf(fullName, base, Options.StorePath);
     if (stored.empty()) {
         return -1;
@@ -105,7 +134,7 @@ int TZEBaseArchiver::AddFileInit(const std::string& fullName, const std::string&
     const auto index = staged_ ? staged_->names.find(list, stored) : firstNamed(list, stored);
     if (index == StoredNameIndex::npos) {
         list.emplace_back();
-        FillDirItem(list.back(), fullName, stored);
+        FillDirItem(list.back(), fullName, stored, attributes);
         list.back().PendingOperation = poAdd;
         return static_cast<int>(list.size() - 1);
     }
@@ -142,17 +171,14 @@ int TZEBaseArchiver::AddFileInit(const std::string& fullName, const std::string&
     if (staged_ && inArchive && !match->Modified) {
         staged_->refilled.emplace_back(index, *match);
     }
-    FillDirItem(*match, fullName, stored);
+    FillDirItem(*match, fullName, stored, attributes);
     match->PendingOperation = inArchive && !addedNow ? poUpdate : poAdd;
     return static_cast<int>(index);
 }
 
-void TZEBaseArchiver::FillDirItem(TDirItem& item, const std::string& fullName, std::string stored) {
-    const auto native = resolveExisting(fullName);
-    const auto written = native ? lastWriteDosDateTime(*native) : std::nullopt;
-    const auto when = written ? *written : currentDosDateTime();
-    const auto attributes = native ? fileAttributes(*native) : std::nullopt;
-    const std::uint32_t external = attributes ? *attributes : kAttrArchive;
+void TZEBaseArchiver::FillDirItem(TDirItem& item, const std::string& fullName, std::string stored,
+                                  std::uint32_t external) {
+    const auto when = writtenAt(fullName);
     if ((external & kAttrDirectory) != 0) {
         stored += '/';
     }

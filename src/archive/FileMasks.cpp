@@ -19,10 +19,14 @@ std::u32string folded(std::string_view text) {
     return characters;
 }
 
+bool matchesFolded(std::u32string_view name, std::u32string_view mask) {
+    return wildcardMatch(name, mask, {.questionAfterStarIsFree = true});
+}
+
 } // namespace
 
 bool MatchesMask(std::string_view name, std::string_view mask) {
-    return wildcardMatch(folded(name), folded(mask), {.questionAfterStarIsFree = true});
+    return matchesFolded(folded(name), folded(mask));
 }
 
 namespace {
@@ -58,41 +62,59 @@ FullMask GetFullMask(std::string_view mask, std::string_view folder) {
     return nativeMask(std::string(mask), false);
 }
 
-bool IsExternalFileMatchMask(std::string_view name, std::string_view mask, bool isFolder, std::string_view base,
-                             std::string_view baseDir) {
-    if (mask == "*.*") {
-        return true;
+ExternalMask::ExternalMask(std::string_view mask, bool isFolder, std::string_view base, std::string_view baseDir)
+    : mask_(mask), base_(base), baseDir_(baseDir), isFolder_(isFolder), always_(mask == "*.*") {
+    if (always_) {
+        return;
     }
-    std::string n(name);
     std::string m(mask);
-    if (isFolder) {
-        n = withTrailingSeparator(n);
-        if (m.empty() || m.back() != '*') {
-            m = withTrailingSeparator(m);
-        }
+    if (isFolder && (m.empty() || m.back() != '*')) {
+        m = withTrailingSeparator(m);
     }
     const auto full = GetFullMask(m, base);
-    if (full.relative) {
-        std::string reduced = relativePathOf(n, base);
-        if (m.find('/') == std::string::npos) {
-            const std::string trimmed = isFolder ? withoutTrailingSeparator(reduced) : reduced;
-            reduced = std::string(namePartOf(trimmed));
-        }
+    relative_ = full.relative;
+    if (relative_) {
+        namePartOnly_ = m.find('/') == std::string::npos;
         const std::string maskFull = isFolder ? withoutTrailingSeparator(full.mask) : full.mask;
-        const std::string_view maskName = namePartOf(maskFull);
-        if (MatchesMask(reduced, maskName)) {
-            return true;
-        }
-        const auto baseDirFull = makeAbsolute(baseDir, base);
-        return MatchesMask(reduced, relativePathOf(full.mask, baseDirFull));
+        maskName_ = folded(namePartOf(maskFull));
+        maskFromBaseDir_ = folded(relativePathOf(full.mask, makeAbsolute(baseDir, base)));
+        return;
     }
     const auto fullMask = makeAbsolute(full.mask, base);
-    const auto nameFolder = folderPartOf(n);
-    const auto maskFolder = folderPartOf(fullMask);
-    if (!pathTextEqual(nameFolder, maskFolder)) {
-        return namePartOf(fullMask) == "*.*" && pathTextStartsWith(nameFolder, maskFolder);
+    fullMask_ = folded(fullMask);
+    maskFolder_ = std::string(folderPartOf(fullMask));
+    everythingBelow_ = namePartOf(fullMask) == "*.*";
+}
+
+bool ExternalMask::matches(std::string_view name) const {
+    if (always_) {
+        return true;
     }
-    return MatchesMask(n, fullMask);
+    const std::string n = isFolder_ ? withTrailingSeparator(std::string(name)) : std::string(name);
+    if (relative_) {
+        std::string reduced = relativePathOf(n, base_);
+        if (namePartOnly_) {
+            const std::string trimmed = isFolder_ ? withoutTrailingSeparator(reduced) : reduced;
+            reduced = std::string(namePartOf(trimmed));
+        }
+        const auto foldedName = folded(reduced);
+        return matchesFolded(foldedName, maskName_) || matchesFolded(foldedName, maskFromBaseDir_);
+    }
+    const auto nameFolder = folderPartOf(n);
+    if (!pathTextEqual(nameFolder, maskFolder_)) {
+        return everythingBelow_ && pathTextStartsWith(nameFolder, maskFolder_);
+    }
+    return matchesFolded(folded(n), fullMask_);
+}
+
+bool ExternalMask::madeFrom(std::string_view mask, bool isFolder, std::string_view base,
+                            std::string_view baseDir) const {
+    return mask == mask_ && isFolder == isFolder_ && base == base_ && baseDir == baseDir_;
+}
+
+bool IsExternalFileMatchMask(std::string_view name, std::string_view mask, bool isFolder, std::string_view base,
+                             std::string_view baseDir) {
+    return ExternalMask(mask, isFolder, base, baseDir).matches(name);
 }
 
 } // namespace korvane

@@ -20,7 +20,13 @@ std::string textFromArchive(std::string_view raw, std::uint16_t flags, std::uint
 
 std::string storedNameFromArchive(std::string_view raw, std::uint16_t flags, std::uint16_t versionMadeBy,
                                   std::string_view extra) {
-    auto unicode = isAscii(raw) ? std::nullopt : unicodePathName(extra, raw);
+    if (isAscii(raw)) {
+        // Most names: no field or code page to consult.
+        std::string name(raw);
+        std::replace(name.begin(), name.end(), '\\', '/');
+        return name;
+    }
+    auto unicode = unicodePathName(extra, raw);
     std::string name = unicode ? std::move(*unicode) : textFromArchive(raw, flags, versionMadeBy);
     std::replace(name.begin(), name.end(), '\\', '/');
     return name;

@@ -187,9 +187,10 @@ private:
     void finishPendingWrites();
     void InternalAddFiles(const std::vector<std::string>& masks, std::uint16_t searchAttr, bool recurse,
                           const std::vector<std::string>& exclusions);
-    int AddFileInit(const std::string& fullName, const std::string& base);
+    // attributes: the bits the disk walk found for the file.
+    int AddFileInit(const std::string& fullName, const std::string& base, std::uint32_t attributes);
     // stored: the name storedNameOf gave fullName, never empty.
-    void FillDirItem(TDirItem& item, const std::string& fullName, std::string stored);
+    void FillDirItem(TDirItem& item, const std::string& fullName, std::string stored, std::uint32_t attributes);
     void writeUpdate(TZEUpdateState& state);
     void saveTail(TZEUpdateState& state);
     bool writeEntry(TDirItem& item, TZEUpdateState& state, TZEAction& action);

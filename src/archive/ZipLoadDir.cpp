@@ -51,10 +51,17 @@ void takeZip64Values(TDirItem& item) {
 std::uint64_t headersIn(std::string_view directory) {
     ByteReader in(directory);
     std::uint64_t count = 0;
+    // Only the signature and the three lengths are read: counting needs no more of a header.
+    constexpr std::size_t kAheadOfLengths = 24;
+    constexpr std::size_t kAfterLengths = 12;
     while (in.remaining() >= TZEZipCentralDir::kSize) {
-        const TZEZipCentralDir h = readCentralDir(in);
-        in.bytes(std::size_t{h.FileNameLength} + h.ExtraFieldLength + h.FileCommentLength);
-        if (h.Signature != kCentralHeaderSignature || !in.ok()) {
+        const std::uint32_t signature = in.u32();
+        in.skip(kAheadOfLengths);
+        std::size_t variable = in.u16();
+        variable += in.u16();
+        variable += in.u16();
+        in.skip(kAfterLengths + variable);
+        if (signature != kCentralHeaderSignature || !in.ok()) {
             break;
         }
         ++count;
@@ -110,7 +117,8 @@ void TZEBaseArchiver::loadCentralDirectory(const TZEEndRecordFound& end) {
     dir.CurrentList.reserve(
         static_cast<std::size_t>(std::min<std::uint64_t>(extent.Count, bytes.size() / TZEZipCentralDir::kSize)));
     for (std::uint64_t i = 0; i < extent.Count; ++i) {
-        TDirItem item;
+        // Filled where it stays: a directory holds tens of thousands of entries.
+        TDirItem& item = dir.CurrentList.emplace_back();
         item.CentralHeader = readCentralDir(in);
         const TZEZipCentralDir& h = item.CentralHeader;
         const std::string_view name = in.bytes(h.FileNameLength);
@@ -121,7 +129,6 @@ void TZEBaseArchiver::loadCentralDirectory(const TZEEndRecordFound& end) {
         }
         item.StoredName = storedNameFromArchive(name, h.Flags, h.VersionMadeBy, item.ExtraField);
         takeZip64Values(item);
-        dir.CurrentList.push_back(std::move(item));
     }
 }
 

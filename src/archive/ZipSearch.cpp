@@ -146,19 +146,18 @@ bool TZEBaseArchiver::IsItemMatches(std::string_view storedName, std::string_vie
 }
 
 void TZEBaseArchiver::fillItem(TZEArchiveItem& item, const TDirItem& entry) const {
-    std::string display = entry.StoredName;
-    std::replace(display.begin(), display.end(), '/', '\\');
-    if (!display.empty() && display.back() == '\\') {
-        display.pop_back();
+    // Listings fill one item per member: the strings are assigned in place so that their buffers are reused.
+    std::string_view display = entry.StoredName;
+    if (!display.empty() && (display.back() == '/' || display.back() == '\\')) {
+        display.remove_suffix(1);
     }
-    // Walked by hand: find_last_of searches the set once per character.
     auto cut = display.size();
-    while (cut > 0 && display[cut - 1] != '\\' && display[cut - 1] != ':') {
+    while (cut > 0 && display[cut - 1] != '/' && display[cut - 1] != '\\' && display[cut - 1] != ':') {
         --cut;
     }
-    cut = cut == 0 ? std::string::npos : cut - 1;
-    item.StoredPath = cut == std::string::npos ? std::string() : display.substr(0, cut + 1);
-    item.FileName = cut == std::string::npos ? display : display.substr(cut + 1);
+    item.StoredPath.assign(display.substr(0, cut));
+    std::replace(item.StoredPath.begin(), item.StoredPath.end(), '/', '\\');
+    item.FileName.assign(display.substr(cut));
     const TZEZipCentralDir& h = entry.CentralHeader;
     item.CompressedSize = asSigned(entry.compressedSize());
     item.UncompressedSize = asSigned(entry.uncompressedSize());
@@ -172,7 +171,11 @@ void TZEBaseArchiver::fillItem(TZEArchiveItem& item, const TDirItem& entry) cons
     item.LastModFileTime = h.LastModTime;
     item.CRC = h.Crc32;
     item.ExternalFileAttributes = h.ExternalAttributes;
-    item.Comment = textFromArchive(entry.EntryComment, h.Flags, h.VersionMadeBy);
+    if (entry.EntryComment.empty()) {
+        item.Comment.clear();
+    } else {
+        item.Comment = textFromArchive(entry.EntryComment, h.Flags, h.VersionMadeBy);
+    }
     item.StoredName = entry.StoredName;
     item.StoredNameLength = h.FileNameLength;
     item.CompressionMethod = h.Method;

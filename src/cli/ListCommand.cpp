@@ -16,7 +16,12 @@ int runList(const ParsedCommand& parsed, Console& console) {
     std::string names;
     try {
         forEachGroMember(archiver, progress, parsed.operands.front(), true, [&](std::string&& name) {
-            names += shownName(name, console.outOnTerminal);
+            // Only a terminal needs its controls shown; into a pipe the name goes as it is, uncopied.
+            if (console.outOnTerminal) {
+                names += shownName(name, true);
+            } else {
+                names += name;
+            }
             names += '\n';
         });
     } catch (const UserError& error) {

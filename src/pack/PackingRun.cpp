@@ -193,14 +193,15 @@ void PackingRun::packAll(const GameFolders& folders, const NameList& files) {
     const RecurseOff exactFiles(seams_.archiver);
     // Each folder is read once for the whole run, however many of its files are packed.
     const ListingRun listings;
-    compressAhead(folders, files);
+    const auto readFrom = compressAhead(folders, files);
     for (int i = 0; i < files.size(); ++i) {
         if (!files.checked(i)) {
             continue;
         }
         const std::string& entry = files.name(i);
         // A name outside the installation never reaches the engine.
-        if (!folders.fileExists(entry)) {
+        const std::string* folder = readFrom[static_cast<std::size_t>(i)];
+        if (folder == nullptr) {
             missing(entry, " was not found!");
             continue;
         }
@@ -216,29 +217,38 @@ void PackingRun::packAll(const GameFolders& folders, const NameList& files) {
         seams_.progress.setOverallPosition(i);
         seams_.progress.setOverallText(outOf(i, files.size()));
         seams_.progress.processEvents();
-        packOne(folders, entry);
+        packOne(*folder, entry);
     }
 }
 
-// The files to pack, deflated on a second core while the ones before them are written.
-void PackingRun::compressAhead(const GameFolders& folders, const NameList& files) {
+// The files to pack, deflated on a second core while the ones before them are written. Each checked file is
+// looked up once for the run: the answer is the folder it is read from (one of the run's folders), none when
+// it is absent.
+std::vector<const std::string*> PackingRun::compressAhead(const GameFolders& folders, const NameList& files) {
+    std::vector<const std::string*> readFrom(static_cast<std::size_t>(files.size()), nullptr);
     std::vector<TZEAheadFile> ahead;
     for (int i = 0; i < files.size(); ++i) {
-        if (files.checked(i) && !besideReason(files.name(i))) {
-            const auto found = folders.lookUp(files.name(i));
-            if (found.file.status == GameFileStatus::Present) {
-                ahead.push_back({found.file.path.string(), found.folder});
-            }
+        if (!files.checked(i)) {
+            continue;
         }
+        const auto found = folders.lookUp(files.name(i));
+        if (found.file.status != GameFileStatus::Present) {
+            continue;
+        }
+        if (!besideReason(files.name(i))) {
+            ahead.push_back({found.file.path.string(), found.folder});
+        }
+        readFrom[static_cast<std::size_t>(i)] = &found.folder;
     }
     seams_.archiver.CompressAhead(std::move(ahead));
+    return readFrom;
 }
 
-void PackingRun::packOne(const GameFolders& folders, const std::string& entry) {
+void PackingRun::packOne(const std::string& folder, const std::string& entry) {
     seams_.events.startFile();
     // The name is stored relative to the folder it is read from, so a mod's file keeps the name the game
     // looks it up by.
-    seams_.archiver.BaseDir = folders.folderOf(entry);
+    seams_.archiver.BaseDir = folder;
     seams_.archiver.AddFiles(entry, kPackedAttributes, "");
     if (seams_.events.fileWritten()) {
         ++filesWritten_;

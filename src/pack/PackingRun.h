@@ -56,8 +56,8 @@ private:
     bool probeDestination(const GameFolders& folders, const std::string& destination, const NameList& files);
     void setUp(const GameFolders& folders);
     void packAll(const GameFolders& folders, const NameList& files);
-    void packOne(const GameFolders& folders, const std::string& entry);
-    void compressAhead(const GameFolders& folders, const NameList& files);
+    void packOne(const std::string& folder, const std::string& entry);
+    std::vector<const std::string*> compressAhead(const GameFolders& folders, const NameList& files);
     bool refuseKeptArchive(const std::string& destination);
     PackingOutcome finish(const std::string& destination);
     void stop(PackingStop stop, const std::string& detail = {});

@@ -1,5 +1,6 @@
 #include "platform/CodePages.h"
 
+#include "platform/AsciiText.h"
 #include "platform/Utf8Text.h"
 
 #include <array>
@@ -50,6 +51,10 @@ public:
     }
 
     std::optional<std::string> encode(std::string_view text) const {
+        // ASCII is itself in every code page, and most game names are ASCII.
+        if (isAscii(text)) {
+            return std::string(text);
+        }
         std::string bytes;
         bytes.reserve(text.size());
         if (!isValidUtf8(text)) {

@@ -22,6 +22,12 @@ std::vector<std::string> programArguments(int argc, char** argv);
 // into a suggested command.
 std::string shellWord(std::string_view text);
 
+// The single command-line word that opens the archive viewer instead of the main window: a path, told apart
+// from the command names by its dot or separator. The program decides with it before the windows are loaded.
+inline bool isArchiveToView(const std::string& word) {
+    return !word.empty() && word.front() != '-' && word.find_first_of("./") != std::string::npos;
+}
+
 // True when no other program shares this one's console window (it was started by a double-click or a file
 // dropped on it), so that the window closes as soon as the program ends.
 bool ownsConsoleWindow();

@@ -87,7 +87,9 @@ void forEachGroMember(TZipEngine& archiver, ProgressSink& progress, const std::s
         } else {
             ++refresh;
         }
-        sink(item.StoredPath + item.FileName);
+        std::string name;
+        name.reserve(item.StoredPath.size() + item.FileName.size());
+        sink(std::move(name.append(item.StoredPath).append(item.FileName)));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "../settings/ListingFixture.h"
 
 #include "app/Translations.h"
+#include "platform/Terminal.h"
 #include "support/TempDir.h"
 
 #include <QDialogButtonBox>

@@ -7,6 +7,7 @@ if(NOT result EQUAL 0)
 endif()
 set(expected
     bin/korvane
+    ${LIBDIR}/korvane/korvane-windows.so
     share/applications/korvane.desktop
     share/mime/packages/korvane.xml
     share/metainfo/org.korvane.korvane.metainfo.xml

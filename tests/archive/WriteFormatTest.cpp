@@ -11,6 +11,34 @@ namespace {
 
 using WriteFormat = WriteFixture;
 
+TEST_F(WriteFormat, NoCompressionMasksAreTheOnesSetAtEachCall) {
+    base.write("Song.mp3", "sound data, sound data, sound data");
+    base.write("Notes.txt", "text data, text data, text data");
+    base.write("More.mp3", "sound data, sound data, sound data");
+    auto engine = createArchive(archive, base.root());
+    engine->AddFiles("Song.mp3", kSearchAttrFiles, "");
+    engine->NoCompressionMasks = {"*.txt"};
+    engine->AddFiles("Notes.txt", kSearchAttrFiles, "");
+    engine->AddFiles("More.mp3", kSearchAttrFiles, "");
+    const auto view = readZip(readFile(archive));
+    ASSERT_TRUE(view.ok);
+    EXPECT_EQ(view.entries.at(0).method, 0);
+    EXPECT_EQ(view.entries.at(1).method, 0);
+    EXPECT_EQ(view.entries.at(2).method, 8);
+}
+
+TEST_F(WriteFormat, AReadOnlyFileKeepsItsAttributeBit) {
+    base.write("Locked.txt", "kept as it is");
+    using std::filesystem::perms;
+    std::filesystem::permissions(base.path() / "Locked.txt",
+                                 perms::owner_read | perms::group_read | perms::others_read);
+    auto engine = createArchive(archive, base.root());
+    engine->AddFiles("Locked.txt", kSearchAttrFiles, "");
+    TZEArchiveItem item;
+    ASSERT_TRUE(engine->FindFirst("Locked.txt", item, kSearchAttrFiles, ""));
+    EXPECT_EQ(item.ExternalFileAttributes & kAttrReadOnly, kAttrReadOnly);
+}
+
 TEST_F(WriteFormat, ModeZeroStoresAndModeSetLaterAppliesToLaterEntries) {
     base.write("Plain.txt", "stored as it is, stored as it is");
     base.write("Packed.txt", "deflated now, deflated now, deflated now");

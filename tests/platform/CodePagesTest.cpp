@@ -51,7 +51,7 @@ TEST(CodePages, UnrepresentableTextGivesNothing) {
     EXPECT_EQ(utf8ToAnsi("€"), "\x88");
     EXPECT_EQ(utf8ToAnsi("bad \xC3"), std::nullopt); // cut UTF-8 sequence
     EXPECT_EQ(utf8ToAnsi(""), "");
-    EXPECT_EQ(utf8ToAnsi(std::string("a\0b", 3)), std::string("a\0b", 3));
+    EXPECT_EQ(utf8ToAnsi(std::string("я\0b", 4)), std::string("\xFF\0b", 3)); // through the table, not as ASCII
 }
 
 // A character outside the first plane is one valid character of four bytes; a wide one takes two columns.

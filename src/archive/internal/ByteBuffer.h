@@ -2,8 +2,10 @@
 // that would returns 0 (or an empty string) and sets a sticky flag that the caller checks once.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -17,10 +19,10 @@ public:
     std::size_t position() const { return pos_; }
     std::size_t remaining() const { return bytes_.size() - pos_; }
 
-    std::uint8_t u8() { return static_cast<std::uint8_t>(take(1)); }
-    std::uint16_t u16() { return static_cast<std::uint16_t>(take(2)); }
-    std::uint32_t u32() { return static_cast<std::uint32_t>(take(4)); }
-    std::uint64_t u64() { return take(8); }
+    std::uint8_t u8() { return static_cast<std::uint8_t>(take<1>()); }
+    std::uint16_t u16() { return static_cast<std::uint16_t>(take<2>()); }
+    std::uint32_t u32() { return static_cast<std::uint32_t>(take<4>()); }
+    std::uint64_t u64() { return take<8>(); }
 
     // The next n bytes as a view into the buffer; empty and not ok when fewer remain.
     std::string_view bytes(std::size_t n) {
@@ -35,14 +37,19 @@ public:
     void skip(std::size_t n) { bytes(n); }
 
 private:
-    std::uint64_t take(std::size_t n) {
+    // One load per field on a little-endian machine: a directory holds tens of thousands of records.
+    template <std::size_t n> std::uint64_t take() {
         if (!ok_ || n > remaining()) {
             ok_ = false;
             return 0;
         }
         std::uint64_t value = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            value |= std::uint64_t{static_cast<unsigned char>(bytes_[pos_ + i])} << (8 * i);
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(&value, bytes_.data() + pos_, n);
+        } else {
+            for (std::size_t i = 0; i < n; ++i) {
+                value |= std::uint64_t{static_cast<unsigned char>(bytes_[pos_ + i])} << (8 * i);
+            }
         }
         pos_ += n;
         return value;

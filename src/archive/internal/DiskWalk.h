@@ -25,8 +25,9 @@ struct DiskWalkSettings {
 
 class DiskWalk {
 public:
-    // The found-file step after the exclusion test: the full name (a folder ends with '/').
-    using FoundStep = std::function<void(const std::string& fullName, bool isFolder)>;
+    // The found-file step after the exclusion test: the full name (a folder ends with '/') and the attribute
+    // bits its folder listing gave.
+    using FoundStep = std::function<void(const std::string& fullName, bool isFolder, std::uint32_t attributes)>;
 
     DiskWalk(DiskWalkSettings settings, FoundStep found);
 
@@ -34,7 +35,7 @@ public:
 
 private:
     bool excluded(const std::string& fullName, bool isFolder) const;
-    bool takeFound(const std::string& folder, const std::string& name, bool isFolder);
+    bool takeFound(const std::string& folder, const std::string& name, bool isFolder, std::uint32_t attributes);
     void walkSubFolders(const std::string& folder, const std::string& mask, bool relative, const std::string& fullMask,
                         bool recursive);
 
