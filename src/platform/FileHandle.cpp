@@ -1,8 +1,23 @@
 #include "platform/FileHandle.h"
 
 #include <cerrno>
+#include <utility>
 
 namespace korvane {
+
+FileHandle::FileHandle(FileHandle&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+
+FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
+    if (this != &other) {
+        close();
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+FileHandle::~FileHandle() {
+    close();
+}
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     const FileHandle file = FileHandle::open(path, O_RDONLY | O_NONBLOCK);

@@ -17,20 +17,6 @@ FileHandle FileHandle::open(const std::filesystem::path& path, int flags, unsign
     return FileHandle(::open(path.c_str(), flags | O_CLOEXEC, static_cast<mode_t>(mode)));
 }
 
-FileHandle::FileHandle(FileHandle&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-
-FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
-    if (this != &other) {
-        close();
-        fd_ = std::exchange(other.fd_, -1);
-    }
-    return *this;
-}
-
-FileHandle::~FileHandle() {
-    close();
-}
-
 namespace {
 
 struct ReadResult {

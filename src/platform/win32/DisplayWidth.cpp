@@ -22,12 +22,4 @@ std::size_t displayWidthAt(std::string_view text, std::size_t at) {
     return (type & (C3_FULLWIDTH | C3_IDEOGRAPH)) != 0 ? 2 : 1;
 }
 
-std::size_t displayWidth(std::string_view text) {
-    std::size_t columns = 0;
-    for (std::size_t i = 0; i < text.size(); i += utf8CharacterAt(text, i).size()) {
-        columns += displayWidthAt(text, i);
-    }
-    return columns;
-}
-
 } // namespace korvane

@@ -70,20 +70,6 @@ FileHandle FileHandle::open(const std::filesystem::path& path, int flags, unsign
     return FileHandle(reinterpret_cast<std::intptr_t>(handle));
 }
 
-FileHandle::FileHandle(FileHandle&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-
-FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
-    if (this != &other) {
-        close();
-        fd_ = std::exchange(other.fd_, -1);
-    }
-    return *this;
-}
-
-FileHandle::~FileHandle() {
-    close();
-}
-
 namespace {
 
 struct ReadResult {
