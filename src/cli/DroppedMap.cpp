@@ -2,7 +2,6 @@
 
 #include "cli/Installation.h"
 #include "cli/StandardCache.h"
-#include "platform/GamePath.h"
 #include "settings/GameMods.h"
 #include "settings/SettingsFiles.h"
 
@@ -11,8 +10,9 @@ namespace korvane::cli {
 namespace {
 
 bool hasStandardLists(const std::string& installRoot) {
-    const std::string temp = installRoot + "Temp" + kNativeSeparator;
-    return fileExists(temp + std::string(kFilesCacheName)) && fileExists(temp + std::string(kGroCacheName));
+    AppState state;
+    state.InstallRoot = installRoot;
+    return StandardListsExist(state);
 }
 
 int runDroppedMap(const ParsedCommand& parsed, Console& console) {

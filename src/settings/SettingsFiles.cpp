@@ -76,11 +76,15 @@ void SaveStandardLists(const AppState& state) {
     }
 }
 
-bool LoadStandardLists(AppState& state) {
+bool StandardListsExist(const AppState& state) {
     if (const auto folder = resolveExisting(state.InstallRoot + kCacheFolder)) {
         finishCacheReplacement(*folder);
     }
-    if (!fileExists(cacheGamePath(state, kFilesCacheName)) || !fileExists(cacheGamePath(state, kGroCacheName))) {
+    return fileExists(cacheGamePath(state, kFilesCacheName)) && fileExists(cacheGamePath(state, kGroCacheName));
+}
+
+bool LoadStandardLists(AppState& state) {
+    if (!StandardListsExist(state)) {
         return false;
     }
     const auto files = readCacheFile(state, kFilesCacheName);

@@ -32,6 +32,8 @@ void SaveStandardLists(const AppState& state);
 // FileError "Cannot open file <path>" when an existing file cannot be read; the lists change only when both files were
 // read.
 bool LoadStandardLists(AppState& state);
+// Finishes an interrupted save as loading does, then tells whether both cache files exist.
+bool StandardListsExist(const AppState& state);
 
 // The cache file form of a list: each entry in the ANSI code page followed by CR LF.
 std::string encodeCacheLines(const std::vector<std::string>& entries);
