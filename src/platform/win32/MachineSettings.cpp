@@ -26,13 +26,6 @@ private:
     HKEY key_ = nullptr;
 };
 
-std::wstring subKey(std::string_view key) {
-    while (!key.empty() && key.front() == '\\') {
-        key.remove_prefix(1);
-    }
-    return toWide(key);
-}
-
 // HKEY_LOCAL_MACHINE where it lets this user in, else the same key under HKEY_CURRENT_USER: reading looks in
 // both, the machine's first; writing tries the machine's and falls back to the user's.
 class RegistrySettingsStore : public SettingsStore {
@@ -40,7 +33,7 @@ public:
     std::optional<std::string> readString(std::string_view key, std::string_view value) override {
         for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
             RegistryKey opened;
-            if (RegOpenKeyExW(root, subKey(key).c_str(), 0, KEY_READ, opened.out()) != ERROR_SUCCESS) {
+            if (RegOpenKeyExW(root, registryKeyPath(key).c_str(), 0, KEY_READ, opened.out()) != ERROR_SUCCESS) {
                 continue;
             }
             if (auto found = readFrom(opened.get(), value)) {
@@ -55,8 +48,8 @@ public:
         const auto bytes = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
         for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
             RegistryKey opened;
-            if (RegCreateKeyExW(root, subKey(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, opened.out(), nullptr) ==
-                    ERROR_SUCCESS &&
+            if (RegCreateKeyExW(root, registryKeyPath(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, opened.out(),
+                                nullptr) == ERROR_SUCCESS &&
                 RegSetValueExW(opened.get(), toWide(value).c_str(), 0, REG_SZ,
                                reinterpret_cast<const BYTE*>(wide.c_str()), bytes) == ERROR_SUCCESS) {
                 return;

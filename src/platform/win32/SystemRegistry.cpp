@@ -22,10 +22,7 @@ std::optional<std::string> readString(HKEY root, REGSAM view, const std::wstring
 } // namespace
 
 std::optional<std::string> readSystemRegistry(RegistryHive hive, std::string_view key, std::string_view value) {
-    while (!key.empty() && key.front() == '\\') {
-        key.remove_prefix(1);
-    }
-    const std::wstring wideKey = toWide(key);
+    const std::wstring wideKey = registryKeyPath(key);
     const std::wstring wideValue = toWide(value);
     if (hive == RegistryHive::User) {
         return readString(HKEY_CURRENT_USER, 0, wideKey, wideValue);

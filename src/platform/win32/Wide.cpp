@@ -41,6 +41,13 @@ std::size_t rootLength(std::wstring_view name) {
 
 } // namespace
 
+std::wstring registryKeyPath(std::string_view key) {
+    while (!key.empty() && key.front() == '\\') {
+        key.remove_prefix(1);
+    }
+    return toWide(key);
+}
+
 std::wstring longPath(const std::filesystem::path& path) {
     std::wstring name = path.wstring();
     if (name.starts_with(LR"(\\?\)")) {

@@ -14,6 +14,8 @@ std::string fromWide(std::wstring_view wide);
 // The name the file functions take: absolute, with the \\?\ prefix so that paths past 260 characters work and
 // every name is taken as written.
 std::wstring longPath(const std::filesystem::path& path);
+// A registry key as the registry functions take it: "\\Software\\Korvane" without its leading separators.
+std::wstring registryKeyPath(std::string_view key);
 // Sets errno for the last Windows error and returns it: EBUSY for a file another program holds unshared,
 // ENOSPC for a full disk, EACCES, ENOENT, EEXIST as usual.
 int takeLastError();
