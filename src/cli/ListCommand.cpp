@@ -9,20 +9,28 @@ namespace korvane::cli {
 
 namespace {
 
+// Names go out in blocks as they come: an archive fails only while it opens, so a failure prints none.
+constexpr std::size_t kBlockBytes = 64 * 1024;
+
 int runList(const ParsedCommand& parsed, Console& console) {
     TerminalProgress progress(console);
     TZipEngine archiver;
-    // Names are held until the listing is complete, so that a failure prints none of them.
-    std::string names;
+    std::string block;
+    block.reserve(kBlockBytes + 1024);
     try {
-        forEachGroMember(archiver, progress, parsed.operands.front(), true, [&](std::string&& name) {
-            // Only a terminal needs its controls shown; into a pipe the name goes as it is, uncopied.
+        forEachGroMember(archiver, progress, parsed.operands.front(), true, [&](std::string_view name) {
+            // Only a terminal needs its controls shown; into a pipe the name goes as it is.
             if (console.outOnTerminal) {
-                names += shownName(name, true);
+                block += shownName(name, true);
             } else {
-                names += name;
+                block += name;
             }
-            names += '\n';
+            block += '\n';
+            if (block.size() >= kBlockBytes) {
+                progress.clear();
+                console.out << block;
+                block.clear();
+            }
         });
     } catch (const UserError& error) {
         progress.clear();
@@ -31,7 +39,7 @@ int runList(const ParsedCommand& parsed, Console& console) {
         return kExitFailed;
     }
     progress.clear();
-    console.out << names;
+    console.out << block;
     return kExitSuccess;
 }
 

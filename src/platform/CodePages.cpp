@@ -3,10 +3,10 @@
 #include "platform/AsciiText.h"
 #include "platform/Utf8Text.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
-#include <memory>
-#include <unordered_map>
 
 namespace korvane {
 namespace {
@@ -23,56 +23,79 @@ public:
         if (!upper) {
             upper = codePageUpperHalf(fallback);
         }
+        std::array<char32_t, 256> toUnicode{};
         for (int byte = 0; byte < 256; ++byte) {
             const char32_t c = byte < 0x80 ? static_cast<char32_t>(byte) : upper ? (*upper)[byte - 0x80] : 0;
-            toUnicode_[static_cast<std::size_t>(byte)] =
+            toUnicode[static_cast<std::size_t>(byte)] =
                 byte < 0x80 || c != 0 ? c : kPrivateBase + static_cast<char32_t>(byte);
         }
-        for (int byte = 255; byte >= 0; --byte) {
-            fromUnicode_[toUnicode_[static_cast<std::size_t>(byte)]] = static_cast<unsigned char>(byte);
-        }
         // Two bytes sharing one character would make decoding lossy: the later byte keeps a private character.
-        for (int byte = 0; byte < 256; ++byte) {
-            const char32_t c = toUnicode_[static_cast<std::size_t>(byte)];
-            if (fromUnicode_[c] != byte) {
-                toUnicode_[static_cast<std::size_t>(byte)] = kPrivateBase + static_cast<char32_t>(byte);
-                fromUnicode_[kPrivateBase + static_cast<char32_t>(byte)] = static_cast<unsigned char>(byte);
+        for (auto here = toUnicode.begin(); here != toUnicode.end(); ++here) {
+            if (std::find(toUnicode.begin(), here, *here) != here) {
+                *here = kPrivateBase + static_cast<char32_t>(here - toUnicode.begin());
             }
         }
+        for (std::size_t byte = 0; byte < 256; ++byte) {
+            std::string bytes;
+            appendUtf8(bytes, toUnicode[byte]);
+            utf8_[byte].length = static_cast<std::uint8_t>(bytes.size());
+            std::copy(bytes.begin(), bytes.end(), utf8_[byte].bytes.begin());
+            fromUnicode_[byte] = {toUnicode[byte], static_cast<unsigned char>(byte)};
+        }
+        std::sort(fromUnicode_.begin(), fromUnicode_.end());
     }
 
     std::string decode(std::string_view bytes) const {
-        std::string text;
-        text.reserve(bytes.size());
+        // Sized first, so that a name is written once into a buffer of its final length.
+        std::size_t length = 0;
         for (const char byte : bytes) {
-            appendUtf8(text, toUnicode_[static_cast<unsigned char>(byte)]);
+            length += utf8_[static_cast<unsigned char>(byte)].length;
+        }
+        std::string text(length, '\0');
+        char* out = text.data();
+        for (const char byte : bytes) {
+            const Utf8Bytes& character = utf8_[static_cast<unsigned char>(byte)];
+            out = std::copy_n(character.bytes.begin(), character.length, out);
         }
         return text;
     }
 
-    std::optional<std::string> encode(std::string_view text) const {
+    // Appends the text's bytes. A character the code page lacks becomes the replacement, or fails the text
+    // (false, with the output cut short) when there is none.
+    bool encodeInto(std::string& out, std::string_view text, std::optional<char> replacement) const {
         // ASCII is itself in every code page, and most game names are ASCII.
         if (isAscii(text)) {
-            return std::string(text);
+            out += text;
+            return true;
         }
+        // Ill-formed bytes decode to values no table entry holds.
+        for (const char32_t c : decodeUtf8(text)) {
+            const auto found =
+                std::lower_bound(fromUnicode_.begin(), fromUnicode_.end(), std::pair<char32_t, unsigned char>{c, 0});
+            if (found != fromUnicode_.end() && found->first == c) {
+                out.push_back(static_cast<char>(found->second));
+            } else if (replacement) {
+                out.push_back(*replacement);
+            } else {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    std::optional<std::string> encode(std::string_view text) const {
         std::string bytes;
         bytes.reserve(text.size());
-        if (!isValidUtf8(text)) {
-            return std::nullopt;
-        }
-        for (const char32_t c : decodeUtf8(text)) {
-            const auto found = fromUnicode_.find(c);
-            if (found == fromUnicode_.end()) {
-                return std::nullopt;
-            }
-            bytes.push_back(static_cast<char>(found->second));
-        }
-        return bytes;
+        return encodeInto(bytes, text, std::nullopt) ? std::optional(std::move(bytes)) : std::nullopt;
     }
 
 private:
-    std::array<char32_t, 256> toUnicode_{};
-    std::unordered_map<char32_t, unsigned char> fromUnicode_;
+    struct Utf8Bytes {
+        std::array<char, 4> bytes{};
+        std::uint8_t length = 0;
+    };
+    std::array<Utf8Bytes, 256> utf8_{};
+    std::array<std::pair<char32_t, unsigned char>, 256> fromUnicode_{}; // sorted by character
 };
 
 int codePageFromEnvironment(const char* variable, int fallback) {
@@ -105,6 +128,9 @@ std::string oemToUtf8(std::string_view bytes) {
 }
 std::optional<std::string> utf8ToAnsi(std::string_view text) {
     return ansi().encode(text);
+}
+void appendAnsiReplacing(std::string& out, std::string_view text) {
+    ansi().encodeInto(out, text, '?');
 }
 std::optional<std::string> utf8ToOem(std::string_view text) {
     return oem().encode(text);

@@ -17,6 +17,8 @@ std::string oemToUtf8(std::string_view bytes);
 // Encoding fails (nothing) when a character has no byte in the code page.
 std::optional<std::string> utf8ToAnsi(std::string_view text);
 std::optional<std::string> utf8ToOem(std::string_view text);
+// Appends the text in the ANSI code page, a character it lacks written as '?', as the game's platform does.
+void appendAnsiReplacing(std::string& out, std::string_view text);
 
 // What the platform says about a single-byte code page: the characters of bytes 0x80 to 0xFF, 0 for a byte it
 // leaves undefined; nothing when it knows no such code page.

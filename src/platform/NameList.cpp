@@ -126,13 +126,8 @@ int NameList::indexOf(std::string_view name) const {
 }
 
 int NameList::findKey(const std::string& key, std::size_t hash) const {
-    const auto [first, last] = firstIndex_.equal_range(hash);
-    for (auto it = first; it != last; ++it) {
-        if (caseFoldKey(entries_[static_cast<std::size_t>(it->second)].name) == key) {
-            return it->second;
-        }
-    }
-    return -1;
+    return firstIndex_.find(
+        hash, [&](int index) { return caseFoldKey(entries_[static_cast<std::size_t>(index)].name) == key; });
 }
 
 bool NameList::indexOnce(const std::string& key, int index) const {
@@ -140,7 +135,7 @@ bool NameList::indexOnce(const std::string& key, int index) const {
     if (findKey(key, hash) >= 0) {
         return false;
     }
-    firstIndex_.emplace(hash, index);
+    firstIndex_.insert(hash, index);
     return true;
 }
 

@@ -2,9 +2,10 @@
 // Membership is a whole-name match that ignores letter case and takes the first match, in constant time.
 #pragma once
 
+#include "platform/HashSlots.h"
+
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace korvane {
@@ -69,7 +70,7 @@ private:
     std::vector<Entry> entries_;
     // Folded names by their hash only: the names themselves are folded again on a hit, so that a list of tens
     // of thousands holds no second copy of every name.
-    mutable std::unordered_multimap<std::size_t, int> firstIndex_;
+    mutable HashSlots firstIndex_;
     mutable bool indexStale_ = false;
     int updateDepth_ = 0;
     bool resetPending_ = false;

@@ -12,25 +12,6 @@ namespace {
 
 const std::string kCacheFolder = "Temp";
 
-// A name with a character the code page lacks is written with '?' for it, as the game's platform does;
-// the other characters keep their bytes.
-std::string toAnsiReplacing(const std::string& name) {
-    if (auto bytes = utf8ToAnsi(name)) {
-        return *std::move(bytes);
-    }
-    std::string bytes;
-    std::size_t at = 0;
-    while (at < name.size()) {
-        const auto lead = static_cast<unsigned char>(name[at]);
-        std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        length = std::min(length, name.size() - at);
-        const auto one = utf8ToAnsi(std::string_view(name).substr(at, length));
-        bytes += one ? *one : "?";
-        at += length;
-    }
-    return bytes;
-}
-
 // The path shown in messages: the native form of InstallRoot + "Temp\<name>".
 std::string cacheFilePath(const AppState& state, std::string_view name) {
     return state.InstallRoot + kCacheFolder + kNativeSeparator + std::string(name);
@@ -97,7 +78,7 @@ bool LoadStandardLists(AppState& state) {
 std::string encodeCacheLines(const std::vector<std::string>& entries) {
     std::string bytes;
     for (const auto& entry : entries) {
-        bytes += toAnsiReplacing(entry);
+        appendAnsiReplacing(bytes, entry);
         bytes += "\r\n";
     }
     return bytes;

@@ -62,7 +62,7 @@ std::string errorText() {
 } // namespace
 
 void forEachGroMember(TZipEngine& archiver, ProgressSink& progress, const std::string& archivePath,
-                      bool showMemberCounter, const std::function<void(std::string&& name)>& sink) {
+                      bool showMemberCounter, const std::function<void(std::string_view name)>& sink) {
     archiver.FileName = archivePath;
     archiver.OpenArchive(kOpenForReading);
     OpenArchiveGuard closer(archiver);
@@ -74,6 +74,7 @@ void forEachGroMember(TZipEngine& archiver, ProgressSink& progress, const std::s
     int member = 0;
     int refresh = kRefreshCounterStart;
     TZEArchiveItem item;
+    std::string name; // one buffer for every member's name
     for (bool found = archiver.FindFirst("*.*", item, kEveryFileAttribute, ""); found;
          found = archiver.FindNext(item)) {
         ++member;
@@ -87,19 +88,17 @@ void forEachGroMember(TZipEngine& archiver, ProgressSink& progress, const std::s
         } else {
             ++refresh;
         }
-        std::string name;
-        name.reserve(item.StoredPath.size() + item.FileName.size());
-        sink(std::move(name.append(item.StoredPath).append(item.FileName)));
+        sink(name.assign(item.StoredPath).append(item.FileName));
     }
 }
 
 void ListGroMembers(TZipEngine& archiver, ProgressSink& progress, const std::string& archivePath, NameList& target,
                     MemberListing listing) {
-    forEachGroMember(archiver, progress, archivePath, listing.showMemberCounter, [&](std::string&& name) {
+    forEachGroMember(archiver, progress, archivePath, listing.showMemberCounter, [&](std::string_view name) {
         if (listing.skipDuplicates) {
-            target.appendIfAbsent(std::move(name), true);
+            target.appendIfAbsent(std::string(name), true);
         } else {
-            target.append(std::move(name), true);
+            target.append(std::string(name), true);
         }
     });
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvane {
@@ -20,9 +21,10 @@ struct MemberListing {
 };
 
 // Hands each member name of the archive (a native path) to the sink in directory order, refreshing the
-// current-item bar at the first member and every 202nd after it. Engine errors pass on to the caller.
+// current-item bar at the first member and every 202nd after it. A name lasts for its call only. Engine errors
+// pass on to the caller; they arise while the archive opens, before the first name.
 void forEachGroMember(TZipEngine& archiver, ProgressSink& progress, const std::string& archivePath,
-                      bool showMemberCounter, const std::function<void(std::string&& name)>& sink);
+                      bool showMemberCounter, const std::function<void(std::string_view name)>& sink);
 
 // Appends the member names of the archive (a native path) to the target, each checked, refreshing the
 // current-item bar at the first member and every 202nd after it. Engine errors pass on to the caller.
