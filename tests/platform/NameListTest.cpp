@@ -30,6 +30,12 @@ TEST(NameList, MembershipIsAWholeNameFirstMatchIgnoringCase) {
     list.append("Текстуры\\Стена.tex");
     EXPECT_EQ(list.indexOf("ТЕКСТУРЫ\\СТЕНА.TEX"), 3);
     EXPECT_EQ(list.checkedCount(), 3);
+    // The index grows past its first size and still knows every earlier name.
+    for (int i = 0; i < 1000; ++i) {
+        EXPECT_TRUE(list.appendIfAbsent("Sounds\\" + std::to_string(i) + ".wav"));
+    }
+    EXPECT_FALSE(list.appendIfAbsent("textures\\wall.TEX"));
+    EXPECT_EQ(list.indexOf("sounds\\999.WAV"), 1003);
 }
 
 TEST(NameList, RemovalAndMovesKeepTheFirstMatch) {
