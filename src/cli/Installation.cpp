@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
 #include "platform/FileError.h"
+#include "platform/FileFacts.h"
 #include "platform/FileHandle.h"
 #include "platform/GamePath.h"
 #include "platform/SettingsStore.h"
@@ -21,15 +22,6 @@ namespace fs = std::filesystem;
 namespace korvane::cli {
 
 namespace {
-
-// Absolute, with "." and ".." folded and symbolic links resolved where the path exists, so that a path
-// inside the root starts with the root's own spelling.
-fs::path settled(const fs::path& path) {
-    std::error_code error;
-    const fs::path absolute = fs::absolute(path, error);
-    const fs::path canonical = fs::weakly_canonical(absolute, error);
-    return error ? absolute.lexically_normal() : canonical;
-}
 
 std::string gameToNative(std::string name) {
     for (char& c : name) {
@@ -91,7 +83,7 @@ bool liesUnderRoot(const std::string& path, const std::string& root) {
 }
 
 std::string installRootFrom(const std::string& dir) {
-    const std::string root = withTrailingSeparator(settled(dir).string());
+    const std::string root = withTrailingSeparator(settledPath(dir).string());
     if (!isValidInstallation(root)) {
         if (const auto mod = modOfFolder(root)) {
             throw UsageError(dir + " is the folder of the mod " + *mod +
@@ -116,7 +108,7 @@ std::string chosenPathOf(const std::string& operand, const std::string& installR
     const bool fileSystemPath = asPath.is_absolute() || fs::is_regular_file(asPath, error);
     const std::string asGamePath = installRoot + gameToNative(operand);
     if (fileSystemPath) {
-        const std::string full = settled(asPath).string();
+        const std::string full = settledPath(asPath).string();
         // A file outside the root is still handed on, so that it meets the windows' own refusal; unless the
         // operand also reads as a game path that names a file.
         if (liesUnderRoot(full, installRoot) || !fileExists(asGamePath)) {
@@ -150,7 +142,7 @@ bool loadStandardLists(AppState& state, const std::string& cacheFolder, Console&
     if (cacheFolder.empty()) {
         loaded = LoadStandardLists(state);
     } else {
-        loaded = loadCacheFolder(withTrailingSeparator(settled(cacheFolder).string()), state);
+        loaded = loadCacheFolder(withTrailingSeparator(settledPath(cacheFolder).string()), state);
     }
     if (!loaded) {
         std::string root = state.InstallRoot;

@@ -7,6 +7,7 @@
 #include "platform/Wildcard.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace korvane {
 namespace {
@@ -65,6 +66,16 @@ std::vector<FolderItem> listFolder(const std::filesystem::path& folder, std::str
     }
     std::sort(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
     return items;
+}
+
+std::filesystem::path settledPath(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(path, error);
+    if (error) {
+        return {};
+    }
+    const auto canonical = std::filesystem::weakly_canonical(absolute, error);
+    return error ? absolute.lexically_normal() : canonical;
 }
 
 } // namespace korvane

@@ -53,6 +53,9 @@ enum class PathKind { None, File, Folder };
 PathKind pathKind(const std::string& path);
 // The path after every link, absolute and without "." or ".."; empty when it names nothing.
 std::filesystem::path realLocation(const std::filesystem::path& path);
+// Absolute, with "." and ".." folded and links resolved as far as the path exists, so that a path inside a
+// folder starts with the folder's own spelling; empty when the working folder is gone.
+std::filesystem::path settledPath(const std::filesystem::path& path);
 
 // Creates one folder level; the parent must exist.
 bool createFolder(const std::filesystem::path& path);

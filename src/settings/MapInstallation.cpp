@@ -1,25 +1,22 @@
 #include "settings/MapInstallation.h"
 
+#include "platform/FileFacts.h"
 #include "platform/GamePath.h"
 #include "settings/GameMods.h"
 #include "settings/InstallFolder.h"
 
 #include <filesystem>
-#include <system_error>
 
 namespace fs = std::filesystem;
 
 namespace korvane {
 
 std::optional<MapInstallation> installationOfMap(const std::string& mapPath) {
-    std::error_code error;
-    const fs::path absolute = fs::absolute(mapPath, error);
-    if (error) {
+    // Links resolved, so that the root found is spelled as the map's own path begins.
+    const fs::path map = settledPath(mapPath);
+    if (map.empty()) {
         return std::nullopt;
     }
-    // Links resolved, so that the root found is spelled as the map's own path begins.
-    const fs::path settled = fs::weakly_canonical(absolute, error);
-    const fs::path map = error ? absolute.lexically_normal() : settled;
     for (fs::path folder = map.parent_path();; folder = folder.parent_path()) {
         const std::string text = withTrailingSeparator(folder.string());
         // A mod's folder before the installation's: it is met first on the way up.
